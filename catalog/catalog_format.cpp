@@ -1,0 +1,88 @@
+#include "catalog/catalog_format.h"
+
+#include <cstring>
+
+namespace vardek {
+
+LineKind ClassifyLine(const char* line) {
+  switch (line[0]) {
+    case '*': return LineKind::Comment;
+    case ' ': return LineKind::BlankLed;
+    case '|': return LineKind::Title;
+    case '\\': return LineKind::Folder;
+    case '<': return LineKind::EndOfTitle;
+    case '@':
+      if (line[1] == '@' && line[2] == '@') return LineKind::Title;
+      return LineKind::File;
+    case '.':
+      if (line[1] == '.' && line[2] == '\0') return LineKind::Climb;
+      return LineKind::File;
+    default: return LineKind::File;
+  }
+}
+
+const char* TitleDescription(const char* line) {
+  for (int i = 0; i < 3; ++i) {
+    if (line[i] == '\0') return line + i;
+  }
+  return line + 3;
+}
+
+bool IsNewFormat(const char* data, std::size_t size) {
+  if (size >= 1 && data[0] == '*') return true;
+  return size >= 3 && std::memcmp(data, kNewTitleMarker, 3) == 0;
+}
+
+int ReadDecimalAt(std::string_view text, std::size_t position) {
+  int value = 0;
+  for (std::size_t i = position; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (value > 100000) break;  // far beyond any valid field; keeps the sum in range
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
+int WidenYear(int storedYear) {
+  if (storedYear >= 80 && storedYear <= 99) return storedYear + 1900;
+  if (storedYear >= 0 && storedYear <= 20) return storedYear + 2000;
+  return storedYear;
+}
+
+CatalogDate ReadDateText(std::string_view dateText) {
+  CatalogDate date;
+  date.month = ReadDecimalAt(dateText, 0);
+  date.day = ReadDecimalAt(dateText, 3);
+  date.year = WidenYear(ReadDecimalAt(dateText, 6));
+  return date;
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int month, int year) {
+  static constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  return kMonthLengths[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
+bool IsValidDate(const CatalogDate& date) {
+  if (date.year < 1980 || date.year > 2050) return false;
+  if (date.month < 1 || date.month > 12) return false;
+  return date.day >= 1 && date.day <= DaysInMonth(date.month, date.year);
+}
+
+bool SplitFileLine(std::string_view line, bool newFormat, FileLineParts& parts) {
+  if (newFormat) {
+    const std::size_t separator = line.find(kNewSeparator);
+    if (separator == std::string_view::npos) return false;
+    parts.name = line.substr(0, separator);
+    parts.dateText = line.substr(separator + 1);
+    return true;
+  }
+  if (line.size() < static_cast<std::size_t>(kOldSeparatorFromEnd)) return false;
+  const std::size_t separator = line.size() - kOldSeparatorFromEnd;
+  parts.name = line.substr(0, separator);
+  parts.dateText = line.substr(separator + 1);
+  return true;
+}
+
+}  // namespace vardek

@@ -1,0 +1,41 @@
+#pragma once
+// The catalog reader: one read-only mapped view of a catalog, handed out
+// line by line. Every command that reads a catalog maps, reads and unmaps
+// before it returns.
+#include <cstdint>
+
+#include "platform/files.h"
+
+namespace vardek {
+
+class CatalogReader {
+ public:
+  CatalogReader() = default;
+  CatalogReader(const CatalogReader&) = delete;
+  CatalogReader& operator=(const CatalogReader&) = delete;
+  ~CatalogReader() { Unmap(); }
+
+  // False when the file cannot be opened, is empty, or is 4 GiB or larger.
+  bool Map(const char* path, int lineLimit);
+  void Unmap();
+
+  bool HasData() const { return cursor_ < end_; }
+  // Reads the next line into `buffer` (at least the line limit in bytes).
+  void NextLine(char* buffer);
+  int PercentRead() const;
+
+  bool IsMapped() const { return view_.data != nullptr; }
+  bool Cut() const { return cut_; }
+  bool NewFormat() const { return newFormat_; }
+  std::uint32_t Size() const { return view_.size; }
+
+ private:
+  platform::MappedView view_;
+  const char* cursor_ = nullptr;
+  const char* end_ = nullptr;
+  int lineLimit_ = 260;
+  bool cut_ = false;
+  bool newFormat_ = false;
+};
+
+}  // namespace vardek

@@ -1,0 +1,22 @@
+#pragma once
+// The reading step of opening a catalog: every title description, in file order.
+#include <functional>
+
+#include "catalog/catalog_reader.h"
+#include "catalog/reporter.h"
+
+namespace vardek {
+
+struct CatalogTitleScan {
+  bool newFormat = false;
+  long titleCount = 0;
+};
+
+// Maps the catalog, hands each title line's description to `onTitle` and
+// unmaps. Reports "Error opening file" (caption: the path) and returns false
+// when the catalog cannot be mapped.
+bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& reporter,
+                       const std::function<void(const char* description)>& onTitle,
+                       CatalogTitleScan& scan);
+
+}  // namespace vardek

@@ -1,0 +1,30 @@
+#pragma once
+// How the core tells the user what happened. The desktop program shows its
+// own message box and status bar; the command-line tool prints.
+
+namespace vardek {
+
+inline constexpr const char* kProductName = "Vardek";
+
+inline constexpr int kStatusResultPart = 0;  // result of the last command
+inline constexpr int kStatusSearchPart = 1;  // last search text
+
+class Reporter {
+ public:
+  virtual ~Reporter() = default;
+
+  // The error box: exclamation icon, one Ok button.
+  virtual void ErrorBox(const char* text, const char* caption) = 0;
+  // A message box with the information icon ("File is good").
+  virtual void InfoBox(const char* text, const char* caption) = 0;
+  virtual void Status(int part, const char* text) = 0;
+  // A catalog file was replaced by its rewritten copy (the desktop beeps
+  // when it is minimised).
+  virtual void CatalogReplaced() {}
+
+  // The line error box: first text, second text and "Line number: " with the
+  // number, one to a line.
+  void LineErrorBox(const char* first, const char* second, long lineNumber, const char* caption);
+};
+
+}  // namespace vardek

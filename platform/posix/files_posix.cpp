@@ -1,0 +1,144 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace vardek::platform {
+
+namespace {
+
+constexpr std::uint64_t kLargestCatalog = 0xFFFFFFFFull;
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, const void* data, std::size_t size) {
+  const char* bytes = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t written = write(fd, bytes, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+bool ReadAll(int fd, char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t got = read(fd, data, size);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    data += got;
+    size -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+bool RegularFileSize(int fd, std::uint64_t& size) {
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  size = static_cast<std::uint64_t>(info.st_size);
+  return true;
+}
+
+// A rename is only durable once the folder that holds both names is synced.
+bool SyncFolderOf(const char* path) {
+  std::string folder(path);
+  const std::size_t slash = folder.rfind('/');
+  folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : folder.substr(0, slash));
+  Descriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY));
+  return fd.valid() && fsync(fd.get()) == 0;
+}
+
+}  // namespace
+
+bool MapWholeFile(const char* path, MappedView& view) {
+  view = MappedView{};
+  Descriptor fd(open(path, O_RDONLY));
+  std::uint64_t size = 0;
+  if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
+  if (size == 0 || size > kLargestCatalog) return false;
+  void* data = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE, fd.get(), 0);
+  if (data == MAP_FAILED) return false;
+  madvise(data, static_cast<std::size_t>(size), MADV_SEQUENTIAL);
+  view.data = static_cast<const char*>(data);
+  view.size = static_cast<std::uint32_t>(size);
+  return true;
+}
+
+void UnmapWholeFile(MappedView& view) {
+  if (view.data != nullptr) munmap(const_cast<char*>(view.data), view.size);
+  view = MappedView{};
+}
+
+bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size) {
+  block = nullptr;
+  size = 0;
+  Descriptor fd(open(path, O_RDONLY));
+  std::uint64_t fileSize = 0;
+  if (!fd.valid() || !RegularFileSize(fd.get(), fileSize)) return false;
+  if (fileSize + extra > kLargestCatalog) return false;
+  char* data = static_cast<char*>(std::calloc(static_cast<std::size_t>(fileSize + extra) + 1, 1));
+  if (data == nullptr) return false;
+  if (!ReadAll(fd.get(), data, static_cast<std::size_t>(fileSize))) {
+    std::free(data);
+    return false;
+  }
+  block = data;
+  size = static_cast<std::uint32_t>(fileSize);
+  return true;
+}
+
+bool WriteNewFile(const char* path, const void* data, std::size_t size) {
+  Descriptor fd(open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644));
+  return fd.valid() && WriteAll(fd.get(), data, size) && fsync(fd.get()) == 0;
+}
+
+bool AppendToFile(const char* path, const void* data, std::size_t size) {
+  Descriptor fd(open(path, O_WRONLY | O_CREAT | O_APPEND, 0644));
+  return fd.valid() && WriteAll(fd.get(), data, size) && fsync(fd.get()) == 0;
+}
+
+bool FileExists(const char* path) {
+  struct stat info;
+  return stat(path, &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool DeleteFileAt(const char* path) { return unlink(path) == 0; }
+
+bool MoveFileTo(const char* from, const char* to) {
+  // link + unlink never overwrites an existing target.
+  if (link(from, to) != 0) return false;
+  unlink(from);
+  return SyncFolderOf(to);
+}
+
+bool ReplaceFileWith(const char* from, const char* to) {
+  if (!FileExists(from) || rename(from, to) != 0) return false;
+  return SyncFolderOf(to);
+}
+
+}  // namespace vardek::platform

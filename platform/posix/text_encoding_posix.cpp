@@ -1,0 +1,73 @@
+#include "platform/text_encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace vardek::platform {
+
+namespace {
+
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  ~Converter() {
+    if (handle_ != reinterpret_cast<iconv_t>(-1)) iconv_close(handle_);
+  }
+
+  // Characters that cannot be converted (or bytes that are not valid input)
+  // become "?", one for each input character skipped.
+  std::string Convert(const std::string& input, bool fromUtf8) {
+    std::string output;
+    output.reserve(input.size());
+    bool plain = true;
+    for (unsigned char c : input) plain = plain && c < 0x80;
+    if (plain || handle_ == reinterpret_cast<iconv_t>(-1)) return plain ? input : Replaced(input);
+    iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    char chunk[256];
+    while (inLeft > 0) {
+      char* out = chunk;
+      std::size_t outLeft = sizeof chunk;
+      const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
+      output.append(chunk, static_cast<std::size_t>(out - chunk));
+      if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+        output += '?';
+        const std::size_t skip = fromUtf8 ? Utf8Length(static_cast<unsigned char>(*in), inLeft) : 1;
+        in += skip;
+        inLeft -= skip;
+      }
+    }
+    return output;
+  }
+
+ private:
+  static std::size_t Utf8Length(unsigned char lead, std::size_t left) {
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return length > left ? left : length;
+  }
+  static std::string Replaced(const std::string& input) {
+    std::string output;
+    for (unsigned char c : input) output += c < 0x80 ? static_cast<char>(c) : '?';
+    return output;
+  }
+
+  iconv_t handle_;
+};
+
+}  // namespace
+
+std::string ToCatalogText(const std::string& native) {
+  thread_local Converter converter("WINDOWS-1252", "UTF-8");
+  return converter.Convert(native, true);
+}
+
+std::string FromCatalogText(const std::string& catalog) {
+  thread_local Converter converter("UTF-8", "WINDOWS-1252");
+  return converter.Convert(catalog, false);
+}
+
+}  // namespace vardek::platform

@@ -1,0 +1,113 @@
+#include "platform/files.h"
+
+#include <cstdlib>
+
+#include "platform/win32/windows_min.h"
+
+namespace vardek::platform {
+
+namespace {
+
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  ~Handle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The size of a catalog is kept in 32 bits: a file of 4 GiB or more is refused.
+bool SmallFileSize(HANDLE file, std::uint32_t& size) {
+  DWORD high = 0;
+  const DWORD low = GetFileSize(file, &high);
+  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return false;
+  if (high != 0) return false;
+  size = low;
+  return true;
+}
+
+bool WriteAndFlush(HANDLE file, const void* data, std::size_t size) {
+  DWORD written = 0;
+  if (size > 0xFFFFFFFFu) return false;
+  if (!WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) || written != size) return false;
+  return FlushFileBuffers(file) != 0;
+}
+
+}  // namespace
+
+bool MapWholeFile(const char* path, MappedView& view) {
+  view = MappedView{};
+  std::uint32_t size = 0;
+  HANDLE mapping = nullptr;
+  {
+    Handle file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid() || !SmallFileSize(file.get(), size) || size == 0) return false;
+    mapping = CreateFileMappingA(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
+  }
+  if (mapping == nullptr) return false;
+  const void* data = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+  CloseHandle(mapping);
+  if (data == nullptr) return false;
+  view.data = static_cast<const char*>(data);
+  view.size = size;
+  return true;
+}
+
+void UnmapWholeFile(MappedView& view) {
+  if (view.data != nullptr) UnmapViewOfFile(view.data);
+  view = MappedView{};
+}
+
+bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size) {
+  block = nullptr;
+  size = 0;
+  Handle file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::uint32_t fileSize = 0;
+  if (!file.valid() || !SmallFileSize(file.get(), fileSize)) return false;
+  if (std::uint64_t{fileSize} + extra > 0xFFFFFFFFull) return false;
+  char* data = static_cast<char*>(std::calloc(static_cast<std::size_t>(fileSize) + extra + 1, 1));
+  if (data == nullptr) return false;
+  DWORD read = 0;
+  if (!ReadFile(file.get(), data, fileSize, &read, nullptr) || read != fileSize) {
+    std::free(data);
+    return false;
+  }
+  block = data;
+  size = fileSize;
+  return true;
+}
+
+bool WriteNewFile(const char* path, const void* data, std::size_t size) {
+  Handle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.valid() && WriteAndFlush(file.get(), data, size);
+}
+
+bool AppendToFile(const char* path, const void* data, std::size_t size) {
+  Handle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  if (SetFilePointer(file.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR)
+    return false;
+  return WriteAndFlush(file.get(), data, size);
+}
+
+bool FileExists(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool DeleteFileAt(const char* path) { return DeleteFileA(path) != 0; }
+
+bool MoveFileTo(const char* from, const char* to) { return MoveFileA(from, to) != 0; }
+
+bool ReplaceFileWith(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+}  // namespace vardek::platform

@@ -1,0 +1,49 @@
+#pragma once
+// A depth-first walk over a folder tree that reports every file and every
+// change of folder to its callbacks. It loops over an explicit stack of
+// open directory searches instead of recursing.
+#include "platform/directory.h"
+
+namespace vardek {
+
+inline constexpr int kFolderPathSize = 260;
+inline constexpr int kSearchPathSize = 300;
+
+class FolderWalker {
+ public:
+  FolderWalker() = default;
+  FolderWalker(const FolderWalker&) = delete;
+  FolderWalker& operator=(const FolderWalker&) = delete;
+  virtual ~FolderWalker() = default;
+
+  // Walks from `root` (a folder path ending in its separator): files matching
+  // `filePattern` are reported, folders down to `maxDepth` levels entered,
+  // system folders only when `includeSystemFolders` is 1. Returns 0 when the
+  // whole tree was visited, 1 when a callback stopped it.
+  int Walk(const char* root, const char* filePattern, int maxDepth, int includeSystemFolders);
+
+  // Folders passed over because their path would not fit in kFolderPathSize
+  // bytes, during the last walk.
+  int FoldersTooLong() const { return foldersTooLong_; }
+
+ protected:
+  // Nonzero results stop the walk; LeaveFolder's result is ignored.
+  virtual int LeaveFolder() = 0;
+  virtual int OnFile(const platform::DirectoryEntry& entry) = 0;
+  virtual int EnterFolder(const platform::DirectoryEntry& entry) = 0;
+  virtual int BeforeDescend(const platform::DirectoryEntry& entry) = 0;
+
+  int depth_ = 0;
+  char searchPath_[kSearchPathSize] = {};
+  char currentFolder_[kFolderPathSize] = {};
+
+ private:
+  bool ReportFiles(platform::DirectorySearch& search, const char* filePattern);
+  bool ShouldEnter(const platform::DirectoryEntry& entry, int includeSystemFolders);
+  bool SetSearchPath(const char* pattern);
+  void CutLastFolder();
+
+  int foldersTooLong_ = 0;
+};
+
+}  // namespace vardek
