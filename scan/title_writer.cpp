@@ -45,6 +45,7 @@ void TitleWriter::AppendLine(std::string_view lead, std::string_view name, std::
   char line[kMaxLineText + 1 + 2 + 1];
   std::size_t length = 0;
   for (std::string_view piece : {lead, name, tail, kLineEnd}) {
+    if (piece.empty()) continue;
     std::memcpy(line + length, piece.data(), piece.size());
     length += piece.size();
   }
@@ -79,11 +80,11 @@ int TitleWriter::BeforeDescend(const platform::DirectoryEntry&) { return 0; }
 
 void TitleWriter::ReportShortcomings(Reporter& reporter) const {
   if (namesShortened_ > 0) {
-    const std::string text = FormatCount(namesShortened_) + " names were too long for a catalog line and were shortened";
+    const std::string text = "Names shortened to fit a catalog line: " + FormatCount(namesShortened_);
     reporter.ErrorBox(text.c_str(), kProductName);
   }
   if (FoldersTooLong() > 0) {
-    const std::string text = FormatCount(FoldersTooLong()) + " folders were not scanned: their paths are too long";
+    const std::string text = "Folders not scanned because their path is too long: " + FormatCount(FoldersTooLong());
     reporter.ErrorBox(text.c_str(), kProductName);
   }
 }

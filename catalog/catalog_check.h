@@ -1,0 +1,38 @@
+#pragma once
+// The catalog check: one pass over a catalog against the format's structure
+// rules, stopping at the first structural error. It changes nothing.
+#include <functional>
+
+#include "catalog/catalog_reader.h"
+#include "catalog/reporter.h"
+
+namespace vardek {
+
+inline constexpr long kCheckHookInterval = 200;
+
+enum class CheckOutcome {
+  NotRun,       // empty catalog path: nothing done
+  OpenFailed,   // the catalog could not be mapped ("Error opening file")
+  Stopped,      // a structural error stopped the check ("Check incomplete")
+  Damaged,      // read to the end, but the last title ended inside a folder
+  Good,         // read to the end without a finding that clears good
+  Flawed,       // read to the end, good cleared by "Line too long" reports only
+};
+
+struct CheckResult {
+  CheckOutcome outcome = CheckOutcome::NotRun;
+  long lineNumber = 0;   // lines read, skipped ones too
+  long fileCount = 0;    // file lines that passed the separator test
+};
+
+// Checks the catalog at `catalogPath` by the separator rule of `newFormat`
+// (the main window's flag, not the file's first bytes). Findings go to the
+// reporter with the check's texts, captions and line numbers; the status text
+// (" files found" or "Check incomplete") goes to Status(0, ...).
+// `everyLines` runs when the line number is a multiple of 200, before the
+// line is tested; it may read reader.PercentRead() for the progress meter.
+// The reader is mapped only during the call.
+CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool newFormat,
+                         Reporter& reporter, const std::function<void()>& everyLines = {});
+
+}  // namespace vardek

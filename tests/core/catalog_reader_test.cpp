@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "catalog/catalog_reader.h"
+#include "catalog/catalog_titles.h"
+#include "test_support.h"
+
+namespace vardek {
+namespace {
+
+const char* const kTwoTitles =
+    "|||Holiday photos 2004\r\nreadme.txt:07/14/04\r\nindex.htm:07/14/04\r\n\\Pictures\r\n"
+    "beach.jpg:07/02/04\r\n\\Raw\r\nimg0001.raw:07/02/04\r\n..\r\n..\r\n\\Music\r\nsong.mp3:06/30/04\r\n"
+    "..\r\n<eof>\r\n|||Backup disc 1\r\nsetup.exe:01/05/99\r\n<eof>\r\n";
+
+class CatalogReaderTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> Titles(const std::string& content, CatalogTitleScan& scan) {
+    folder_.Write("c.cat", content);
+    std::vector<std::string> titles;
+    const bool read = ReadCatalogTitles(reader_, folder_.Path("c.cat").c_str(), reporter_,
+                                        [&](const char* title) { titles.push_back(title); }, scan);
+    EXPECT_TRUE(read);
+    return titles;
+  }
+
+  test::ScratchFolder folder_;
+  test::RecordingReporter reporter_;
+  CatalogReader reader_;
+};
+
+TEST_F(CatalogReaderTest, MapsReadsAndReportsProgress) {
+  folder_.Write("c.cat", kTwoTitles);
+  ASSERT_TRUE(reader_.Map(folder_.Path("c.cat").c_str(), 260));
+  EXPECT_TRUE(reader_.NewFormat());
+  EXPECT_EQ(reader_.PercentRead(), 0);
+  char line[300];
+  int lines = 0;
+  while (reader_.HasData()) {
+    reader_.NextLine(line);
+    ++lines;
+  }
+  EXPECT_EQ(lines, 16);
+  EXPECT_STREQ(line, "<eof>");
+  EXPECT_EQ(reader_.PercentRead(), 100);
+  reader_.Unmap();
+  EXPECT_FALSE(reader_.IsMapped());
+}
+
+TEST_F(CatalogReaderTest, AnEmptyOrMissingFileCannotBeMapped) {
+  folder_.Write("empty.cat", "");
+  EXPECT_FALSE(reader_.Map(folder_.Path("empty.cat").c_str(), 260));
+  EXPECT_FALSE(reader_.Map(folder_.Path("missing.cat").c_str(), 260));
+  CatalogTitleScan scan;
+  EXPECT_FALSE(ReadCatalogTitles(reader_, folder_.Path("empty.cat").c_str(), reporter_, [](const char*) {}, scan));
+  ASSERT_EQ(reporter_.reports.size(), 1u);
+  EXPECT_EQ(reporter_.reports[0].text, "Error opening file");
+  EXPECT_EQ(reporter_.reports[0].caption, folder_.Path("empty.cat"));
+}
+
+TEST_F(CatalogReaderTest, HandsOutTitlesInFileOrder) {
+  CatalogTitleScan scan;
+  EXPECT_EQ(Titles(kTwoTitles, scan), (std::vector<std::string>{"Holiday photos 2004", "Backup disc 1"}));
+  EXPECT_TRUE(scan.newFormat);
+  EXPECT_EQ(scan.titleCount, 2);
+}
+
+TEST_F(CatalogReaderTest, ShortAndOddTitleLinesGiveEmptyOrLaterDescriptions) {
+  CatalogTitleScan scan;
+  EXPECT_EQ(Titles("|\r\n||\r\n@@@\r\n@@no title\r\n|ab Disc\r\n", scan),
+            (std::vector<std::string>{"", "", "", " Disc"}));
+  EXPECT_FALSE(scan.newFormat);  // begins with "|" but not "|||"
+}
+
+TEST_F(CatalogReaderTest, CommentFirstMakesTheFileNewFormatEvenWithOldTitles) {
+  CatalogTitleScan scan;
+  EXPECT_EQ(Titles("* made by hand\r\n@@@Old disc\r\na.txt 01-01-99\r\n<eof>\r\n", scan),
+            std::vector<std::string>{"Old disc"});
+  EXPECT_TRUE(scan.newFormat);
+}
+
+TEST_F(CatalogReaderTest, OldFormatFileIsDetected) {
+  CatalogTitleScan scan;
+  EXPECT_EQ(Titles("@@@Holiday photos 2004\r\nreadme.txt 07-14-04\r\n<eof>\r\n", scan),
+            std::vector<std::string>{"Holiday photos 2004"});
+  EXPECT_FALSE(scan.newFormat);
+}
+
+}  // namespace
+}  // namespace vardek
