@@ -29,6 +29,10 @@ struct DirectoryEntry {
   FileTime lastWrite = 0;
 };
 
+// What a search must fill in: everything, or only names and attributes
+// (which a listing can give without asking for each entry's times).
+enum class ListDetail { Full, NamesAndAttributes };
+
 // One directory search: "folder" + pattern, where the pattern may use * and ?
 // as the Windows shell does ("*.*" and "*" list everything).
 class DirectorySearch {
@@ -39,7 +43,7 @@ class DirectorySearch {
   ~DirectorySearch() { Close(); }
 
   // Starts the search and yields its first entry; false when nothing is listed.
-  bool First(const char* folderAndPattern, DirectoryEntry& entry);
+  bool First(const char* folderAndPattern, DirectoryEntry& entry, ListDetail detail = ListDetail::Full);
   bool Next(DirectoryEntry& entry);
   void Close();
 

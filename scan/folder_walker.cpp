@@ -73,7 +73,9 @@ int FolderWalker::Walk(const char* root, const char* filePattern, int maxDepth, 
   for (;;) {
     if (!ReportFiles(searches[depth_], filePattern)) return 1;
     DirectoryEntry entry;
-    bool have = SetSearchPath(kAllEntries) && searches[depth_].First(searchPath_, entry);
+    // Only names and attributes decide which folders are entered.
+    bool have = SetSearchPath(kAllEntries) &&
+                searches[depth_].First(searchPath_, entry, platform::ListDetail::NamesAndAttributes);
     for (;;) {
       while (have && depth_ < maxDepth && !ShouldEnter(entry, includeSystemFolders)) have = searches[depth_].Next(entry);
       if (have && depth_ < maxDepth) break;

@@ -1,5 +1,7 @@
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -21,7 +23,7 @@ char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 // Shell wildcards as Windows knows them: "*" any run, "?" one character,
 // case ignored for A-Z; "*.*" also takes names without a dot.
 bool MatchesPattern(const char* pattern, const char* name) {
-  if (std::strcmp(pattern, "*.*") == 0) return true;
+  if (std::strcmp(pattern, "*.*") == 0 || std::strcmp(pattern, "*") == 0) return true;
   const char* star = nullptr;
   const char* resume = nullptr;
   while (*name != '\0') {
@@ -57,37 +59,60 @@ FileTime ToFileTime(const struct timespec& time) {
   return static_cast<FileTime>(seconds * kTicksPerSecond + time.tv_nsec / 100);
 }
 
-bool NameOrder(const DirectoryEntry& a, const DirectoryEntry& b) {
-  const char* x = a.fsName;
-  const char* y = b.fsName;
-  while (*x != '\0' && LowerAscii(*x) == LowerAscii(*y)) {
-    ++x;
-    ++y;
+struct Listed {
+  std::string fsName;
+  unsigned char type;  // d_type: DT_UNKNOWN when the file system does not say
+};
+
+// Name order ignoring the case of A-Z, as NTFS and CD file systems list;
+// exact bytes break ties so that a listing is always the same.
+bool NameOrder(const Listed& a, const Listed& b) {
+  const std::size_t common = std::min(a.fsName.size(), b.fsName.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const auto x = static_cast<unsigned char>(LowerAscii(a.fsName[i]));
+    const auto y = static_cast<unsigned char>(LowerAscii(b.fsName[i]));
+    if (x != y) return x < y;
   }
-  const auto cx = static_cast<unsigned char>(LowerAscii(*x));
-  const auto cy = static_cast<unsigned char>(LowerAscii(*y));
-  if (cx != cy) return cx < cy;
-  return std::strcmp(a.fsName, b.fsName) < 0;
+  if (a.fsName.size() != b.fsName.size()) return a.fsName.size() < b.fsName.size();
+  return a.fsName < b.fsName;
 }
 
-bool Describe(const std::string& folder, const char* fsName, DirectoryEntry& entry) {
-  const std::string path = folder + fsName;
+}  // namespace
+
+struct DirectorySearch::State {
+  int folder = -1;  // kept open so that entries are looked up relative to it
+  ListDetail detail = ListDetail::Full;
+  std::vector<Listed> entries;
+  std::size_t next = 0;
+};
+
+namespace {
+
+void SetName(const std::string& fsName, DirectoryEntry& entry) {
+  std::string name = ToCatalogText(fsName);
+  ReplaceForbidden(name);
+  std::memcpy(entry.name, name.data(), std::min<std::size_t>(name.size(), kMaxNameLength));
+  std::memcpy(entry.fsName, fsName.data(), std::min(fsName.size(), sizeof entry.fsName - 1));
+}
+
+// A link to a folder is listed as a file and never entered; its time is the
+// target's when there is one.
+bool Describe(int folder, const Listed& item, ListDetail detail, DirectoryEntry& entry) {
+  entry = DirectoryEntry{};
+  SetName(item.fsName, entry);
+  if (item.fsName[0] == '.') entry.attributes |= kAttributeHidden;
+  if (detail == ListDetail::NamesAndAttributes && item.type != DT_UNKNOWN) {
+    if (item.type == DT_DIR) entry.attributes |= kAttributeDirectory;
+    return true;
+  }
   struct stat info;
-  if (lstat(path.c_str(), &info) != 0) return false;
-  // A link to a folder is listed as a file and never entered; its time is
-  // the target's when there is one.
+  if (fstatat(folder, item.fsName.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return false;
   const bool isLink = S_ISLNK(info.st_mode);
   if (isLink) {
     struct stat target;
-    if (stat(path.c_str(), &target) == 0) info.st_mtim = target.st_mtim;
+    if (fstatat(folder, item.fsName.c_str(), &target, 0) == 0) info.st_mtim = target.st_mtim;
   }
-  std::string name = ToCatalogText(fsName);
-  ReplaceForbidden(name);
-  entry = DirectoryEntry{};
-  std::memcpy(entry.name, name.data(), std::min<std::size_t>(name.size(), kMaxNameLength));
-  std::memcpy(entry.fsName, fsName, strnlen(fsName, sizeof entry.fsName - 1));
   if (S_ISDIR(info.st_mode) && !isLink) entry.attributes |= kAttributeDirectory;
-  if (fsName[0] == '.') entry.attributes |= kAttributeHidden;
   if ((info.st_mode & S_IWUSR) == 0) entry.attributes |= kAttributeReadOnly;
   entry.lastWrite = ToFileTime(info.st_mtim);
   return true;
@@ -95,25 +120,25 @@ bool Describe(const std::string& folder, const char* fsName, DirectoryEntry& ent
 
 }  // namespace
 
-struct DirectorySearch::State {
-  std::vector<DirectoryEntry> entries;
-  std::size_t next = 0;
-};
-
-bool DirectorySearch::First(const char* folderAndPattern, DirectoryEntry& entry) {
+bool DirectorySearch::First(const char* folderAndPattern, DirectoryEntry& entry, ListDetail detail) {
   Close();
   const std::string full(folderAndPattern);
   const std::size_t slash = full.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string() : full.substr(0, slash + 1);
+  const std::string folder = slash == std::string::npos ? std::string(".") : full.substr(0, slash + 1);
   const std::string pattern = slash == std::string::npos ? full : full.substr(slash + 1);
-  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-  if (dir == nullptr) return false;
+  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (folderFd < 0) return false;
+  DIR* dir = fdopendir(dup(folderFd));
+  if (dir == nullptr) {
+    close(folderFd);
+    return false;
+  }
   state_ = new State;
+  state_->folder = folderFd;
+  state_->detail = detail;
   while (const dirent* item = readdir(dir)) {
     if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
-    if (!MatchesPattern(pattern.c_str(), item->d_name)) continue;
-    DirectoryEntry found;
-    if (Describe(folder, item->d_name, found)) state_->entries.push_back(found);
+    if (MatchesPattern(pattern.c_str(), item->d_name)) state_->entries.push_back({item->d_name, item->d_type});
   }
   closedir(dir);
   std::sort(state_->entries.begin(), state_->entries.end(), NameOrder);
@@ -121,12 +146,17 @@ bool DirectorySearch::First(const char* folderAndPattern, DirectoryEntry& entry)
 }
 
 bool DirectorySearch::Next(DirectoryEntry& entry) {
-  if (state_ == nullptr || state_->next >= state_->entries.size()) return false;
-  entry = state_->entries[state_->next++];
-  return true;
+  if (state_ == nullptr) return false;
+  while (state_->next < state_->entries.size()) {
+    // An entry that vanished since the listing is passed over.
+    if (Describe(state_->folder, state_->entries[state_->next++], state_->detail, entry)) return true;
+  }
+  return false;
 }
 
 void DirectorySearch::Close() {
+  if (state_ == nullptr) return;
+  close(state_->folder);
   delete state_;
   state_ = nullptr;
 }

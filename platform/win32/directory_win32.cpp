@@ -27,7 +27,7 @@ struct DirectorySearch::State {
   HANDLE handle = INVALID_HANDLE_VALUE;
 };
 
-bool DirectorySearch::First(const char* folderAndPattern, DirectoryEntry& entry) {
+bool DirectorySearch::First(const char* folderAndPattern, DirectoryEntry& entry, ListDetail) {
   Close();
   WIN32_FIND_DATAA found;
   const HANDLE handle = FindFirstFileA(folderAndPattern, &found);
