@@ -15,8 +15,8 @@ enum class CheckOutcome {
   OpenFailed,   // the catalog could not be mapped ("Error opening file")
   Stopped,      // a structural error stopped the check ("Check incomplete")
   Damaged,      // read to the end, but the last title ended inside a folder
-  Good,         // read to the end without a finding that clears good
-  Flawed,       // read to the end, good cleared by "Line too long" reports only
+  Good,         // read to the end: "File is good" (cut lines are reported but
+                // do not clear good)
 };
 
 struct CheckResult {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "catalog/catalog_reader.h"
 #include "catalog/catalog_titles.h"
+#include "catalog/text_buffer.h"
 #include "test_support.h"
 
 namespace vardek {
@@ -86,6 +88,27 @@ TEST_F(CatalogReaderTest, OldFormatFileIsDetected) {
   EXPECT_EQ(Titles("@@@Holiday photos 2004\r\nreadme.txt 07-14-04\r\n<eof>\r\n", scan),
             std::vector<std::string>{"Holiday photos 2004"});
   EXPECT_FALSE(scan.newFormat);
+}
+
+}  // namespace
+}  // namespace vardek
+
+namespace vardek {
+namespace {
+
+// A catalog's size is kept in 32 bits; a larger file must be refused, not
+// read as if it were its size modulo 4 GiB. The file is sparse: it takes no room.
+TEST_F(CatalogReaderTest, AFileOf4GiBOrMoreCannotBeOpened) {
+  folder_.Write("huge.cat", "|||Disc\r\na.txt:01/01/01\r\n<eof>\r\n");
+  std::error_code error;
+  std::filesystem::resize_file(folder_.Path("huge.cat"), (1ull << 32) + 10, error);
+  if (error) GTEST_SKIP() << "no sparse files here: " << error.message();
+  EXPECT_FALSE(reader_.Map(folder_.Path("huge.cat").c_str(), 260));
+  CatalogTitleScan scan;
+  EXPECT_FALSE(ReadCatalogTitles(reader_, folder_.Path("huge.cat").c_str(), reporter_, [](const char*) {}, scan));
+  EXPECT_EQ(reporter_.Errors(), std::vector<std::string>{"Error opening file"});
+  TextBuffer whole;
+  EXPECT_FALSE(whole.ReadWholeFile(folder_.Path("huge.cat").c_str(), 2));
 }
 
 }  // namespace

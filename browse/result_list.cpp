@@ -1,0 +1,113 @@
+#include "browse/result_list.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "catalog/text_routines.h"
+
+namespace vardek {
+
+bool StringPool::Start(std::uint32_t startSize, std::uint32_t growthStep) {
+  Release();
+  if (startSize == 0 || startSize > limit_) return false;
+  block_ = static_cast<char*>(std::malloc(startSize));
+  if (block_ == nullptr) return false;
+  capacity_ = startSize;
+  growthStep_ = growthStep == 0 ? 1 : growthStep;
+  used_ = 0;
+  return true;
+}
+
+std::uint32_t StringPool::Add(std::string_view text) {
+  if (block_ == nullptr) return kNoOffset;
+  const std::uint64_t needed = std::uint64_t{used_} + text.size();
+  if (needed >= capacity_) {
+    // One step is enough for any catalog line; a longer text takes as many
+    // steps as it needs so that it never lands behind the block.
+    std::uint64_t grown = capacity_;
+    while (grown <= needed) grown += growthStep_;
+    if (grown > limit_ || grown >= kNoOffset) return kNoOffset;
+    char* moved = static_cast<char*>(std::realloc(block_, static_cast<std::size_t>(grown)));
+    if (moved == nullptr) return kNoOffset;
+    block_ = moved;
+    capacity_ = static_cast<std::uint32_t>(grown);
+  }
+  const std::uint32_t offset = used_;
+  if (!text.empty()) std::memcpy(block_ + offset, text.data(), text.size());
+  block_[offset + text.size()] = '\0';
+  used_ = static_cast<std::uint32_t>(needed + 1);
+  return offset;
+}
+
+void StringPool::Release() {
+  std::free(block_);
+  block_ = nullptr;
+  used_ = capacity_ = 0;
+}
+
+bool ResultList::Reset() {
+  Release();
+  // A pool that cannot be allocated shows later: its Add fails and the row
+  // that needs it is refused.
+  names_.Start(kPoolStartSize, kPoolGrowthStep);
+  folders_.Start(kPoolStartSize, kPoolGrowthStep);
+  titles_.Start(kPoolStartSize, kPoolGrowthStep);
+  count_ = 0;
+  growthStep_ = kRowGrowthStep;
+  if (kRowStartCapacity > rowLimit_) return false;
+  rows_ = static_cast<ResultRow*>(std::calloc(kRowStartCapacity, sizeof(ResultRow)));
+  if (rows_ == nullptr) return false;
+  capacity_ = kRowStartCapacity;
+  usable_ = true;
+  return true;
+}
+
+std::uint32_t ResultList::AddFolder(std::string_view path) {
+  return folders_.Add(path.empty() ? std::string_view("\\") : path);
+}
+
+bool ResultList::GrowRows() {
+  const std::uint64_t grown = std::uint64_t{capacity_} + growthStep_;
+  if (grown > rowLimit_ || grown > 0x7FFFFFFFu / sizeof(ResultRow)) return false;
+  auto* moved = static_cast<ResultRow*>(std::realloc(rows_, static_cast<std::size_t>(grown) * sizeof(ResultRow)));
+  if (moved == nullptr) return false;
+  std::memset(moved + capacity_, 0, static_cast<std::size_t>(growthStep_) * sizeof(ResultRow));
+  rows_ = moved;
+  capacity_ = static_cast<std::uint32_t>(grown);
+  return true;
+}
+
+bool ResultList::AddRow(std::string_view name, std::string_view dateText, std::uint32_t folderOffset,
+                        std::uint32_t titleOffset) {
+  if (rows_ == nullptr || static_cast<std::uint32_t>(count_) >= capacity_) return false;
+  // A pool that could not take a text ends the walk here instead of showing
+  // a row with a lost (or someone else's) text.
+  if (folderOffset == kNoOffset || titleOffset == kNoOffset) return false;
+  const std::uint32_t nameOffset = names_.Add(name);
+  if (nameOffset == kNoOffset) return false;
+  ResultRow& row = rows_[count_];
+  // Longer date texts (a damaged line) are cut to what the row holds.
+  std::memset(row.dateText, 0, sizeof row.dateText);
+  CopyText(row.dateText, sizeof row.dateText, dateText);
+  row.nameOffset = nameOffset;
+  row.folderOffset = folderOffset;
+  row.titleOffset = titleOffset;
+  ++count_;
+  if (static_cast<std::uint32_t>(count_) == capacity_ && !GrowRows()) {
+    usable_ = false;
+    return false;
+  }
+  return true;
+}
+
+void ResultList::Release() {
+  std::free(rows_);
+  rows_ = nullptr;
+  capacity_ = 0;
+  usable_ = false;
+  titles_.Release();
+  folders_.Release();
+  names_.Release();
+}
+
+}  // namespace vardek

@@ -1,0 +1,33 @@
+#pragma once
+// Find bad dates: every file line of a catalog whose date is not a calendar
+// date from 1980 to 2050 becomes a result row.
+#include <functional>
+
+#include "browse/result_list.h"
+#include "catalog/catalog_reader.h"
+#include "catalog/reporter.h"
+
+namespace vardek {
+
+inline constexpr long kBadDateHookInterval = 200;
+
+enum class BadDateOutcome {
+  OpenFailed,  // "Error opening file" reported
+  Complete,    // read to the end
+  Stopped,     // a depth error was reported; rows so far stay
+  ListFull,    // the result list could not take another row; rows so far stay
+};
+
+struct BadDateResult {
+  BadDateOutcome outcome = BadDateOutcome::OpenFailed;
+  long lineCount = 0;
+};
+
+// Adds the rows to `list`, which the caller has reset. The separator rule
+// follows `newFormat` (the main window's flag). `everyLines` runs when the
+// line count is a multiple of 200; it may read reader.PercentRead().
+BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool newFormat,
+                           ResultList& list, Reporter& reporter,
+                           const std::function<void()>& everyLines = {});
+
+}  // namespace vardek

@@ -1,0 +1,16 @@
+#pragma once
+// What the command-line tool needs to know about its console.
+
+namespace vardek::platform {
+
+enum class StandardStream { Output, Error };
+
+// True when the stream is a terminal (a console window on Windows), false
+// when it is redirected to a file or a pipe.
+bool IsTerminal(StandardStream stream);
+
+// Prepares the console for catalog text: on Windows the console shows the
+// ANSI code page that catalogs are written in; elsewhere nothing to do.
+void PrepareConsole();
+
+}  // namespace vardek::platform

@@ -1,0 +1,100 @@
+#include "platform/text_compare.h"
+
+namespace vardek::platform {
+
+namespace {
+
+// Weights of Windows-1252 bytes. Without the Windows locale service the
+// comparison follows its outline: symbols before digits before letters,
+// accented letters beside their base letter, case ignored, and hyphens and
+// apostrophes weighed only when everything else is equal.
+
+constexpr int kIgnored = 0;
+constexpr int kDigitBase = 300;
+constexpr int kLetterBase = 400;
+
+bool IsIgnorable(unsigned char c) { return c == '-' || c == '\''; }
+
+// The small form of a capital (ASCII and the Windows-1252 letters); other
+// bytes stay.
+unsigned char Fold(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);
+  if (c == 0x9F) return 0xFF;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
+  return c;
+}
+
+bool IsCapital(unsigned char c) { return Fold(c) != c; }
+
+// The base letter (0-25, 26 for thorn) of a folded letter, or -1.
+int BaseLetter(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return c - 'a';
+  switch (c) {
+    case 0x9A: case 0xDF: return 's' - 'a';  // š, ß
+    case 0x9C: return 'o' - 'a';              // œ
+    case 0x9E: return 'z' - 'a';              // ž
+    case 0xFF: case 0xFD: return 'y' - 'a';   // ÿ, ý
+    case 0xE7: return 'c' - 'a';              // ç
+    case 0xF0: return 'd' - 'a';              // ð
+    case 0xF1: return 'n' - 'a';              // ñ
+    case 0xFE: return 26;                     // þ, after z
+    default: break;
+  }
+  if (c >= 0xE0 && c <= 0xE6) return 'a' - 'a';  // à-å, æ
+  if (c >= 0xE8 && c <= 0xEB) return 'e' - 'a';
+  if (c >= 0xEC && c <= 0xEF) return 'i' - 'a';
+  if ((c >= 0xF2 && c <= 0xF6) || c == 0xF8) return 'o' - 'a';
+  if (c >= 0xF9 && c <= 0xFC) return 'u' - 'a';
+  return -1;
+}
+
+int PrimaryWeight(unsigned char c) {
+  if (IsIgnorable(c)) return kIgnored;
+  const unsigned char folded = Fold(c);
+  const int letter = BaseLetter(folded);
+  if (letter >= 0) return kLetterBase + letter;
+  if (c >= '0' && c <= '9') return kDigitBase + (c - '0');
+  return 1 + c;  // symbols and controls keep their byte order, before digits
+}
+
+int AccentWeight(unsigned char c) { return IsIgnorable(c) ? kIgnored : 1 + Fold(c); }
+int FoldedWeight(unsigned char c) { return 1 + Fold(c); }
+int CaseWeight(unsigned char c) { return IsCapital(c) ? 2 : 1; }
+
+// Compares the two texts by one weight; characters weighing kIgnored are
+// passed over. A text that runs out first is the smaller.
+template <typename Weight>
+int CompareBy(const unsigned char* a, const unsigned char* b, Weight weight) {
+  for (;;) {
+    while (*a != '\0' && weight(*a) == kIgnored) ++a;
+    while (*b != '\0' && weight(*b) == kIgnored) ++b;
+    if (*a == '\0' || *b == '\0') return (*a == '\0' ? 0 : 1) - (*b == '\0' ? 0 : 1);
+    const int difference = weight(*a) - weight(*b);
+    if (difference != 0) return difference < 0 ? -1 : 1;
+    ++a;
+    ++b;
+  }
+}
+
+int CompareNoCase(const unsigned char* a, const unsigned char* b) {
+  if (const int r = CompareBy(a, b, PrimaryWeight); r != 0) return r;
+  if (const int r = CompareBy(a, b, AccentWeight); r != 0) return r;
+  return CompareBy(a, b, FoldedWeight);
+}
+
+}  // namespace
+
+int CompareTextNoCase(const char* a, const char* b) {
+  return CompareNoCase(reinterpret_cast<const unsigned char*>(a), reinterpret_cast<const unsigned char*>(b));
+}
+
+int CompareText(const char* a, const char* b) {
+  const auto* ua = reinterpret_cast<const unsigned char*>(a);
+  const auto* ub = reinterpret_cast<const unsigned char*>(b);
+  if (const int r = CompareNoCase(ua, ub); r != 0) return r;
+  // Texts that differ only in case: a small letter before its capital.
+  return CompareBy(ua, ub, CaseWeight);
+}
+
+}  // namespace vardek::platform
