@@ -113,7 +113,10 @@ bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint3
 }
 
 bool WriteNewFile(const char* path, const void* data, std::size_t size) {
-  Descriptor fd(open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644));
+  // A fresh inode: truncating in place would also cut any file that still
+  // shares this one through a hard link.
+  if (unlink(path) != 0 && errno != ENOENT) return false;
+  Descriptor fd(open(path, O_WRONLY | O_CREAT | O_EXCL, 0644));
   return fd.valid() && WriteAll(fd.get(), data, size) && fsync(fd.get()) == 0;
 }
 
@@ -130,9 +133,13 @@ bool FileExists(const char* path) {
 bool DeleteFileAt(const char* path) { return unlink(path) == 0; }
 
 bool MoveFileTo(const char* from, const char* to) {
-  // link + unlink never overwrites an existing target.
-  if (link(from, to) != 0) return false;
-  unlink(from);
+  // One step that never overwrites an existing target. Where the file
+  // system cannot do that, link + unlink does the same in two steps.
+  if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) != 0) {
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    if (link(from, to) != 0) return false;
+    unlink(from);
+  }
   return SyncFolderOf(to);
 }
 

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "catalog/catalog_files.h"
+#include "platform/files.h"
 #include "test_support.h"
 
 namespace vardek {
@@ -66,6 +69,28 @@ TEST_F(CatalogFilesTest, FailedReplaceKeepsTheCatalogAndReportsIt) {
   EXPECT_EQ(folder_.Read("music.cat"), kOldTitles);
   ASSERT_EQ(reporter_.Errors().size(), 1u);
   EXPECT_EQ(reporter_.replaced, 0);
+}
+
+#ifndef _WIN32
+// A move cut short between its link and its unlink leaves the temp name on
+// the catalog's own file; the next temp file must not cut the catalog.
+TEST_F(CatalogFilesTest, WritingATempFileNeverTruncatesALinkedCatalog) {
+  folder_.Write("music.cat", kOldTitles);
+  std::filesystem::create_hard_link(catalog(), temp());
+  ASSERT_TRUE(platform::WriteNewFile(temp().c_str(), kNewTitle, std::strlen(kNewTitle)));
+  EXPECT_EQ(folder_.Read("music.cat"), kOldTitles);
+  EXPECT_EQ(folder_.Read("music.$$$"), kNewTitle);
+}
+#endif
+
+TEST_F(CatalogFilesTest, MoveNeverOverwritesAnExistingFile) {
+  folder_.Write("music.cat", kOldTitles);
+  folder_.Write("music.$$$", kNewTitle);
+  EXPECT_FALSE(platform::MoveFileTo(temp().c_str(), catalog().c_str()));
+  EXPECT_EQ(folder_.Read("music.cat"), kOldTitles);
+  ASSERT_TRUE(platform::MoveFileTo(temp().c_str(), folder_.Path("new.cat").c_str()));
+  EXPECT_EQ(folder_.Read("new.cat"), kNewTitle);
+  EXPECT_FALSE(folder_.Exists("music.$$$"));
 }
 
 }  // namespace

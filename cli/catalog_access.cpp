@@ -1,0 +1,50 @@
+#include "cli/catalog_access.h"
+
+#include <cstdlib>
+
+#include "catalog/catalog_format.h"
+#include "catalog/catalog_reader.h"
+#include "catalog/catalog_titles.h"
+#include "catalog/line_reader.h"
+#include "catalog/text_routines.h"
+#include "platform/files.h"
+#include "platform/text_encoding.h"
+
+namespace vardek::cli {
+
+CatalogState InspectCatalog(const std::string& path) {
+  if (!platform::FileExists(path.c_str())) return CatalogState::Missing;
+  CatalogReader reader;
+  if (reader.Map(path.c_str(), kLineLimit)) return reader.NewFormat() ? CatalogState::NewFormat : CatalogState::OldFormat;
+  // Mapping refuses empty files; tell those apart from unreadable ones.
+  char* block = nullptr;
+  std::uint32_t size = 0;
+  if (!platform::ReadWholeFile(path.c_str(), 0, block, size)) return CatalogState::Unreadable;
+  std::free(block);
+  return size == 0 ? CatalogState::Empty : CatalogState::Unreadable;
+}
+
+bool DescriptionOperand(const std::string& operand, std::string& description, ConsoleReporter& reporter) {
+  description = platform::ToCatalogText(operand);
+  if (description.empty()) {
+    reporter.ErrorBox(kDescriptionRequired, kProductName);
+    return false;
+  }
+  if (description.size() > static_cast<std::size_t>(kMaxDescriptionLength)) {
+    const std::string text = "The disk description is " + FormatCount(static_cast<long long>(description.size())) +
+                             " characters long; at most " + std::to_string(kMaxDescriptionLength) + " are allowed.";
+    reporter.ErrorBox(text.c_str(), kProductName);
+    return false;
+  }
+  return true;
+}
+
+bool ReportTitleCount(const std::string& path, ConsoleReporter& reporter) {
+  CatalogReader reader;
+  CatalogTitleScan scan;
+  if (!ReadCatalogTitles(reader, path.c_str(), reporter, [](const char*) {}, scan)) return false;
+  reporter.Status(kStatusResultPart, (FormatCount(scan.titleCount) + " titles in catalog").c_str());
+  return true;
+}
+
+}  // namespace vardek::cli

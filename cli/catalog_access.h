@@ -1,0 +1,28 @@
+#pragma once
+// What several commands do with a catalog before and after the core works on it.
+#include <string>
+
+#include "cli/console_reporter.h"
+
+namespace vardek::cli {
+
+enum class CatalogState { Missing, Empty, NewFormat, OldFormat, Unreadable };
+
+// Exists? Readable? Which format? (An empty file has no format yet: the
+// first scan gives it one.)
+CatalogState InspectCatalog(const std::string& path);
+
+// The refusal of the commands that change a catalog.
+inline constexpr const char* kNewFormatRequired = "Data must be in the new format for changes to be made";
+inline constexpr const char* kDescriptionRequired = "You must supply a disk description.";
+
+// The description operand as catalog text. An empty one or one longer than
+// the scan's 79 characters is refused with a message (false).
+bool DescriptionOperand(const std::string& operand, std::string& description, ConsoleReporter& reporter);
+
+// Reads the titles again, as the desktop program does after a change, and
+// reports their count (" titles in catalog"); false when it cannot be read.
+bool ReportTitleCount(const std::string& path, ConsoleReporter& reporter);
+
+
+}  // namespace vardek::cli

@@ -1,0 +1,42 @@
+#pragma once
+// Catalog text on its way to the user: rows and lines on standard output,
+// converted from the catalogs' single-byte text to the console's.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace vardek::cli {
+
+// Catalog text as the console shows it (UTF-8 on Linux).
+std::string CatalogToNative(std::string_view catalog);
+
+// The core's reports mix texts of two origins: paths in the platform's own
+// encoding and disc descriptions in catalog text. Valid UTF-8 is taken as
+// it is, anything else as catalog text; plain ASCII is the same in both.
+std::string ReportToNative(const char* text);
+
+// Buffered writer for standard output; rows are tab-separated fields.
+class RowWriter {
+ public:
+  RowWriter() { buffer_.reserve(kFlushSize + 1024); }
+  RowWriter(const RowWriter&) = delete;
+  RowWriter& operator=(const RowWriter&) = delete;
+  ~RowWriter() { Flush(); }
+
+  void Row(std::string_view name, std::string_view dateText, std::string_view folder, std::string_view title);
+  void Line(std::string_view catalogText);
+  // Text already in the console's encoding.
+  void NativeLine(std::string_view text);
+  void Flush();
+  long Count() const { return count_; }
+
+ private:
+  static constexpr std::size_t kFlushSize = 1 << 16;
+  void AppendCatalog(std::string_view text);
+  void Written();
+
+  std::string buffer_;
+  long count_ = 0;
+};
+
+}  // namespace vardek::cli

@@ -1,0 +1,30 @@
+// The one line reader of every catalog reader, with both of its limits.
+#include <cstdint>
+#include <initializer_list>
+#include <cstdlib>
+#include <cstring>
+
+#include "catalog/line_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  for (const int limit : {vardek::kLineLimit, vardek::kConversionLineLimit, 2}) {
+    const char* cursor = reinterpret_cast<const char*>(data);
+    const char* end = cursor + size;
+    char buffer[vardek::kLineBufferSize];
+    std::size_t consumed = 0;
+    while (cursor < end) {
+      const char* before = cursor;
+      std::memset(buffer, 'x', sizeof buffer);
+      vardek::ReadLine(cursor, end, buffer, limit);
+      const std::size_t length = strnlen(buffer, sizeof buffer);
+      // Every line is terminated within the limit, holds no CR or LF, and the
+      // reader always moves on.
+      if (length >= static_cast<std::size_t>(limit) || std::memchr(buffer, '\r', length) != nullptr ||
+          std::memchr(buffer, '\n', length) != nullptr || cursor <= before || cursor > end)
+        std::abort();
+      consumed += static_cast<std::size_t>(cursor - before);
+    }
+    if (consumed != size) std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,277 @@
+#!/usr/bin/env bash
+# End-to-end tests of vardek-cli: each case runs the built program on real
+# files and folders and checks its output, its reports and its exit status.
+# Usage: cli_test.sh VARDEK_CLI WORK_FOLDER
+set -u
+CLI=$1
+WORK=$2
+rm -rf "$WORK" && mkdir -p "$WORK" || exit 2
+cd "$WORK" || exit 2
+# File dates become local dates; fix the zone so they are known.
+export TZ=UTC LC_ALL=C.UTF-8
+
+passed=0
+failed=0
+current=""
+CR=$'\r'
+TAB=$'\t'
+
+begin() { current=$1; }
+ok() { passed=$((passed + 1)); }
+bad() {
+  failed=$((failed + 1))
+  echo "FAIL [$current] $1"
+  echo "  stdout: $(head -c 600 out)"
+  echo "  stderr: $(head -c 600 err)"
+}
+# run ARGS...: runs the program; stdout in ./out, stderr in ./err, status in $rc.
+run() {
+  "$CLI" "$@" >out 2>err
+  rc=$?
+}
+expect_rc() { [ "$rc" -eq "$1" ] && ok || bad "exit status $rc, expected $1"; }
+expect_out() { [ "$(cat out)" == "$1" ] && ok || bad "stdout differs; expected: $1"; }
+expect_out_has() { grep -qF -- "$1" out && ok || bad "stdout lacks: $1"; }
+expect_err_has() { grep -qF -- "$1" err && ok || bad "stderr lacks: $1"; }
+expect_err_lacks() { grep -qF -- "$1" err && bad "stderr has: $1" || ok; }
+expect_file_eq() { cmp -s "$1" "$2" && ok || bad "$1 differs from $2"; }
+expect_missing() { [ ! -e "$1" ] && ok || bad "$1 exists"; }
+# A catalog file from lines, each ending in CR LF.
+catalog() {
+  local file=$1
+  shift
+  : >"$file"
+  for line in "$@"; do printf '%s\r\n' "$line" >>"$file"; done
+}
+stamp() { touch -d "$1 12:00:00" "$2"; }
+
+# A disc tree with known dates.
+mkdir -p tree/Pictures/Raw tree/Music empty
+for f in readme.txt index.htm; do echo x >"tree/$f" && stamp 2004-07-14 "tree/$f"; done
+echo x >tree/Pictures/beach.jpg && stamp 2004-07-02 tree/Pictures/beach.jpg
+echo x >tree/Pictures/Raw/img0001.raw && stamp 2004-07-02 tree/Pictures/Raw/img0001.raw
+echo x >tree/Music/song.mp3 && stamp 2004-06-30 tree/Music/song.mp3
+catalog holiday.expected "|||Holiday photos 2004" "index.htm:07/14/04" "readme.txt:07/14/04" \
+  '\Music' "song.mp3:06/30/04" ".." '\Pictures' "beach.jpg:07/02/04" '\Raw' "img0001.raw:07/02/04" ".." ".." "<eof>"
+
+begin "version and help"
+run --version; expect_rc 0; expect_out "Vardek 2.23"
+run --help; expect_rc 0; expect_out_has "vardek-cli find"
+run; expect_rc 2
+run frobnicate; expect_rc 2; expect_err_has "unknown command"
+for command in scan titles list find check bad-dates delete convert; do
+  run "$command" --help; expect_rc 0; expect_out_has "Usage: vardek-cli $command"
+done
+run find --bogus x y.cat; expect_rc 2; expect_err_has "unknown option --bogus"
+run list only-one-operand; expect_rc 2; expect_err_has "missing operand"
+
+begin "scan into a missing catalog"
+run scan holiday "Holiday photos 2004" tree
+expect_rc 0
+expect_file_eq holiday.cat holiday.expected
+expect_missing 'holiday.$$$'
+expect_err_has "1 titles in catalog"
+expect_err_lacks "$CR"   # no progress line when standard error is not a terminal
+
+begin "second scan goes first"
+mkdir -p tree2 && echo x >tree2/setup.exe && stamp 1999-01-05 tree2/setup.exe
+run scan holiday.cat "Backup disc 1" tree2/
+expect_rc 0
+printf '|||Backup disc 1\r\nsetup.exe:01/05/99\r\n<eof>\r\n' >joined.expected
+cat holiday.expected >>joined.expected
+expect_file_eq holiday.cat joined.expected
+expect_err_has "2 titles in catalog"
+run titles holiday.cat
+expect_rc 0; expect_out "Backup disc 1
+Holiday photos 2004"
+expect_err_has "2 titles in catalog"
+
+begin "scan: forced extension"
+cp holiday.expected notes.txt
+run scan notes.txt "Backup disc 1" tree2
+expect_rc 0
+[ -f notes.cat ] && ok || bad "notes.cat not created"
+expect_file_eq notes.txt holiday.expected
+
+begin "scan: descriptions"
+cp holiday.cat before.cat
+run scan holiday.cat "" tree; expect_rc 2; expect_err_has "You must supply a disk description."
+d79=$(printf 'd%.0s' {1..79}); d80="${d79}x"
+run scan holiday.cat "$d80" tree; expect_rc 2; expect_err_has "at most 79"
+expect_file_eq holiday.cat before.cat
+run scan long.cat "$d79" tree2; expect_rc 0
+[ "$(head -n1 long.cat)" == "|||$d79$CR" ] && ok || bad "79-character description not stored"
+
+begin "scan: nothing to save"
+run scan holiday.cat "Empty" empty; expect_rc 1; expect_err_has "No files found - Nothing saved!"
+expect_file_eq holiday.cat before.cat
+expect_missing 'holiday.$$$'
+run scan holiday.cat "Nowhere" no-such-folder; expect_rc 2
+expect_file_eq holiday.cat before.cat
+
+begin "scan: 16 levels written, the 16th refused by readers"
+deep=deep; for i in $(seq 1 20); do deep="$deep/L$i"; done
+mkdir -p "$deep"
+p=deep; for i in $(seq 1 20); do p="$p/L$i"; echo x >"$p/f$i.txt"; done
+run scan deep.cat "Deep" deep; expect_rc 0
+[ "$(grep -c '^\\' deep.cat)" -eq 16 ] && ok || bad "expected 16 folder lines"
+grep -q '^f16.txt:' deep.cat && ok || bad "level 16 file missing"
+grep -q '^f17.txt:' deep.cat && bad "level 17 file written" || ok
+run check deep.cat; expect_rc 1
+expect_err_has "Directory tree is corrupt."; expect_err_has "More than 16 folder levels."
+expect_err_has "Line number: 32"
+
+begin "list"
+run list holiday.cat "Holiday photos 2004"
+expect_rc 0
+expect_out "index.htm${TAB}07/14/04${TAB}\\${TAB}Holiday photos 2004
+readme.txt${TAB}07/14/04${TAB}\\${TAB}Holiday photos 2004
+song.mp3${TAB}06/30/04${TAB}\\Music${TAB}Holiday photos 2004
+beach.jpg${TAB}07/02/04${TAB}\\Pictures${TAB}Holiday photos 2004
+img0001.raw${TAB}07/02/04${TAB}\\Pictures\\Raw${TAB}Holiday photos 2004"
+expect_err_has "5 files found"
+run list holiday.cat "holiday photos 2004"; expect_rc 1; expect_err_has "0 files found"
+run list missing.cat "Holiday photos 2004"; expect_rc 2; expect_err_has "missing.cat: Error opening file"
+
+begin "find files"
+run find README holiday.cat
+expect_rc 0; expect_out "readme.txt${TAB}07/14/04${TAB}\\${TAB}Holiday photos 2004"
+expect_err_has "1 files found"
+run find .JPG holiday.cat; expect_rc 0; expect_out_has "beach.jpg"
+run find '*.jpg' holiday.cat; expect_rc 1; expect_err_has "0 files found"
+run find "" holiday.cat; expect_rc 2
+t39=$(printf 'q%.0s' {1..39})
+run find "$t39" holiday.cat; expect_rc 1
+run find "${t39}q" holiday.cat; expect_rc 2; expect_err_has "at most 39"
+run find e holiday.cat missing.cat; expect_rc 2; expect_err_has "Error opening file"; expect_out_has "readme.txt"
+
+begin "find folders"
+run find --folders raw holiday.cat
+expect_rc 0; expect_out "${TAB}${TAB}\\Pictures\\Raw${TAB}Holiday photos 2004"
+expect_err_has "1 folders found"
+run find --folders '\p' holiday.cat; expect_rc 0; expect_out "${TAB}${TAB}\\Pictures${TAB}Holiday photos 2004"
+run find --folders 'ictures' holiday.cat; expect_rc 0; expect_out "${TAB}${TAB}\\Pictures${TAB}Holiday photos 2004"
+
+begin "find --sort and --reverse"
+catalog dates.cat "|||Dates" "e.txt:01/01/80" "c.txt:01/01/00" "a.txt:01/01/81" "d.txt:12/31/79" "b.txt:12/31/99" \
+  "tie1.txt:05-07-03" "tie2.txt:05/07/03" "<eof>"
+run find --sort date .txt dates.cat
+expect_rc 0
+[ "$(cut -f1 out | tr '\n' ' ')" == "a.txt b.txt c.txt tie1.txt tie2.txt d.txt e.txt " ] && ok || bad "date order"
+run find --sort=date --reverse .txt dates.cat
+[ "$(cut -f1 out | tr '\n' ' ')" == "e.txt d.txt tie1.txt tie2.txt c.txt b.txt a.txt " ] && ok || bad "reverse date order, ties in catalog order"
+catalog names.cat "|||Names" "c.doc:01/01/01" "B.doc:01/01/01" "a.doc:01/01/01" '\Sub' "b.doc:01/01/01" ".." "<eof>"
+run find --sort name .doc names.cat
+[ "$(cut -f1,3 out | tr '\n\t' ' :')" == 'a.doc:\ B.doc:\ b.doc:\Sub c.doc:\ ' ] && ok || bad "name order a, B, c with ties kept"
+run find --sort name --reverse .doc names.cat
+[ "$(cut -f1,3 out | tr '\n\t' ' :')" == 'c.doc:\ B.doc:\ b.doc:\Sub a.doc:\ ' ] && ok || bad "name order reversed"
+run find --sort folder .doc names.cat
+[ "$(cut -f1 out | tail -n1)" == "b.doc" ] && ok || bad "folder order"
+run find --reverse .doc names.cat
+[ "$(cut -f1 out | tr '\n' ' ')" == "b.doc a.doc B.doc c.doc " ] && ok || bad "catalog order reversed"
+run find --sort size .doc names.cat; expect_rc 2
+catalog titles2.cat "|||zeta" "z.doc:01/01/01" "<eof>" "|||Alpha" "y.doc:01/01/01" "<eof>"
+run find --sort title .doc titles2.cat
+[ "$(cut -f4 out | tr '\n' ' ')" == "Alpha zeta " ] && ok || bad "title order"
+
+begin "find --all"
+mkdir -p shelf
+catalog shelf/one.cat "|||One" "report.doc:01/01/01" "<eof>"
+catalog shelf/two.CAT "|||Two" "report.txt:01/01/01" "<eof>"
+catalog shelf/three.txt "|||Three" "report.pdf:01/01/01" "<eof>"
+run find report shelf/one.cat; expect_rc 0; expect_out_has "report.doc"
+[ "$(wc -l <out)" -eq 1 ] && ok || bad "without --all only one catalog"
+run find --all report shelf/one.cat
+expect_rc 0
+[ "$(cut -f1,4 out | tr '\n\t' ' :')" == "report.doc:One report.txt:Two " ] && ok || bad "--all searches every *.cat"
+expect_err_has "2 files found"
+
+begin "UTF-8 in and out"
+mkdir -p accents && echo x >"accents/été.txt" && stamp 2010-03-01 "accents/été.txt"
+run scan accents.cat "Café disc" accents; expect_rc 0
+grep -q $'^|||Caf\xe9 disc\r$' accents.cat && ok || bad "description not stored as Windows-1252"
+grep -q $'^\xe9t\xe9.txt:03/01/10\r$' accents.cat && ok || bad "file name not stored as Windows-1252"
+run titles accents.cat; expect_out "Café disc"
+run find ÉTÉ accents.cat; expect_rc 1
+run find été accents.cat; expect_rc 0; expect_out "été.txt${TAB}03/01/10${TAB}\\${TAB}Café disc"
+run list accents.cat "Café disc"; expect_rc 0; expect_out_has "été.txt"
+
+begin "check"
+run check holiday.cat; expect_rc 0; expect_err_has "File is good"; expect_err_has "6 files found"
+catalog climb.cat "|||Bad" "a.txt:01/01/01" ".." "<eof>"
+run check climb.cat; expect_rc 1
+expect_err_has "Directory tree is corrupt."; expect_err_has "Attempt to go below the root folder."
+expect_err_has "Line number: 3"; expect_err_lacks "File is good"
+{
+  printf '|||Long\r\n'
+  for i in $(seq 2 1233); do printf 'f%d.txt:01/01/01\r\n' "$i"; done
+  printf '..\r\n<eof>\r\n'
+} >long-check.cat
+run check long-check.cat; expect_rc 1; expect_err_has "Line number: 1,234"
+run check missing.cat; expect_rc 2; expect_err_has "Error opening file"
+
+begin "bad dates"
+catalog dates2.cat "|||Leap" "good.txt:02/29/00" "bad1.txt:02/29/01" '\F' "bad2.txt:01/01/21" "ok.txt:12/31/99" ".." \
+  "none.txt:" "<eof>"
+run bad-dates dates2.cat
+expect_rc 0
+expect_out "bad1.txt${TAB}02/29/01${TAB}\\${TAB}Leap
+bad2.txt${TAB}01/01/21${TAB}\\F${TAB}Leap
+none.txt${TAB}${TAB}\\${TAB}Leap"
+expect_err_has "3 files found"
+run bad-dates holiday.cat; expect_rc 1; expect_err_has "0 files found"
+run bad-dates missing.cat; expect_rc 2
+
+begin "delete"
+catalog backups.cat "|||Backup" "a.txt:01/01/01" "<eof>" "|||Other" "b.txt:01/01/01" "<eof>" "|||BACKUP" "c.txt:01/01/01" "<eof>"
+cp backups.cat backups.before
+run delete backups.cat "No such disc"; expect_rc 1
+expect_file_eq backups.cat backups.before
+run delete backups.cat backup; expect_rc 0; expect_err_has "1 titles in catalog"
+catalog backups.expected "|||Other" "b.txt:01/01/01" "<eof>"
+expect_file_eq backups.cat backups.expected
+expect_missing 'backups.$$$'
+run delete backups.cat ""; expect_rc 2; expect_err_has "You must supply a disk description."
+run delete backups.cat Other; expect_rc 0
+expect_missing backups.cat
+run delete backups.cat Other; expect_rc 2; expect_err_has "Error opening file"
+
+begin "old format: refused, then converted"
+catalog old.cat "@@@Holiday photos 2004" "readme.txt 07-14-04" "bad.txt 02-29-01" "my file.txt" '\Docs' "leap.doc 02-29-00" ".." "<eof>"
+cp old.cat old.before
+run scan old.cat "New disc" tree2; expect_rc 2; expect_err_has "Data must be in the new format for changes to be made"
+expect_file_eq old.cat old.before
+run delete old.cat "Holiday photos 2004"; expect_rc 2; expect_err_has "Data must be in the new format for changes to be made"
+expect_file_eq old.cat old.before
+run titles old.cat; expect_rc 0; expect_out "Holiday photos 2004"
+run find readme old.cat; expect_rc 0; expect_out "readme.txt${TAB}07-14-04${TAB}\\${TAB}Holiday photos 2004"
+run convert old.cat; expect_rc 0; expect_err_has "1 titles in catalog"
+catalog old.expected "|||Holiday photos 2004" "readme.txt:07/14/04" "bad.txt:00/00/00" "my:00/00/00" '\Docs' \
+  "leap.doc:02/29/00" ".." "<eof>"
+expect_file_eq old.cat old.expected
+expect_missing 'old.$$$'
+run convert old.cat; expect_rc 0; expect_err_has "already in the new format"
+expect_file_eq old.cat old.expected
+run scan old.cat "New disc" tree2; expect_rc 0; expect_err_has "2 titles in catalog"
+run convert missing.cat; expect_rc 2
+
+begin "a stale temp file linked to the catalog"
+cp holiday.expected stale.cat
+ln stale.cat 'stale.$$$'
+run scan stale.cat "Backup disc 1" tree2; expect_rc 0
+printf '|||Backup disc 1\r\nsetup.exe:01/05/99\r\n<eof>\r\n' >stale.expected
+cat holiday.expected >>stale.expected
+expect_file_eq stale.cat stale.expected
+
+begin "progress line on a terminal only"
+run check long-check.cat; expect_err_lacks "Checking"; expect_err_lacks "$CR"
+if command -v script >/dev/null 2>&1; then
+  script -qec "'$CLI' check long-check.cat" /dev/null >tty.out 2>&1
+  grep -q "${CR}Checking long-check.cat: [0-9]*%" tty.out && ok || bad "no progress line on a terminal"
+  grep -q "Line number: 1,234" tty.out && ok || bad "check under a terminal"
+else
+  echo "note: 'script' not installed, terminal case skipped"
+fi
+
+echo "cli_test: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
