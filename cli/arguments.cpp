@@ -56,18 +56,18 @@ bool ParseCommandLine(const Arguments& arguments, std::initializer_list<OptionSp
       value = argument.substr(equals + 1);
       hasInlineValue = true;
     }
-    const OptionSpec* spec = FindOption(options, name);
-    if (spec == nullptr) {
+    const OptionSpec* known = FindOption(options, name);
+    if (known == nullptr) {
       UsageError(help, "unknown option " + name);
       return false;
     }
-    if (spec->takesValue && !hasInlineValue) {
+    if (known->takesValue && !hasInlineValue) {
       if (i + 1 >= arguments.size()) {
         UsageError(help, "option " + name + " needs a value");
         return false;
       }
       value = arguments[++i];
-    } else if (!spec->takesValue && hasInlineValue) {
+    } else if (!known->takesValue && hasInlineValue) {
       UsageError(help, "option " + name + " takes no value");
       return false;
     }
