@@ -47,7 +47,7 @@ bool Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const c
   bool inTitle = mode != WalkMode::Browse;
 
   while (reader.HasData()) {
-    reader.NextLine(line);
+    const std::string_view lineText(line, reader.NextLine(line));
     ++lineNumber;
     if (everyLines && lineNumber % kHookInterval == 0) {
       everyLines();
@@ -71,7 +71,7 @@ bool Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const c
           reader.Unmap();
           return true;
         }
-        const std::string_view folderLine(line);
+        const std::string_view folderLine = lineText;
         if (!folder.Enter(folderLine)) {  // cannot happen within 15 levels; never overrun
           reader.Unmap();
           return true;
@@ -110,7 +110,7 @@ bool Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const c
         FileLineParts parts;
         // Old-format lines shorter than nine characters have no room for a
         // date and are passed over like new-format lines without ":".
-        if (!SplitFileLine(line, newFormat, parts)) break;
+        if (!SplitFileLine(lineText, newFormat, parts)) break;
         if (mode == WalkMode::SearchFiles && !NameMatches(parts.name, search)) break;
         if (!list.AddRow(parts.name, parts.dateText, folderOffset, titleOffset)) {
           reader.Unmap();

@@ -42,32 +42,12 @@ int ReadDecimalAt(std::string_view text, std::size_t position) {
   return value;
 }
 
-int WidenYear(int storedYear) {
-  if (storedYear >= 80 && storedYear <= 99) return storedYear + 1900;
-  if (storedYear >= 0 && storedYear <= 20) return storedYear + 2000;
-  return storedYear;
-}
-
-CatalogDate ReadDateText(std::string_view dateText) {
+CatalogDate ReadAnyDateText(std::string_view dateText) {
   CatalogDate date;
   date.month = ReadDecimalAt(dateText, 0);
   date.day = ReadDecimalAt(dateText, 3);
   date.year = WidenYear(ReadDecimalAt(dateText, 6));
   return date;
-}
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int month, int year) {
-  static constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  return kMonthLengths[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-}
-
-bool IsValidDate(const CatalogDate& date) {
-  if (date.year < 1980 || date.year > 2050) return false;
-  if (date.month < 1 || date.month > 12) return false;
-  return date.day >= 1 && date.day <= DaysInMonth(date.month, date.year);
 }
 
 bool SplitFileLine(std::string_view line, bool newFormat, FileLineParts& parts) {

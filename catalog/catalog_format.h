@@ -39,17 +39,50 @@ struct CatalogDate {
   int day = 0;
 };
 
-// Month at the date text's first character, day at its fourth, year at its
-// seventh, each ending at the first non-digit; a missing number reads 0.
-// The year is widened (80-99 -> 1980-1999, 0-20 -> 2000-2020).
-CatalogDate ReadDateText(std::string_view dateText);
 // The decimal number at `position`, up to its first non-digit; 0 when none.
 int ReadDecimalAt(std::string_view text, std::size_t position);
-int WidenYear(int storedYear);
-bool IsLeapYear(int year);
-int DaysInMonth(int month, int year);
+
+inline int WidenYear(int storedYear) {
+  if (storedYear >= 80 && storedYear <= 99) return storedYear + 1900;
+  if (storedYear >= 0 && storedYear <= 20) return storedYear + 2000;
+  return storedYear;
+}
+
+inline bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+inline int DaysInMonth(int month, int year) {
+  constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  return kMonthLengths[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
 // Year 1980-2050, month 1-12, day within the month.
-bool IsValidDate(const CatalogDate& date);
+inline bool IsValidDate(const CatalogDate& date) {
+  if (date.year < 1980 || date.year > 2050) return false;
+  if (date.month < 1 || date.month > 12) return false;
+  return date.day >= 1 && date.day <= DaysInMonth(date.month, date.year);
+}
+
+// ReadDateText for any text, not only the usual shape.
+CatalogDate ReadAnyDateText(std::string_view dateText);
+
+// Month at the date text's first character, day at its fourth, year at its
+// seventh, each ending at the first non-digit; a missing number reads 0.
+// The year is widened (80-99 -> 1980-1999, 0-20 -> 2000-2020). The shape
+// the program writes, MM/DD/YY or MM-DD-YY, is read inline: the bad-date
+// scan reads one for every file line.
+inline CatalogDate ReadDateText(std::string_view dateText) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const char* t = dateText.data();
+  if (dateText.size() < 8 || !digit(t[0]) || !digit(t[1]) || digit(t[2]) || !digit(t[3]) || !digit(t[4]) ||
+      digit(t[5]) || !digit(t[6]) || !digit(t[7]) || (dateText.size() > 8 && digit(t[8])))
+    return ReadAnyDateText(dateText);
+  CatalogDate date;
+  date.month = (t[0] - '0') * 10 + (t[1] - '0');
+  date.day = (t[3] - '0') * 10 + (t[4] - '0');
+  date.year = WidenYear((t[6] - '0') * 10 + (t[7] - '0'));
+  return date;
+}
 
 struct FileLineParts {
   std::string_view name;

@@ -21,8 +21,8 @@ void CatalogReader::Unmap() {
   cursor_ = end_ = nullptr;
 }
 
-void CatalogReader::NextLine(char* buffer) {
-  cut_ = ReadLine(cursor_, end_, buffer, lineLimit_);
+std::size_t CatalogReader::NextLine(char* buffer) {
+  return ReadLine(cursor_, end_, buffer, lineLimit_, cut_);
 }
 
 int CatalogReader::PercentRead() const {

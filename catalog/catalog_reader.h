@@ -2,6 +2,7 @@
 // The catalog reader: one read-only mapped view of a catalog, handed out
 // line by line. Every command that reads a catalog maps, reads and unmaps
 // before it returns.
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/files.h"
@@ -21,7 +22,8 @@ class CatalogReader {
 
   bool HasData() const { return cursor_ < end_; }
   // Reads the next line into `buffer` (at least the line limit in bytes).
-  void NextLine(char* buffer);
+  // Returns the line's length.
+  std::size_t NextLine(char* buffer);
   int PercentRead() const;
 
   bool IsMapped() const { return view_.data != nullptr; }

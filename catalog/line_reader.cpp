@@ -13,9 +13,9 @@ namespace vardek {
 namespace {
 
 // The literal rule, for lines that hold stray CRs or reach the limit.
-bool ReadLineSlowly(const char*& cursor, const char* end, char* buffer, int limit) {
+std::size_t ReadLineSlowly(const char*& cursor, const char* end, char* buffer, int limit, bool& cut) {
   int stored = 0;
-  bool cut = false;
+  cut = false;
   while (cursor < end) {
     const char c = *cursor++;
     if (c == '\r') continue;
@@ -27,7 +27,7 @@ bool ReadLineSlowly(const char*& cursor, const char* end, char* buffer, int limi
     }
   }
   buffer[stored] = '\0';
-  return cut;
+  return static_cast<std::size_t>(stored);
 }
 
 #ifdef VARDEK_LINE_READER_SSE2
@@ -35,7 +35,7 @@ bool ReadLineSlowly(const char*& cursor, const char* end, char* buffer, int limi
 // takes a line only when it ends in LF or CR LF, holds no other CR and stays
 // below the limit. Anything else is left to the byte rule, from the line's
 // start. Stores never pass buffer + limit, loads never pass `end`.
-bool ReadPlainLineWide(const char*& cursor, const char* end, char* buffer, int limit) {
+bool ReadPlainLineWide(const char*& cursor, const char* end, char* buffer, int limit, std::size_t& length) {
   const __m128i lf = _mm_set1_epi8('\n');
   const __m128i cr = _mm_set1_epi8('\r');
   const char* in = cursor;
@@ -62,6 +62,7 @@ bool ReadPlainLineWide(const char*& cursor, const char* end, char* buffer, int l
       return false;
     }
     *out = '\0';
+    length = static_cast<std::size_t>(out - buffer);
     return true;
   }
   return false;
@@ -70,9 +71,11 @@ bool ReadPlainLineWide(const char*& cursor, const char* end, char* buffer, int l
 
 }  // namespace
 
-bool ReadLine(const char*& cursor, const char* end, char* buffer, int limit) {
+std::size_t ReadLine(const char*& cursor, const char* end, char* buffer, int limit, bool& cut) {
+  cut = false;
 #ifdef VARDEK_LINE_READER_SSE2
-  if (ReadPlainLineWide(cursor, end, buffer, limit)) return false;
+  std::size_t wide = 0;
+  if (ReadPlainLineWide(cursor, end, buffer, limit, wide)) return wide;
 #endif
   // Quick path: a line of at most limit - 2 characters, ending in LF or CR LF,
   // with no other CR in it. That is every line the program writes.
@@ -86,10 +89,10 @@ bool ReadLine(const char*& cursor, const char* end, char* buffer, int limit) {
       std::memcpy(buffer, cursor, length);
       buffer[length] = '\0';
       cursor = lf + 1;
-      return false;
+      return length;
     }
   }
-  return ReadLineSlowly(cursor, end, buffer, limit);
+  return ReadLineSlowly(cursor, end, buffer, limit, cut);
 }
 
 }  // namespace vardek

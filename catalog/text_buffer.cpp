@@ -73,8 +73,8 @@ bool TextBuffer::ReadWholeFile(const char* path, std::uint32_t extra) {
   return true;
 }
 
-void TextBuffer::NextLine(char* buffer) {
-  cut_ = ReadLine(cursor_, end_, buffer, lineLimit_);
+std::size_t TextBuffer::NextLine(char* buffer) {
+  return ReadLine(cursor_, end_, buffer, lineLimit_, cut_);
 }
 
 }  // namespace vardek

@@ -2,6 +2,7 @@
 // A growable zero-terminated byte buffer. The write side builds catalog text
 // to be saved in one write; the read side holds a whole file and hands it out
 // line by line.
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -27,7 +28,8 @@ class TextBuffer {
   bool ReadWholeFile(const char* path, std::uint32_t extra);
   bool HasData() const { return cursor_ < end_; }
   // Reads the next line into `buffer` (at least the line limit in bytes).
-  void NextLine(char* buffer);
+  // Returns the line's length.
+  std::size_t NextLine(char* buffer);
 
   bool Cut() const { return cut_; }
   bool Failed() const { return error_; }

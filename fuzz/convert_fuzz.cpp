@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   char line[vardek::kLineBufferSize];
   std::string converted;
   while (cursor < end) {
-    vardek::ReadLine(cursor, end, line, vardek::kConversionLineLimit);
+    bool cut = false;
+    vardek::ReadLine(cursor, end, line, vardek::kConversionLineLimit, cut);
     if (vardek::ConvertLine(line, converted) && converted.size() > std::strlen(line) + 9) std::abort();
   }
   if (!catalog.Write({reinterpret_cast<const char*>(data), size})) return 0;

@@ -15,11 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (cursor < end) {
       const char* before = cursor;
       std::memset(buffer, 'x', sizeof buffer);
-      vardek::ReadLine(cursor, end, buffer, limit);
-      const std::size_t length = strnlen(buffer, sizeof buffer);
-      // Every line is terminated within the limit, holds no CR or LF, and the
-      // reader always moves on.
-      if (length >= static_cast<std::size_t>(limit) || std::memchr(buffer, '\r', length) != nullptr ||
+      bool cut = false;
+      const std::size_t length = vardek::ReadLine(cursor, end, buffer, limit, cut);
+      // Every line is terminated at its length (it may hold NUL bytes of its
+      // own) within the limit, holds no CR or LF, and the reader always moves on.
+      if (length >= static_cast<std::size_t>(limit) || buffer[length] != '\0' ||
+          (cut && length != static_cast<std::size_t>(limit - 1)) || std::memchr(buffer, '\r', length) != nullptr ||
           std::memchr(buffer, '\n', length) != nullptr || cursor <= before || cursor > end)
         std::abort();
       consumed += static_cast<std::size_t>(cursor - before);

@@ -36,7 +36,7 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
   int depth = 0;
 
   while (reader.HasData()) {
-    reader.NextLine(line);
+    const std::string_view lineText(line, reader.NextLine(line));
     ++result.lineCount;
     if (everyLines && result.lineCount % kBadDateHookInterval == 0) {
       everyLines();
@@ -86,7 +86,7 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
         // A new-format line without ":" is passed over; so is an old-format
         // line shorter than nine characters, which has no room for a date
         // and would otherwise be split outside the line.
-        if (!SplitFileLine(line, newFormat, parts)) break;
+        if (!SplitFileLine(lineText, newFormat, parts)) break;
         // The numbers are read whole: a year such as 65616 stays invalid
         // instead of wrapping round to a plausible one.
         if (IsValidDate(ReadDateText(parts.dateText))) break;

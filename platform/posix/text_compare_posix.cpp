@@ -62,15 +62,44 @@ int AccentWeight(unsigned char c) { return IsIgnorable(c) ? kIgnored : 1 + Fold(
 int FoldedWeight(unsigned char c) { return 1 + Fold(c); }
 int CaseWeight(unsigned char c) { return IsCapital(c) ? 2 : 1; }
 
+// Every weight looked up from a table made once: a sort compares millions of times.
+struct WeightTable {
+  int of[256];
+};
+
+template <typename Weight>
+WeightTable MakeTable(Weight weight) {
+  WeightTable table{};
+  for (int c = 0; c < 256; ++c) table.of[c] = weight(static_cast<unsigned char>(c));
+  return table;
+}
+
+const WeightTable& PrimaryWeights() {
+  static const WeightTable table = MakeTable(PrimaryWeight);
+  return table;
+}
+const WeightTable& AccentWeights() {
+  static const WeightTable table = MakeTable(AccentWeight);
+  return table;
+}
+const WeightTable& FoldedWeights() {
+  static const WeightTable table = MakeTable(FoldedWeight);
+  return table;
+}
+const WeightTable& CaseWeights() {
+  static const WeightTable table = MakeTable(CaseWeight);
+  return table;
+}
+
 // Compares the two texts by one weight; characters weighing kIgnored are
 // passed over. A text that runs out first is the smaller.
-template <typename Weight>
-int CompareBy(const unsigned char* a, const unsigned char* b, Weight weight) {
+int CompareBy(const unsigned char* a, const unsigned char* b, const WeightTable& table) {
+  const int* weight = table.of;
   for (;;) {
-    while (*a != '\0' && weight(*a) == kIgnored) ++a;
-    while (*b != '\0' && weight(*b) == kIgnored) ++b;
+    while (*a != '\0' && weight[*a] == kIgnored) ++a;
+    while (*b != '\0' && weight[*b] == kIgnored) ++b;
     if (*a == '\0' || *b == '\0') return (*a == '\0' ? 0 : 1) - (*b == '\0' ? 0 : 1);
-    const int difference = weight(*a) - weight(*b);
+    const int difference = weight[*a] - weight[*b];
     if (difference != 0) return difference < 0 ? -1 : 1;
     ++a;
     ++b;
@@ -78,9 +107,9 @@ int CompareBy(const unsigned char* a, const unsigned char* b, Weight weight) {
 }
 
 int CompareNoCase(const unsigned char* a, const unsigned char* b) {
-  if (const int r = CompareBy(a, b, PrimaryWeight); r != 0) return r;
-  if (const int r = CompareBy(a, b, AccentWeight); r != 0) return r;
-  return CompareBy(a, b, FoldedWeight);
+  if (const int r = CompareBy(a, b, PrimaryWeights()); r != 0) return r;
+  if (const int r = CompareBy(a, b, AccentWeights()); r != 0) return r;
+  return CompareBy(a, b, FoldedWeights());
 }
 
 }  // namespace
@@ -94,7 +123,7 @@ int CompareText(const char* a, const char* b) {
   const auto* ub = reinterpret_cast<const unsigned char*>(b);
   if (const int r = CompareNoCase(ua, ub); r != 0) return r;
   // Texts that differ only in case: a small letter before its capital.
-  return CompareBy(ua, ub, CaseWeight);
+  return CompareBy(ua, ub, CaseWeights());
 }
 
 }  // namespace vardek::platform

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -21,7 +22,9 @@ std::vector<Line> ReadAll(const std::string& data, int limit) {
   const char* end = cursor + data.size();
   std::vector<char> buffer(static_cast<std::size_t>(limit));
   while (cursor < end) {
-    const bool cut = ReadLine(cursor, end, buffer.data(), limit);
+    bool cut = false;
+    const std::size_t length = ReadLine(cursor, end, buffer.data(), limit, cut);
+    EXPECT_EQ(length, std::strlen(buffer.data()));
     lines.push_back({buffer.data(), cut});
   }
   return lines;
