@@ -1,0 +1,280 @@
+#include "automation.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+namespace vardek::testing {
+
+namespace {
+
+Autopilot* g_active = nullptr;
+
+std::string ClassNameOf(HWND window) {
+  char name[256] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+HWND FindChildWithText(HWND parent, const char* text) {
+  struct Search {
+    const char* text;
+    HWND found;
+  } search{text, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (WindowText(child) != s->text) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The focused window when it is inside `window`, else the window itself.
+HWND KeyTarget(HWND window) {
+  HWND focus = GetFocus();
+  if (focus && (focus == window || IsChild(window, focus))) return focus;
+  return window;
+}
+
+void PostKey(HWND target, UINT virtualKey, bool alt) {
+  LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0)) << 16;
+  LPARAM altBit = alt ? (1L << 29) : 0;
+  UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+  UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
+  PostMessageA(target, down, virtualKey, 1 | scan | altBit);
+  PostMessageA(target, up, virtualKey, static_cast<LPARAM>(0xC0000001UL) | scan | altBit);
+}
+
+// Last resort against a hang the time-outs did not catch: end the run.
+struct Watchdog {
+  static constexpr int kSeconds = 240;
+  Watchdog() {
+    std::thread([] {
+      std::this_thread::sleep_for(std::chrono::seconds(kSeconds));
+      std::fprintf(stderr, "ui tests: watchdog fired after %d s, a wait hung\n", kSeconds);
+      std::fflush(stderr);
+      std::_Exit(3);
+    }).detach();
+  }
+} g_watchdog;
+
+}  // namespace
+
+std::string WindowText(HWND window) {
+  char text[1024] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+Autopilot::Autopilot(DWORD timeoutMilliseconds) {
+  deadline_ = GetTickCount() + timeoutMilliseconds;
+  g_active = this;
+  timer_ = SetTimer(nullptr, 0, kTickMilliseconds, Tick);
+}
+
+Autopilot::~Autopilot() {
+  if (timer_) KillTimer(nullptr, timer_);
+  if (g_active == this) g_active = nullptr;
+}
+
+Autopilot& Autopilot::WhenClass(const char* className) {
+  Reaction reaction;
+  reaction.className = className;
+  reactions_.push_back(reaction);
+  return *this;
+}
+
+Autopilot& Autopilot::WhenDialog(int templateId) {
+  Reaction reaction;
+  reaction.className = "#32770";
+  reaction.dialogCaption = DialogTemplateCaption(templateId);
+  reactions_.push_back(reaction);
+  return *this;
+}
+
+Autopilot& Autopilot::AddStep(Step step) {
+  if (!reactions_.empty()) reactions_.back().steps.push_back(std::move(step));
+  return *this;
+}
+
+Autopilot& Autopilot::Record(SeenWindow* seen) {
+  return AddStep([seen](HWND window) {
+    seen->seen = true;
+    seen->window = window;
+    seen->className = ClassNameOf(window);
+    seen->caption = WindowText(window);
+    seen->childTexts.clear();
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      seen->childTexts.push_back(WindowText(child));
+    }
+    HWND focus = GetFocus();
+    seen->focusedText = focus && IsChild(window, focus) ? WindowText(focus) : "";
+    GetWindowRect(window, &seen->rectangle);
+  });
+}
+
+Autopilot& Autopilot::Press(const char* label) {
+  std::string text = label;
+  return AddStep([text](HWND window) {
+    HWND button = FindChildWithText(window, text.c_str());
+    if (!button) {
+      ADD_FAILURE() << "no button \"" << text << "\" in window \"" << WindowText(window) << "\"";
+      PostMessageA(window, WM_CLOSE, 0, 0);
+      return;
+    }
+    PostMessageA(button, BM_CLICK, 0, 0);
+  });
+}
+
+Autopilot& Autopilot::Key(UINT virtualKey) {
+  return AddStep([virtualKey](HWND window) { PostKey(KeyTarget(window), virtualKey, false); });
+}
+
+Autopilot& Autopilot::AltKey(UINT virtualKey) {
+  return AddStep([virtualKey](HWND window) { PostKey(KeyTarget(window), virtualKey, true); });
+}
+
+Autopilot& Autopilot::Type(int controlId, const char* text) {
+  std::string typed = text;
+  return AddStep([controlId, typed](HWND window) {
+    HWND control = GetDlgItem(window, controlId);
+    if (!control) {
+      ADD_FAILURE() << "no control " << controlId << " to type into";
+      return;
+    }
+    for (char c : typed) PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+  });
+}
+
+Autopilot& Autopilot::Close() {
+  return AddStep([](HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); });
+}
+
+Autopilot& Autopilot::Call(Step step) { return AddStep(std::move(step)); }
+
+Autopilot& Autopilot::Pause(DWORD milliseconds) {
+  return AddStep([this, milliseconds](HWND) {
+    paused_ = true;
+    resumeAt_ = GetTickCount() + milliseconds;
+  });
+}
+
+void CALLBACK Autopilot::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_active) g_active->OnTick();
+}
+
+bool Autopilot::Matches(const Reaction& reaction, HWND window) const {
+  if (handled_.count(window) || !IsWindowVisible(window) || !IsWindowEnabled(window)) return false;
+  if (ClassNameOf(window) != reaction.className) return false;
+  return reaction.dialogCaption.empty() || WindowText(window) == reaction.dialogCaption;
+}
+
+HWND Autopilot::FindWindowFor(const Reaction& reaction) const {
+  struct Search {
+    const Autopilot* pilot;
+    const Reaction* reaction;
+    HWND found;
+  } search{this, &reaction, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (!s->pilot->Matches(*s->reaction, window)) return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void Autopilot::OnTick() {
+  if (Finished()) return;
+  if (static_cast<LONG>(GetTickCount() - deadline_) > 0) return GiveUp();
+  if (paused_ && static_cast<LONG>(GetTickCount() - resumeAt_) < 0) return;
+  paused_ = false;
+  Reaction& reaction = reactions_[current_];
+  if (!reaction.window) {
+    reaction.window = FindWindowFor(reaction);
+    if (!reaction.window) return;
+    handled_.insert(reaction.window);
+  }
+  HWND window = reaction.window;
+  if (!IsWindow(window)) {
+    ADD_FAILURE() << "window of class " << reaction.className << " went before its steps ran";
+    ++current_;
+    return;
+  }
+  if (reaction.next >= reaction.steps.size()) {
+    ++current_;
+    return;
+  }
+  // Advance before acting: a step may open a nested modal loop that ticks again.
+  Step step = reaction.steps[reaction.next++];
+  if (reaction.next >= reaction.steps.size()) ++current_;
+  step(window);
+}
+
+void Autopilot::GiveUp() {
+  timedOut_ = true;
+  ADD_FAILURE() << "automation timed out waiting for a window of class "
+                << reactions_[current_].className;
+  for (std::size_t index = current_; index < reactions_.size(); ++index) {
+    Reaction& reaction = reactions_[index];
+    for (HWND window = FindWindowFor(reaction); window; window = FindWindowFor(reaction)) {
+      handled_.insert(window);
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    if (reaction.window && IsWindow(reaction.window)) PostMessageA(reaction.window, WM_CLOSE, 0, 0);
+  }
+  current_ = reactions_.size();
+}
+
+std::string DialogTemplateCaption(int templateId) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
+  if (!resource) return "";
+  const auto* words = static_cast<const WORD*>(LockResource(LoadResource(module, resource)));
+  if (!words) return "";
+  bool extended = words[0] == 1 && words[1] == 0xFFFF;
+  // DLGTEMPLATEEX header: 13 WORDs; DLGTEMPLATE: 9 WORDs.
+  const WORD* cursor = words + (extended ? 13 : 9);
+  for (int field = 0; field < 2; ++field) {  // menu, then class: 0, 0xFFFF + ordinal, or a string
+    if (*cursor == 0xFFFF) {
+      cursor += 2;
+    } else {
+      while (*cursor) ++cursor;
+      ++cursor;
+    }
+  }
+  std::string caption;
+  for (; *cursor; ++cursor) caption += static_cast<char>(*cursor);
+  return caption;
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > timeoutMilliseconds) return false;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+void PumpFor(DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  PumpUntil([&] { return GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
+}
+
+}  // namespace vardek::testing
