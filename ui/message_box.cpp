@@ -235,11 +235,11 @@ void MessageBoxWindow::CreateButtons() {
   int top = client.bottom - 2 * lineHeight_;
   shared.count = set.count;
   for (int index = 0; index < set.count; ++index) {
-    const ButtonSpec& spec = set.buttons[index];
+    const ButtonSpec& layout = set.buttons[index];
     ButtonControl& button = shared.button[index];
-    button.Create(Handle(), button.Id(), spec.label, centre + spec.offset, top, kButtonWidth,
+    button.Create(Handle(), button.Id(), layout.label, centre + layout.offset, top, kButtonWidth,
                   kButtonHeight);
-    buttonResults_[index] = spec.result;
+    buttonResults_[index] = layout.result;
   }
 }
 
