@@ -24,6 +24,7 @@ hyperfine --warmup 2 --runs 10 --output=pipe --export-markdown "$data/cli.md" \
   -n "grep -F -i -c zx81" "grep -F -i -c zx81 $catalog" \
   -n "vardek-cli find .jpg" "$cli find .jpg $catalog" \
   -n "grep -F -i -c .jpg" "grep -F -i -c .jpg $catalog" \
+  -n "grep -F -i .jpg (prints the lines)" "grep -F -i .jpg $catalog" \
   -n "vardek-cli find --sort name .jpg" "$cli find --sort name .jpg $catalog" \
   -n "vardek-cli list (last title)" "$cli list $catalog '$last'" \
   -n "vardek-cli check" "$cli check $catalog" \

@@ -88,6 +88,18 @@ bool ExpectOperands(const CommandLine& line, std::size_t least, std::size_t most
   return true;
 }
 
+bool ReadCommandLine(const Arguments& arguments, std::initializer_list<OptionSpec> options, const CommandHelp& help,
+                     std::size_t leastOperands, std::size_t mostOperands, CommandLine& line, int& exitStatus) {
+  exitStatus = kExitFailure;
+  if (!ParseCommandLine(arguments, options, help, line)) return false;
+  if (line.help) {
+    PrintHelp(help);
+    exitStatus = kExitSuccess;
+    return false;
+  }
+  return ExpectOperands(line, leastOperands, mostOperands, help);
+}
+
 void PrintHelp(const CommandHelp& help) {
   std::printf("Usage: %s %s %s\n\n%s", kToolName, help.name, help.usage, help.description);
   std::fflush(stdout);

@@ -41,6 +41,11 @@ bool ParseCommandLine(const Arguments& arguments, std::initializer_list<OptionSp
 // Checks the operand count; prints the usage error when it is wrong.
 bool ExpectOperands(const CommandLine& line, std::size_t least, std::size_t most, const CommandHelp& help);
 
+// Both of the above, and --help: false when the command is done already
+// (help printed, or a usage error), with its exit status in `exitStatus`.
+bool ReadCommandLine(const Arguments& arguments, std::initializer_list<OptionSpec> options, const CommandHelp& help,
+                     std::size_t leastOperands, std::size_t mostOperands, CommandLine& line, int& exitStatus);
+
 void PrintHelp(const CommandHelp& help);
 // Prints the message, the usage line and a pointer to --help; returns 2.
 int UsageError(const CommandHelp& help, const std::string& message);

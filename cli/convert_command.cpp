@@ -24,12 +24,8 @@ const CommandHelp kHelp = {
 
 int RunConvert(const Arguments& arguments) {
   CommandLine line;
-  if (!ParseCommandLine(arguments, {}, kHelp, line)) return kExitFailure;
-  if (line.help) {
-    PrintHelp(kHelp);
-    return kExitSuccess;
-  }
-  if (!ExpectOperands(line, 1, 1, kHelp)) return kExitFailure;
+  int status = kExitSuccess;
+  if (!ReadCommandLine(arguments, {}, kHelp, 1, 1, line, status)) return status;
   ConsoleReporter reporter;
   const std::string& catalog = line.operands[0];
   switch (InspectCatalog(catalog)) {

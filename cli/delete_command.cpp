@@ -49,12 +49,8 @@ bool MightMatch(const char* a, const std::string& b) {
 
 int RunDelete(const Arguments& arguments) {
   CommandLine line;
-  if (!ParseCommandLine(arguments, {}, kHelp, line)) return kExitFailure;
-  if (line.help) {
-    PrintHelp(kHelp);
-    return kExitSuccess;
-  }
-  if (!ExpectOperands(line, 2, 2, kHelp)) return kExitFailure;
+  int status = kExitSuccess;
+  if (!ReadCommandLine(arguments, {}, kHelp, 2, 2, line, status)) return status;
   ConsoleReporter reporter;
   std::string catalog = line.operands[0];
   if (!SetExtension(catalog, kCatalogExtension)) return UsageError(kHelp, "'" + catalog + "' is not a catalog file name");

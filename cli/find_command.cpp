@@ -77,14 +77,10 @@ std::vector<std::string> EveryCatalogBeside(const std::vector<std::string>& cata
 
 int RunFind(const Arguments& arguments) {
   CommandLine line;
-  if (!ParseCommandLine(arguments, {{"--folders", false}, {"--all", false}, {"--sort", true}, {"--reverse", false}},
-                        kHelp, line))
-    return kExitFailure;
-  if (line.help) {
-    PrintHelp(kHelp);
-    return kExitSuccess;
-  }
-  if (!ExpectOperands(line, 2, static_cast<std::size_t>(-1), kHelp)) return kExitFailure;
+  int status = kExitSuccess;
+  if (!ReadCommandLine(arguments, {{"--folders", false}, {"--all", false}, {"--sort", true}, {"--reverse", false}},
+                       kHelp, 2, static_cast<std::size_t>(-1), line, status))
+    return status;
   int column = kColumnNone;
   if (const std::string* sort = line.Value("--sort")) {
     column = SortColumn(*sort);

@@ -25,12 +25,8 @@ const CommandHelp kHelp = {
 
 int RunList(const Arguments& arguments) {
   CommandLine line;
-  if (!ParseCommandLine(arguments, {}, kHelp, line)) return kExitFailure;
-  if (line.help) {
-    PrintHelp(kHelp);
-    return kExitSuccess;
-  }
-  if (!ExpectOperands(line, 2, 2, kHelp)) return kExitFailure;
+  int status = kExitSuccess;
+  if (!ReadCommandLine(arguments, {}, kHelp, 2, 2, line, status)) return status;
   ConsoleReporter reporter;
   const std::string& catalog = line.operands[0];
   std::string description;

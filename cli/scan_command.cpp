@@ -78,12 +78,8 @@ class ScanWriter : public TitleWriter {
 
 int RunScan(const Arguments& arguments) {
   CommandLine line;
-  if (!ParseCommandLine(arguments, {}, kHelp, line)) return kExitFailure;
-  if (line.help) {
-    PrintHelp(kHelp);
-    return kExitSuccess;
-  }
-  if (!ExpectOperands(line, 3, 3, kHelp)) return kExitFailure;
+  int status = kExitSuccess;
+  if (!ReadCommandLine(arguments, {}, kHelp, 3, 3, line, status)) return status;
   ConsoleReporter reporter;
   std::string catalog = line.operands[0];
   if (!SetExtension(catalog, kCatalogExtension)) return UsageError(kHelp, "'" + catalog + "' is not a catalog file name");

@@ -23,12 +23,8 @@ const CommandHelp kHelp = {
 
 int RunTitles(const Arguments& arguments) {
   CommandLine line;
-  if (!ParseCommandLine(arguments, {}, kHelp, line)) return kExitFailure;
-  if (line.help) {
-    PrintHelp(kHelp);
-    return kExitSuccess;
-  }
-  if (!ExpectOperands(line, 1, static_cast<std::size_t>(-1), kHelp)) return kExitFailure;
+  int status = kExitSuccess;
+  if (!ReadCommandLine(arguments, {}, kHelp, 1, static_cast<std::size_t>(-1), line, status)) return status;
   ConsoleReporter reporter;
   RowWriter out;
   long titles = 0;

@@ -10,11 +10,7 @@
 namespace vardek {
 namespace {
 
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
+using test::Lines;
 
 class BadDatesTest : public ::testing::Test {
  protected:

@@ -13,11 +13,7 @@
 namespace vardek {
 namespace {
 
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
+using test::Lines;
 
 // Every row as name|date|folder|title.
 std::vector<std::string> RowTexts(const ResultList& list) {

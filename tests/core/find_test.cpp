@@ -11,11 +11,7 @@
 namespace vardek {
 namespace {
 
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
+using test::Lines;
 
 TEST(NameMatch, LowerAsciiChangesOnlyCapitalsAToZ) {
   char text[] = "WIN.Ini \xC9\xE9@[`{Z";

@@ -11,6 +11,12 @@ namespace vardek::test {
 
 namespace fs = std::filesystem;
 
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text.append(line).append("\r\n");
+  return text;
+}
+
 std::vector<std::string> RecordingReporter::Errors() const {
   std::vector<std::string> texts;
   for (const Report& report : reports) {

@@ -1,12 +1,16 @@
 #pragma once
 // Shared helpers of the core tests: a reporter that remembers what it was
 // told, and a scratch folder that is removed afterwards.
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "catalog/reporter.h"
 
 namespace vardek::test {
+
+// Catalog text: each line followed by CR LF.
+std::string Lines(std::initializer_list<std::string> lines);
 
 struct Report {
   std::string kind;  // "error", "info" or "status"
