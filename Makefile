@@ -16,6 +16,7 @@ export VARDEK_WINEPREFIX := $(CURDIR)/$(WIN)/wineprefix
 export WINEDEBUG := -all
 
 PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev googletest \
+            libclang-rt-14-dev python3 time \
             mingw-w64 g++-mingw-w64-x86-64-posix wine64 xvfb xauth xdotool imagemagick hyperfine
 
 .PHONY: setup demo test test-native test-win bench fuzz fuzz-replay screenshots clean
