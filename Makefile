@@ -19,7 +19,7 @@ PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-d
             libclang-rt-14-dev python3 time \
             mingw-w64 g++-mingw-w64-x86-64-posix wine64 xvfb xauth xdotool imagemagick hyperfine
 
-.PHONY: setup demo test test-native test-win bench fuzz fuzz-replay screenshots clean
+.PHONY: setup demo test test-native test-win bench fuzz screenshots clean
 
 setup:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
