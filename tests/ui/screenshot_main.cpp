@@ -90,17 +90,17 @@ unsigned StyleOf(const std::string& scene) {
 }
 
 const char* TextOf(const std::string& scene) {
-  if (scene == "okcancel") return "Delete \"Holiday photos 2003\"\nfrom the catalog?";
+  if (scene == "okcancel") return "Holiday photos 2003 in\ndiscs.cat\n\nOk to delete?";
   if (scene == "yesno") return "Overwrite existing file?";
   if (scene == "yesnocancel") return "Save the changes to the catalog\nbefore closing?";
-  return "Folder line without title\nreadme.txt:07/14/04\nLine number: 1,234";
+  return "Directory tree is corrupt.\nMore than 16 folder levels.\nLine number: 1,234";
 }
 
 const char* CaptionOf(const std::string& scene) {
   if (scene == "okcancel") return "Delete";
   if (scene == "yesno") return "C:\\Copies\\readme.txt";
   if (scene == "yesnocancel") return "Vardek";
-  return "C:\\Catalogs\\discs.cat";
+  return "Holiday photos 2003";
 }
 
 void ShowWork() {
