@@ -15,6 +15,66 @@ constexpr const char* kTreeCorrupt = "Directory tree is corrupt.";
 constexpr int kCutDescriptionLength = 79;
 constexpr int kCurrentTitleSize = 85;
 
+// What one run keeps between lines.
+struct CheckState {
+  char currentTitle[kCurrentTitleSize] = {};  // empty until the first title passes
+  int depth = 0;
+};
+
+// A finding that stops the check: the second text of the line error box and its caption.
+struct Finding {
+  const char* first = nullptr;
+  std::string second;
+  const char* caption = nullptr;
+};
+
+bool FileLinePasses(std::string_view line, bool newFormat) {
+  if (newFormat) return line.find(kNewSeparator) != std::string_view::npos;
+  return line.size() >= static_cast<std::size_t>(kOldSeparatorFromEnd) &&
+         line[line.size() - kOldSeparatorFromEnd] == kOldSeparator;
+}
+
+// Judges one line by the structure rules; true when it passes. The depth
+// changes of folder and climb lines are made before their test.
+bool CheckLine(std::string_view line, bool newFormat, CheckState& state, long& fileCount, Finding& finding) {
+  switch (ClassifyLine(line.data())) {
+    case LineKind::Comment:
+    case LineKind::BlankLed:
+      return true;
+    case LineKind::Title: {
+      const char* description = TitleDescription(line.data());
+      if (line.size() > static_cast<std::size_t>(kMaxTitleLineLength)) {
+        finding = {"Title too long", std::string(description, kCutDescriptionLength) + "...", kProductName};
+        return false;
+      }
+      CopyText(state.currentTitle, sizeof state.currentTitle, description);
+      return true;
+    }
+    case LineKind::Folder:
+      if (++state.depth < kMaxFolderLevels) return true;
+      finding = {kTreeCorrupt, "More than 16 folder levels.", state.currentTitle};
+      return false;
+    case LineKind::Climb:
+      if (--state.depth >= 0) return true;
+      finding = {kTreeCorrupt, "Attempt to go below the root folder.", state.currentTitle};
+      return false;
+    case LineKind::EndOfTitle:
+      if (state.depth == 0) return true;
+      finding = {kTreeCorrupt, "End of title without ending at root folder.", state.currentTitle};
+      return false;
+    case LineKind::File:
+      if (FileLinePasses(line, newFormat)) {
+        ++fileCount;
+        return true;
+      }
+      finding = {kTreeCorrupt,
+                 newFormat ? ": is missing between file name and date." : "Space is missing between file name and date.",
+                 kProductName};
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool newFormat,
@@ -32,15 +92,10 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
   }
 
   char line[kLineBufferSize];
-  // Until the first title line passes, depth errors carry an empty caption,
-  // as the current title starts empty.
-  char currentTitle[kCurrentTitleSize] = {};
-  int depth = 0;
-  bool good = true;
+  CheckState state;
   bool stopped = false;
-
   while (reader.HasData()) {
-    reader.NextLine(line);
+    const std::string_view lineText(line, reader.NextLine(line));
     ++result.lineNumber;
     if (everyLines && result.lineNumber % kCheckHookInterval == 0) {
       everyLines();
@@ -51,69 +106,17 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
         break;
       }
     }
+    // A cut line is reported and the check goes on: its rest arrives as the next line.
     if (reader.Cut()) {
       reporter.LineErrorBox(kTreeCorrupt, "Line too long", result.lineNumber, kProductName);
       continue;
     }
-    if (line[0] == '*' || line[0] == ' ') continue;
-    if (line[0] == '|' || (line[0] == '@' && line[1] == '@' && line[2] == '@')) {
-      const char* description = TitleDescription(line);
-      if (std::strlen(line) > static_cast<std::size_t>(kMaxTitleLineLength)) {
-        std::string cut(description, kCutDescriptionLength);
-        cut += "...";
-        reporter.LineErrorBox("Title too long", cut.c_str(), result.lineNumber, kProductName);
-        stopped = true;
-        break;
-      }
-      CopyText(currentTitle, sizeof currentTitle, description);
-      continue;
+    Finding finding;
+    if (!CheckLine(lineText, newFormat, state, result.fileCount, finding)) {
+      reporter.LineErrorBox(finding.first, finding.second.c_str(), result.lineNumber, finding.caption);
+      stopped = true;
+      break;
     }
-    if (line[0] == '\\') {
-      ++depth;
-      if (depth >= kMaxFolderLevels) {
-        reporter.LineErrorBox(kTreeCorrupt, "More than 16 folder levels.", result.lineNumber, currentTitle);
-        stopped = true;
-        break;
-      }
-      continue;
-    }
-    if (line[0] == '.' && line[1] == '.' && line[2] == '\0') {
-      --depth;
-      if (depth < 0) {
-        reporter.LineErrorBox(kTreeCorrupt, "Attempt to go below the root folder.", result.lineNumber,
-                              currentTitle);
-        stopped = true;
-        break;
-      }
-      continue;
-    }
-    if (line[0] == '<') {
-      if (depth != 0) {
-        reporter.LineErrorBox(kTreeCorrupt, "End of title without ending at root folder.", result.lineNumber,
-                              currentTitle);
-        stopped = true;
-        break;
-      }
-      continue;
-    }
-    if (newFormat) {
-      if (std::strchr(line, kNewSeparator) == nullptr) {
-        reporter.LineErrorBox(kTreeCorrupt, ": is missing between file name and date.", result.lineNumber,
-                              kProductName);
-        stopped = true;
-        break;
-      }
-    } else {
-      const std::size_t length = std::strlen(line);
-      if (length < static_cast<std::size_t>(kOldSeparatorFromEnd) ||
-          line[length - kOldSeparatorFromEnd] != kOldSeparator) {
-        reporter.LineErrorBox(kTreeCorrupt, "Space is missing between file name and date.", result.lineNumber,
-                              kProductName);
-        stopped = true;
-        break;
-      }
-    }
-    ++result.fileCount;
   }
   reader.Unmap();
 
@@ -124,7 +127,8 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
   }
   const std::string status = FormatCount(result.fileCount) + " files found";
   reporter.Status(kStatusResultPart, status.c_str());
-  if (depth != 0) {
+  bool good = true;
+  if (state.depth != 0) {
     reporter.ErrorBox(kTreeCorrupt, catalogPath);
     good = false;
   }
