@@ -42,10 +42,10 @@ struct CatalogDate {
 // The decimal number at `position`, up to its first non-digit; 0 when none.
 int ReadDecimalAt(std::string_view text, std::size_t position);
 
+// Written without branches: the years of a catalog fall on both sides at random.
 inline int WidenYear(int storedYear) {
-  if (storedYear >= 80 && storedYear <= 99) return storedYear + 1900;
-  if (storedYear >= 0 && storedYear <= 20) return storedYear + 2000;
-  return storedYear;
+  const auto year = static_cast<unsigned>(storedYear);
+  return storedYear + 1900 * static_cast<int>(year - 80u <= 19u) + 2000 * static_cast<int>(year <= 20u);
 }
 
 inline bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
