@@ -21,15 +21,7 @@ class BadDatesTest : public ::testing::Test {
     reporter.reports.clear();
     return FindBadDates(reader, path.c_str(), newFormat, list, reporter);
   }
-  std::vector<std::string> RowTexts() const {
-    std::vector<std::string> texts;
-    for (int i = 0; i < list.Count(); ++i) {
-      const ResultRow& row = list.Row(i);
-      texts.push_back(std::string(list.Name(row)) + "|" + row.dateText + "|" + list.Folder(row) + "|" +
-                      list.Title(row));
-    }
-    return texts;
-  }
+  std::vector<std::string> RowTexts() const { return test::RowTexts(list); }
   test::ScratchFolder folder;
   test::RecordingReporter reporter;
   CatalogReader reader;

@@ -15,16 +15,7 @@ namespace {
 
 using test::Lines;
 
-// Every row as name|date|folder|title.
-std::vector<std::string> RowTexts(const ResultList& list) {
-  std::vector<std::string> texts;
-  for (int i = 0; i < list.Count(); ++i) {
-    const ResultRow& row = list.Row(i);
-    texts.push_back(std::string(list.Name(row)) + "|" + row.dateText + "|" + list.Folder(row) + "|" +
-                    list.Title(row));
-  }
-  return texts;
-}
+using test::RowTexts;
 
 std::string Nested(int levels) {
   std::string text = "|||Deep\r\n";

@@ -44,15 +44,7 @@ TEST(NameMatch, FindsThePartAnywhereIgnoringCaseOfAsciiOnly) {
 
 class FindTest : public ::testing::Test {
  protected:
-  std::vector<std::string> RowTexts() const {
-    std::vector<std::string> texts;
-    for (int i = 0; i < list.Count(); ++i) {
-      const ResultRow& row = list.Row(i);
-      texts.push_back(std::string(list.Name(row)) + "|" + row.dateText + "|" + list.Folder(row) + "|" +
-                      list.Title(row));
-    }
-    return texts;
-  }
+  std::vector<std::string> RowTexts() const { return test::RowTexts(list); }
   test::ScratchFolder folder;
   test::RecordingReporter reporter;
   CatalogReader reader;

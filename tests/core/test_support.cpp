@@ -17,6 +17,16 @@ std::string Lines(std::initializer_list<std::string> lines) {
   return text;
 }
 
+std::vector<std::string> RowTexts(const ResultList& list) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < list.Count(); ++i) {
+    const ResultRow& row = list.Row(i);
+    texts.push_back(std::string(list.Name(row)) + "|" + row.dateText + "|" + list.Folder(row) + "|" +
+                    list.Title(row));
+  }
+  return texts;
+}
+
 std::vector<std::string> RecordingReporter::Errors() const {
   std::vector<std::string> texts;
   for (const Report& report : reports) {

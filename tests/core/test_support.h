@@ -5,12 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "browse/result_list.h"
 #include "catalog/reporter.h"
 
 namespace vardek::test {
 
 // Catalog text: each line followed by CR LF.
 std::string Lines(std::initializer_list<std::string> lines);
+
+// Every row of the list as name|date|folder|title.
+std::vector<std::string> RowTexts(const ResultList& list);
 
 struct Report {
   std::string kind;  // "error", "info" or "status"
