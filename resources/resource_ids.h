@@ -7,3 +7,17 @@
 #define IDD_FIND 104
 #define IDD_SCAN 105
 #define IDD_INSERT_DISC 107
+
+// Menu and accelerator command ids (the main window's OnCommand dispatches 40002 to 40017).
+#define IDM_OPEN_CATALOG 40002
+#define IDM_EXIT 40003
+#define IDM_ABOUT 40005
+#define IDM_DELETE_CD 40006
+#define IDM_SCAN_CD 40007
+#define IDM_FIND 40008
+#define IDM_OPEN_ALL 40009
+#define IDM_FIND_BAD_DATES 40010
+#define IDM_NEW_CATALOG 40013
+#define IDM_CHECK_CATALOG 40014
+#define IDM_PROGRAM_INFO 40016
+#define IDM_CHECK_UPDATES 40017

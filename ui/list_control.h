@@ -10,6 +10,17 @@ class ListControl : public Control {
   ListControl();
   bool Create(HWND parent, int id, const char* text, int x, int y, int width,
               int height) override;
+
+  // Thin forwarders, so callers read as intent rather than as list-view messages.
+  int InsertColumn(int index, const char* text, int width);  // left-aligned; -1 on failure
+  int ColumnWidth(int index) const;
+  void SetExtendedListStyle(DWORD style);                     // LVM_SETEXTENDEDLISTVIEWSTYLE
+  void SetItemCount(int count);
+  int ItemCount() const;
+  bool DeleteAllItems();
+  int InsertItem(int index, LPARAM data);  // item data only, no text; -1 on failure
+  LPARAM ItemData(int index) const;        // 0 when there is no such item
+  void SetRedraw(bool redraw);             // WM_SETREDRAW; on again repaints the list
 };
 
 }  // namespace vardek

@@ -1,0 +1,29 @@
+#pragma once
+// DesktopReporter: the core's errors in the program's error box and line
+// error box (owned by the main window), its status texts in the status bar.
+#include "catalog/reporter.h"
+
+namespace vardek {
+
+class MainWindow;
+
+class DesktopReporter : public Reporter {
+ public:
+  static constexpr unsigned kReplacedBeepHertz = 440;
+  static constexpr unsigned kReplacedBeepMilliseconds = 150;
+
+  explicit DesktopReporter(MainWindow& window) : window_(window) {}
+
+  void ErrorBox(const char* text, const char* caption) override;
+  void LineErrorBox(const char* first, const char* second, long lineNumber,
+                    const char* caption) override;
+  void InfoBox(const char* text, const char* caption) override;
+  void Status(int part, const char* text) override;
+  // Beeps when the main window is minimised, so the user hears the change end.
+  void CatalogReplaced() override;
+
+ private:
+  MainWindow& window_;
+};
+
+}  // namespace vardek

@@ -1,0 +1,89 @@
+#include "shell/file_list_view.h"
+
+#include <string>
+
+#include "browse/result_list.h"
+#include "catalog/reporter.h"
+#include "catalog/text_routines.h"
+#include "shell/main_window.h"
+#include "shell/status_bar.h"
+#include "ui/work_window.h"
+
+namespace vardek {
+
+FileListView::FileListView(MainWindow& window) : window_(window) {}
+
+void FileListView::Clear() {
+  ++clearings_;
+  DeleteAllItems();
+}
+
+FillOutcome FileListView::Fill(FileRows rows) {
+  for (bool& descending : descending_) descending = false;
+  const int count = window_.Results().Count();
+  const unsigned clearings = clearings_;
+  bool interrupted = false;
+  // A list that redraws after every insert takes milliseconds per row.
+  SetRedraw(false);
+  SetItemCount(count);
+  for (int row = 0; row < count; ++row) {
+    if (InsertItem(row, row) < 0) break;
+    if (row % kFillPumpInterval != 0) continue;
+    const bool quitting = WorkWindow::PumpMessages() != 0;
+    // Whatever emptied the list while it pumped also reset or released the
+    // rows: none of the old ones may follow.
+    if (quitting || clearings != clearings_ || !IsWindow(Handle())) {
+      interrupted = true;
+      break;
+    }
+  }
+  SetRedraw(true);
+  if (interrupted) return FillOutcome::Interrupted;
+  std::string status = FormatCount(count) + (rows == FileRows::Files ? kFilesFound : kFoldersFound);
+  window_.StatusLine().SetText(kStatusResultPart, status.c_str());
+  return FillOutcome::Complete;
+}
+
+void FileListView::CellText(int row, int column, char* buffer, int capacity) const {
+  if (capacity <= 0) return;
+  buffer[0] = '\0';
+  const ResultList& results = window_.Results();
+  if (row < 0 || row >= results.Count() || static_cast<unsigned>(row) >= results.RowCapacity()) return;
+  const ResultRow& entry = results.Row(row);
+  const char* text = "";
+  switch (static_cast<FileColumn>(column)) {
+    case FileColumn::Name: text = results.Name(entry); break;
+    case FileColumn::Date: text = entry.dateText; break;
+    case FileColumn::Folder: text = results.Folder(entry); break;
+    case FileColumn::Title: text = results.Title(entry); break;
+    case FileColumn::Hidden: return;
+  }
+  CopyText(buffer, static_cast<std::size_t>(capacity), text);
+}
+
+void FileListView::AnswerCellText(NMLVDISPINFOA& request) const {
+  LVITEMA& item = request.item;
+  if (!(item.mask & LVIF_TEXT) || !item.pszText) return;
+  CellText(static_cast<int>(ItemData(item.iItem)), item.iSubItem, item.pszText, item.cchTextMax);
+}
+
+LRESULT FileListView::OnControlNotify(NMHDR& header) {
+  switch (header.code) {
+    case LVN_GETDISPINFOA:
+      AnswerCellText(reinterpret_cast<NMLVDISPINFOA&>(header));
+      return 0;
+    case LVN_DELETEALLITEMS:
+      ++clearings_;
+      return TRUE;  // no LVN_DELETEITEM for each row
+    case LVN_COLUMNCLICK:
+      if (columnClick_) columnClick_(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
+      return 0;
+    case NM_DBLCLK:
+      if (doubleClick_) doubleClick_();
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace vardek

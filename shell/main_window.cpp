@@ -1,0 +1,131 @@
+#include "shell/main_window.h"
+
+#include <shellapi.h>
+
+#include "catalog/catalog_reader.h"
+#include "resource_ids.h"
+#include "shell/catalog_tree.h"
+#include "shell/file_list_view.h"
+#include "shell/status_bar.h"
+#include "ui/module.h"
+
+namespace vardek {
+
+namespace {
+void OpenWithShell(HWND owner, const char* address) {
+  ShellExecuteA(owner, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+}  // namespace
+
+MainWindow::MainWindow()
+    : accelerators_(nullptr),
+      settingsKey_(kSettingsKey),
+      addressOpener_(OpenWithShell),
+      settingsWrites_(0) {
+  SetStyle(kStyle);
+}
+
+void MainWindow::Attach(const MainWindowParts& parts) {
+  parts_ = parts;
+  SetChildren(parts.tree, parts.list, parts.status);
+}
+
+bool MainWindow::CreateMain() {
+  CREATESTRUCTA params{};
+  params.lpszClass = kMainClassName;
+  params.style = static_cast<LONG>(Style());
+  params.dwExStyle = ExtendedStyle();
+  params.x = params.y = params.cx = params.cy = CW_USEDEFAULT;
+  params.lpszName = kEmptyText;
+  return CreateFromParams(params);
+}
+
+void MainWindow::AdjustClass(WNDCLASSA& windowClass) {
+  windowClass.hIcon = LoadIconA(ModuleInstance(), MAKEINTRESOURCEA(IDI_VARDEK));
+  // The only client area the window shows itself is the splitter bar.
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_SIZEWE);
+  windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+}
+
+void MainWindow::AdjustCreateParams(CREATESTRUCTA& params) { params.lpszName = "Vardek"; }
+
+bool MainWindow::OnCreate() {
+  FrameWindow::OnCreate();
+  if (!parts_.tree->Create(Handle(), 0, kEmptyText, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT)) {
+    return false;
+  }
+  if (!parts_.list->Create(Handle(), 0, kEmptyText, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT)) {
+    return false;
+  }
+  StatusBar& status = *parts_.status;
+  if (status.SetPartCount(2)) {
+    status.AddPart(kStatusPart0Width, 0);
+    status.AddPart(kStatusPart1Width, 0);
+    status.Create(Handle());  // without a status bar the window still works
+  }
+  parts_.tree->ResetCounters();
+  return true;
+}
+
+void MainWindow::Show(int showCommand) {
+  if (!RestorePlacement()) ShowWindow(Handle(), showCommand);
+  UpdateWindow(Handle());
+}
+
+bool MainWindow::RestorePlacement() {
+  int splitter = SplitterPosition();
+  bool shown = ReadPlacement(settingsKey_, Handle(), splitter);
+  SetSplitterPosition(splitter);
+  if (!shown) return false;
+  Layout();
+  return true;
+}
+
+bool MainWindow::SaveState() {
+  ++settingsWrites_;
+  SettingsSnapshot snapshot{};
+  for (int column = 0; column < kFileColumnCount; ++column) {
+    snapshot.columnWidths[column] = parts_.list->ColumnWidth(column);
+  }
+  snapshot.splitterPosition = SplitterPosition();
+  snapshot.state = &state_;
+  return WriteSettings(settingsKey_, snapshot, Handle());
+}
+
+void MainWindow::OnClose() {
+  // A command that pumps messages is still using the window: close after it.
+  if (guard_.Busy()) {
+    guard_.HoldClose();
+    return;
+  }
+  FrameWindow::OnClose();
+}
+
+bool MainWindow::LoadAcceleratorTable(int resourceId) {
+  accelerators_ = LoadAcceleratorsA(ModuleInstance(), MAKEINTRESOURCEA(resourceId));
+  return accelerators_ != nullptr;
+}
+
+int MainWindow::RunMessageLoop() {
+  MSG message{};
+  BOOL got;
+  while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+    if (accelerators_ && TranslateAcceleratorA(Handle(), accelerators_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return got == 0 ? static_cast<int>(message.wParam) : 0;
+}
+
+void MainWindow::StartProgress() { SetTimer(Handle(), kProgressTimer, kProgressMilliseconds, nullptr); }
+
+void MainWindow::StopProgress() { KillTimer(Handle(), kProgressTimer); }
+
+void MainWindow::OnTimer(WPARAM timerId) {
+  if (timerId != kProgressTimer) return;
+  parts_.status->DrawProgress(parts_.reader->PercentRead());
+}
+
+}  // namespace vardek
