@@ -1,106 +1,52 @@
 #include "browse/collect.h"
 
-#include <cstring>
 #include <string>
 #include <string_view>
 
-#include "browse/folder_path.h"
 #include "browse/name_match.h"
-#include "catalog/catalog_format.h"
-#include "catalog/line_reader.h"
-#include "catalog/text_routines.h"
 
 namespace vardek {
 
 namespace {
 
-constexpr long kHookInterval = 200;
-constexpr const char* kTreeCorrupt = "Directory tree is corrupt.";
-constexpr const char* kTooDeep = "More than 16 folder levels.";
-constexpr const char* kBelowRoot = "Attempt to go below the root folder.";
-
 enum class WalkMode { Browse, SearchFiles, SearchFolders };
 
-bool Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
-          const char* searchText, ResultList& list, Reporter& reporter,
-          const std::function<void()>& everyLines) {
-  if (!reader.Map(catalogPath, kLineLimit)) {
-    reporter.ErrorBox("Error opening file", catalogPath);
-    return false;
-  }
+WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
+                 const char* searchText, ResultList& list, Reporter& reporter,
+                 const std::function<void()>& everyLines) {
+  CatalogWalk walk(reader, reporter, everyLines);
+  if (!walk.Open(catalogPath)) return walk.Outcome();
   std::string search = searchText == nullptr ? "" : searchText;
   for (char& c : search) c = LowerAsciiChar(c);
   const std::string_view wanted = description == nullptr ? "" : description;
-  const bool newFormat = reader.NewFormat();
 
-  FolderPath folder;
-  char line[kLineBufferSize];
   // Lines before the first title line belong to no disc: their rows show an
-  // empty description, and a depth error met there is captioned with the
-  // product name, as every report that concerns no disc is.
-  char caption[kLineBufferSize];
-  CopyText(caption, sizeof caption, kProductName);
+  // empty description.
   std::uint32_t folderOffset = list.AddFolder("");
   std::uint32_t titleOffset = list.AddTitle("");
-  int depth = 0;
-  long lineNumber = 0;
   bool inTitle = mode != WalkMode::Browse;
 
-  while (reader.HasData()) {
-    const std::string_view lineText(line, reader.NextLine(line));
-    ++lineNumber;
-    if (everyLines && lineNumber % kHookInterval == 0) {
-      everyLines();
-      // Whatever ran in the hook may have taken the one reader over; the
-      // walk must not go on in a view that is gone.
-      if (!reader.IsMapped()) return true;
-    }
-    switch (ClassifyLine(line)) {
+  while (walk.Next()) {
+    switch (walk.Kind()) {
       case LineKind::Comment:
         break;
-      case LineKind::Title: {
-        const char* text = TitleDescription(line);
-        titleOffset = list.AddTitle(text);
-        CopyText(caption, sizeof caption, text);
-        if (mode == WalkMode::Browse && wanted == text) inTitle = true;
+      case LineKind::Title:
+        titleOffset = list.AddTitle(walk.Description());
+        if (mode == WalkMode::Browse && wanted == walk.Description()) inTitle = true;
         break;
-      }
-      case LineKind::Folder: {
-        if (depth >= kMaxFolderLevels - 1) {
-          reporter.LineErrorBox(kTreeCorrupt, kTooDeep, lineNumber, caption);
-          reader.Unmap();
-          return true;
-        }
-        const std::string_view folderLine = lineText;
-        if (!folder.Enter(folderLine)) {  // cannot happen within 15 levels; never overrun
-          reader.Unmap();
-          return true;
-        }
-        ++depth;
-        folderOffset = list.AddFolder(folder.Text());
-        if (mode == WalkMode::SearchFolders && NameMatches(folderLine, search) &&
-            !list.AddRow("", "", folderOffset, titleOffset)) {
-          reader.Unmap();
-          return true;
-        }
+      case LineKind::Folder:
+        folderOffset = list.AddFolder(walk.FolderPath());
+        if (mode == WalkMode::SearchFolders && NameMatches(walk.FolderLine(), search) &&
+            !list.AddRow("", "", folderOffset, titleOffset))
+          walk.Stop(WalkOutcome::ListFull);
         break;
-      }
       case LineKind::Climb:
-        if (depth == 0) {
-          reporter.LineErrorBox(kTreeCorrupt, kBelowRoot, lineNumber, caption);
-          reader.Unmap();
-          return true;
-        }
-        folder.Leave();
-        --depth;
-        folderOffset = list.AddFolder(folder.Text());
+        folderOffset = list.AddFolder(walk.FolderPath());
         break;
       case LineKind::EndOfTitle:
-        folder.Clear();
-        depth = 0;
         if (mode == WalkMode::Browse && inTitle) {
-          reader.Unmap();
-          return true;
+          walk.Stop(WalkOutcome::Complete);
+          break;
         }
         folderOffset = list.AddFolder("");
         break;
@@ -110,32 +56,28 @@ bool Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const c
         FileLineParts parts;
         // Old-format lines shorter than nine characters have no room for a
         // date and are passed over like new-format lines without ":".
-        if (!SplitFileLine(lineText, newFormat, parts)) break;
+        if (!SplitFileLine(walk.Line(), walk.NewFormat(), parts)) break;
         if (mode == WalkMode::SearchFiles && !NameMatches(parts.name, search)) break;
-        if (!list.AddRow(parts.name, parts.dateText, folderOffset, titleOffset)) {
-          reader.Unmap();
-          return true;
-        }
+        if (!list.AddRow(parts.name, parts.dateText, folderOffset, titleOffset)) walk.Stop(WalkOutcome::ListFull);
         break;
       }
     }
   }
-  reader.Unmap();
-  return true;
+  return walk.Outcome();
 }
 
 }  // namespace
 
-bool CollectFiles(CatalogReader& reader, const char* catalogPath, const char* description,
-                  const char* searchText, ResultList& list, Reporter& reporter,
-                  const std::function<void()>& everyLines) {
+WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const char* description,
+                         const char* searchText, ResultList& list, Reporter& reporter,
+                         const std::function<void()>& everyLines) {
   const bool browse = description != nullptr && description[0] != '\0';
   return Walk(reader, catalogPath, browse ? WalkMode::Browse : WalkMode::SearchFiles, description, searchText,
               list, reporter, everyLines);
 }
 
-bool CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,
-                    ResultList& list, Reporter& reporter, const std::function<void()>& everyLines) {
+WalkOutcome CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,
+                           ResultList& list, Reporter& reporter, const std::function<void()>& everyLines) {
   return Walk(reader, catalogPath, WalkMode::SearchFolders, nullptr, searchText, list, reporter, everyLines);
 }
 

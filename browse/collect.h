@@ -7,6 +7,7 @@
 
 #include "browse/result_list.h"
 #include "catalog/catalog_reader.h"
+#include "catalog/catalog_walk.h"
 #include "catalog/reporter.h"
 
 namespace vardek {
@@ -15,17 +16,17 @@ namespace vardek {
 // first disc title with exactly that description. Search mode (`description`
 // empty): one row for every file line of the catalog whose name matches
 // `searchText` (compared as LowerAscii leaves it; the walk lowers its own copy).
-// Reports "Error opening file" (caption the path) and returns false when the
-// catalog cannot be mapped; true otherwise, also when the walk ended early on
-// a depth error or a full list. `everyLines`, when set, runs every 200 lines
-// (the desktop passes none: its walk pumps no messages).
-bool CollectFiles(CatalogReader& reader, const char* catalogPath, const char* description,
-                  const char* searchText, ResultList& list, Reporter& reporter,
-                  const std::function<void()>& everyLines = {});
+// The outcome tells how the walk ended: OpenFailed after "Error opening file"
+// (caption the path); DepthError after the depth error's report, ListFull when
+// the list took no more rows (the rows so far stay in both). `everyLines`,
+// when set, runs every 200 lines.
+WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const char* description,
+                         const char* searchText, ResultList& list, Reporter& reporter,
+                         const std::function<void()>& everyLines = {});
 
 // Every folder of the catalog whose folder line ("\" and name) matches
 // `searchText`: a row with empty name and date and the folder's full path.
-bool CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,
-                    ResultList& list, Reporter& reporter, const std::function<void()>& everyLines = {});
+WalkOutcome CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,
+                           ResultList& list, Reporter& reporter, const std::function<void()>& everyLines = {});
 
 }  // namespace vardek

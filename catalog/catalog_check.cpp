@@ -1,31 +1,26 @@
 #include "catalog/catalog_check.h"
 
-#include <cstring>
 #include <string>
 
 #include "catalog/catalog_format.h"
-#include "catalog/line_reader.h"
+#include "catalog/catalog_walk.h"
 #include "catalog/text_routines.h"
 
 namespace vardek {
 
 namespace {
 
-constexpr const char* kTreeCorrupt = "Directory tree is corrupt.";
 constexpr int kCutDescriptionLength = 79;
-constexpr int kCurrentTitleSize = 85;
 
-// What one run keeps between lines.
-struct CheckState {
-  char currentTitle[kCurrentTitleSize] = {};  // empty until the first title passes
-  int depth = 0;
-};
+// The check's own rules beyond the walk's depth rules; the current title
+// (the caption of depth errors) starts empty and an end-of-title line inside
+// a folder is an error. Cut lines are reported apart.
+constexpr WalkRules kCheckRules = {"", true, true};
 
-// A finding that stops the check: the second text of the line error box and its caption.
+// A finding that stops the check: the two texts of its line error box.
 struct Finding {
   const char* first = nullptr;
   std::string second;
-  const char* caption = nullptr;
 };
 
 bool FileLinePasses(std::string_view line, bool newFormat) {
@@ -34,43 +29,27 @@ bool FileLinePasses(std::string_view line, bool newFormat) {
          line[line.size() - kOldSeparatorFromEnd] == kOldSeparator;
 }
 
-// Judges one line by the structure rules; true when it passes. The depth
-// changes of folder and climb lines are made before their test.
-bool CheckLine(std::string_view line, bool newFormat, CheckState& state, long& fileCount, Finding& finding) {
-  switch (ClassifyLine(line.data())) {
-    case LineKind::Comment:
-    case LineKind::BlankLed:
-      return true;
-    case LineKind::Title: {
-      const char* description = TitleDescription(line.data());
-      if (line.size() > static_cast<std::size_t>(kMaxTitleLineLength)) {
-        finding = {"Title too long", std::string(description, kCutDescriptionLength) + "...", kProductName};
-        return false;
-      }
-      CopyText(state.currentTitle, sizeof state.currentTitle, description);
-      return true;
-    }
-    case LineKind::Folder:
-      if (++state.depth < kMaxFolderLevels) return true;
-      finding = {kTreeCorrupt, "More than 16 folder levels.", state.currentTitle};
-      return false;
-    case LineKind::Climb:
-      if (--state.depth >= 0) return true;
-      finding = {kTreeCorrupt, "Attempt to go below the root folder.", state.currentTitle};
-      return false;
-    case LineKind::EndOfTitle:
-      if (state.depth == 0) return true;
-      finding = {kTreeCorrupt, "End of title without ending at root folder.", state.currentTitle};
+// Judges a line that passed the depth rules; true when it passes too.
+bool CheckLine(const CatalogWalk& walk, bool newFormat, long& fileCount, Finding& finding) {
+  switch (walk.Kind()) {
+    case LineKind::Title:
+      if (walk.Line().size() <= static_cast<std::size_t>(kMaxTitleLineLength)) return true;
+      finding = {"Title too long", std::string(walk.Description(), kCutDescriptionLength) + "..."};
       return false;
     case LineKind::File:
-      if (FileLinePasses(line, newFormat)) {
+      if (FileLinePasses(walk.Line(), newFormat)) {
         ++fileCount;
         return true;
       }
       finding = {kTreeCorrupt,
-                 newFormat ? ": is missing between file name and date." : "Space is missing between file name and date.",
-                 kProductName};
+                 newFormat ? ": is missing between file name and date." : "Space is missing between file name and date."};
       return false;
+    case LineKind::Comment:
+    case LineKind::BlankLed:
+    case LineKind::Folder:
+    case LineKind::Climb:
+    case LineKind::EndOfTitle:
+      return true;
   }
   return true;
 }
@@ -85,55 +64,40 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
   // A catalog that cannot be mapped (a new catalog without a file yet, or
   // one removed behind the program's back) is reported as the bad-date scan
   // reports it: ending silently would look like a check that never ran.
-  if (!reader.Map(catalogPath, kLineLimit)) {
-    reporter.ErrorBox("Error opening file", catalogPath);
+  CatalogWalk walk(reader, reporter, everyLines, kCheckRules);
+  if (!walk.Open(catalogPath)) {
     result.outcome = CheckOutcome::OpenFailed;
     return result;
   }
-
-  char line[kLineBufferSize];
-  CheckState state;
-  bool stopped = false;
-  while (reader.HasData()) {
-    const std::string_view lineText(line, reader.NextLine(line));
-    ++result.lineNumber;
-    if (everyLines && result.lineNumber % kCheckHookInterval == 0) {
-      everyLines();
-      // The hook pumps messages; a command run there may have taken the one
-      // reader over. Stop rather than read a view that is gone.
-      if (!reader.IsMapped()) {
-        stopped = true;
-        break;
-      }
-    }
+  while (walk.Next()) {
     // A cut line is reported and the check goes on: its rest arrives as the next line.
-    if (reader.Cut()) {
-      reporter.LineErrorBox(kTreeCorrupt, "Line too long", result.lineNumber, kProductName);
+    if (walk.Cut()) {
+      reporter.LineErrorBox(kTreeCorrupt, "Line too long", walk.LineNumber(), kProductName);
       continue;
     }
     Finding finding;
-    if (!CheckLine(lineText, newFormat, state, result.fileCount, finding)) {
-      reporter.LineErrorBox(finding.first, finding.second.c_str(), result.lineNumber, finding.caption);
-      stopped = true;
-      break;
+    if (!CheckLine(walk, newFormat, result.fileCount, finding)) {
+      reporter.LineErrorBox(finding.first, finding.second.c_str(), walk.LineNumber(), kProductName);
+      walk.Stop(WalkOutcome::LineError);
     }
   }
-  reader.Unmap();
+  result.lineNumber = walk.LineNumber();
 
-  if (stopped) {
+  if (walk.Outcome() != WalkOutcome::Complete) {
     reporter.Status(kStatusResultPart, "Check incomplete");
     result.outcome = CheckOutcome::Stopped;
     return result;
   }
   const std::string status = FormatCount(result.fileCount) + " files found";
   reporter.Status(kStatusResultPart, status.c_str());
-  bool good = true;
-  if (state.depth != 0) {
+  // The last title may lack its end-of-title line; it must still end at the root.
+  if (walk.Depth() != 0) {
     reporter.ErrorBox(kTreeCorrupt, catalogPath);
-    good = false;
+    result.outcome = CheckOutcome::Damaged;
+    return result;
   }
-  if (good) reporter.InfoBox("File is good", catalogPath);
-  result.outcome = good ? CheckOutcome::Good : CheckOutcome::Damaged;
+  reporter.InfoBox("File is good", catalogPath);
+  result.outcome = CheckOutcome::Good;
   return result;
 }
 

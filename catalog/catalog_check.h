@@ -8,8 +8,6 @@
 
 namespace vardek {
 
-inline constexpr long kCheckHookInterval = 200;
-
 enum class CheckOutcome {
   NotRun,       // empty catalog path: nothing done
   OpenFailed,   // the catalog could not be mapped ("Error opening file")

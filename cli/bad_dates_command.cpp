@@ -39,7 +39,7 @@ int RunBadDates(const Arguments& arguments) {
   const BadDateResult result =
       FindBadDates(reader, catalog.c_str(), newFormat, list, reporter, PercentProgress(reader, "Reading " + catalog));
   ProgressLine::Instance().Clear();
-  if (result.outcome == BadDateOutcome::OpenFailed) return kExitFailure;
+  if (result.outcome == WalkOutcome::OpenFailed) return kExitFailure;
   PrintRows(list, nullptr);
   reporter.Status(kStatusResultPart, (FormatCount(list.Count()) + " files found").c_str());
   return list.Count() > 0 ? kExitSuccess : kExitFinding;

@@ -13,6 +13,7 @@
 #include "cli/progress.h"
 #include "cli/rows.h"
 #include "platform/directory.h"
+#include "platform/path.h"
 #include "platform/text_encoding.h"
 
 namespace vardek::cli {
@@ -46,15 +47,7 @@ int SortColumn(const std::string& name) {
 }
 
 // The folder of a catalog path with its separator, as Open all cuts it.
-std::string FolderOf(const std::string& path) {
-  std::size_t cut = path.size();
-  while (cut > 0) {
-    const char c = path[cut - 1];
-    if (c == '/' || c == platform::kPathSeparator || (platform::kPathSeparator == '\\' && c == ':')) break;
-    --cut;
-  }
-  return path.substr(0, cut);
-}
+std::string FolderOf(const std::string& path) { return std::string(platform::FolderOf(path)); }
 
 // Every *.cat of each operand's folder, each folder once, in listing order.
 std::vector<std::string> EveryCatalogBeside(const std::vector<std::string>& catalogs) {
@@ -112,9 +105,9 @@ int RunFind(const Arguments& arguments) {
   for (const std::string& catalog : catalogs) {
     CatalogReader reader;
     const auto progress = PercentProgress(reader, "Searching " + catalog);
-    const bool opened = folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress)
-                                : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, progress);
-    everyOpened = everyOpened && opened;
+    const WalkOutcome outcome = folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress)
+                                        : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, progress);
+    everyOpened = everyOpened && outcome != WalkOutcome::OpenFailed;
   }
   ProgressLine::Instance().Clear();
 

@@ -37,10 +37,10 @@ int RunList(const Arguments& arguments) {
     return kExitFailure;
   }
   CatalogReader reader;
-  const bool opened = CollectFiles(reader, catalog.c_str(), description.c_str(), "", list, reporter,
-                                   PercentProgress(reader, "Reading " + catalog));
+  const WalkOutcome outcome = CollectFiles(reader, catalog.c_str(), description.c_str(), "", list, reporter,
+                                           PercentProgress(reader, "Reading " + catalog));
   ProgressLine::Instance().Clear();
-  if (!opened) return kExitFailure;
+  if (outcome == WalkOutcome::OpenFailed) return kExitFailure;
   PrintRows(list, nullptr);
   reporter.Status(kStatusResultPart, (FormatCount(list.Count()) + " files found").c_str());
   return list.Count() > 0 ? kExitSuccess : kExitFinding;

@@ -5,21 +5,16 @@
 
 #include "browse/result_list.h"
 #include "catalog/catalog_reader.h"
+#include "catalog/catalog_walk.h"
 #include "catalog/reporter.h"
 
 namespace vardek {
 
-inline constexpr long kBadDateHookInterval = 200;
-
-enum class BadDateOutcome {
-  OpenFailed,  // "Error opening file" reported
-  Complete,    // read to the end
-  Stopped,     // a depth error was reported; rows so far stay
-  ListFull,    // the result list could not take another row; rows so far stay
-};
-
 struct BadDateResult {
-  BadDateOutcome outcome = BadDateOutcome::OpenFailed;
+  // OpenFailed ("Error opening file" reported), Complete, DepthError (reported;
+  // rows so far stay), ListFull (rows so far stay) or Interrupted (the hook
+  // took the reader over).
+  WalkOutcome outcome = WalkOutcome::OpenFailed;
   long lineCount = 0;
 };
 

@@ -34,7 +34,7 @@ TEST_F(BadDatesTest, ListsImpossibleDatesOnly) {
       Scan(Lines({"|||Disc", "SETUP.EXE:05/07/03", "SETUP.EXE:02/30/03", "A.TXT:02/29/00", "B.TXT:02/29/01",
                   "C.TXT:01/01/21", "D.TXT:12/31/20", "E.TXT:01/01/80", "F.TXT:12/31/79", "G.TXT:", "H.TXT:00/00/00",
                   "I.TXT:13/01/01", "J.TXT:04/31/01", "no separator", "* comment", " K.TXT:99/99/99", "<eof>"}));
-  EXPECT_EQ(result.outcome, BadDateOutcome::Complete);
+  EXPECT_EQ(result.outcome, WalkOutcome::Complete);
   EXPECT_EQ(result.lineCount, 17);
   EXPECT_EQ(RowTexts(), (std::vector<std::string>{"SETUP.EXE|02/30/03|\\|Disc", "B.TXT|02/29/01|\\|Disc",
                                                   "C.TXT|01/01/21|\\|Disc", "F.TXT|12/31/79|\\|Disc",
@@ -67,14 +67,14 @@ TEST_F(BadDatesTest, DepthErrorsStopAndKeepTheRows) {
   for (int i = 1; i <= 15; ++i) content += "\\L" + std::to_string(i) + "\r\n";
   content += "at15:00/00/00\r\n\\L16\r\nafter:00/00/00\r\n";
   BadDateResult result = Scan(content);
-  EXPECT_EQ(result.outcome, BadDateOutcome::Stopped);
+  EXPECT_EQ(result.outcome, WalkOutcome::DepthError);
   EXPECT_EQ(list.Count(), 2);
   EXPECT_EQ(reporter.Errors(),
             (std::vector<std::string>{"Directory tree is corrupt.\nMore than 16 folder levels.\nLine number: 19"}));
   EXPECT_EQ(reporter.reports[0].caption, "Deep");
 
   result = Scan(Lines({"|||Disc", "a:00/00/00", "..", "b:00/00/00"}));
-  EXPECT_EQ(result.outcome, BadDateOutcome::Stopped);
+  EXPECT_EQ(result.outcome, WalkOutcome::DepthError);
   EXPECT_EQ(list.Count(), 1);
   EXPECT_EQ(reporter.Errors(), (std::vector<std::string>{
                                    "Directory tree is corrupt.\nAttempt to go below the root folder.\nLine number: 3"}));
@@ -90,8 +90,8 @@ TEST_F(BadDatesTest, LinesBeforeTheFirstTitle) {
 TEST_F(BadDatesTest, UnreadableOrEmptyPathIsReported) {
   ASSERT_TRUE(list.Reset());
   const std::string missing = folder.Path("none.cat");
-  EXPECT_EQ(FindBadDates(reader, missing.c_str(), true, list, reporter).outcome, BadDateOutcome::OpenFailed);
-  EXPECT_EQ(FindBadDates(reader, "", true, list, reporter).outcome, BadDateOutcome::OpenFailed);
+  EXPECT_EQ(FindBadDates(reader, missing.c_str(), true, list, reporter).outcome, WalkOutcome::OpenFailed);
+  EXPECT_EQ(FindBadDates(reader, "", true, list, reporter).outcome, WalkOutcome::OpenFailed);
   ASSERT_EQ(reporter.reports.size(), 2u);
   EXPECT_EQ(reporter.reports[0].text, "Error opening file");
   EXPECT_EQ(reporter.reports[0].caption, missing);
@@ -105,7 +105,7 @@ TEST_F(BadDatesTest, FullListStopsTheScan) {
   list.SetRowLimit(10000);
   ASSERT_TRUE(list.Reset());
   const BadDateResult result = FindBadDates(reader, folder.Path("disc.cat").c_str(), true, list, reporter);
-  EXPECT_EQ(result.outcome, BadDateOutcome::ListFull);
+  EXPECT_EQ(result.outcome, WalkOutcome::ListFull);
   EXPECT_EQ(list.Count(), 10000);
   EXPECT_TRUE(reporter.reports.empty());
 }

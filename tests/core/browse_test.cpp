@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "browse/collect.h"
-#include "browse/folder_path.h"
+#include "catalog/folder_path.h"
 #include "browse/result_list.h"
 #include "test_support.h"
 
@@ -179,7 +179,7 @@ TEST_F(CollectTest, BrowseListsTheFirstMatchingTitleInCatalogOrder) {
                                         "deep.txt:07/02/04", "..", "mid.txt:07/03/04", "..", "after.txt:07/04/04",
                                         "no separator", "<eof>", "|||Disc", "second.txt:01/01/01", "<eof>"}));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "Disc", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "Disc", "", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(RowTexts(list), (std::vector<std::string>{"root.txt|07/14/04|\\|Disc",
                                                       "deep.txt|07/02/04|\\DATA\\SUB|Disc",
                                                       "mid.txt|07/03/04|\\DATA|Disc",
@@ -191,7 +191,7 @@ TEST_F(CollectTest, BrowseListsTheFirstMatchingTitleInCatalogOrder) {
 TEST_F(CollectTest, BrowseDescriptionIsCaseSensitive) {
   const std::string path = Write(Lines({"|||disc", "a.txt:01/01/01", "<eof>"}));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "Disc", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "Disc", "", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(list.Count(), 0);
 }
 
@@ -199,7 +199,7 @@ TEST_F(CollectTest, OldFormatSplitsAtTheNinthCharacterFromTheEnd) {
   const std::string path =
       Write(Lines({"@@@Old", "my file - copy.txt 07-14-04", "short", "", "x 1-1-01", "<eof>"}));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "Old", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "Old", "", list, reporter), WalkOutcome::Complete);
   // Lines shorter than nine characters have no date and are passed over.
   EXPECT_EQ(RowTexts(list), (std::vector<std::string>{"my file - copy.txt|07-14-04|\\|Old"}));
   EXPECT_TRUE(reporter.reports.empty());
@@ -208,14 +208,14 @@ TEST_F(CollectTest, OldFormatSplitsAtTheNinthCharacterFromTheEnd) {
 TEST_F(CollectTest, FifteenLevelsAreListedSixteenAreReported) {
   std::string path = Write(Nested(15));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "Deep", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "Deep", "", list, reporter), WalkOutcome::Complete);
   ASSERT_EQ(list.Count(), 1);
   EXPECT_EQ(std::strlen(list.Folder(list.Row(0))), 15u * 3u + 6u);  // \L1..\L9 and \L10..\L15
   EXPECT_TRUE(reporter.reports.empty());
 
   path = Write(Lines({"|||Deep", "top.txt:01/01/01"}) + Nested(16).substr(9));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "Deep", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "Deep", "", list, reporter), WalkOutcome::DepthError);
   EXPECT_EQ(RowTexts(list), (std::vector<std::string>{"top.txt|01/01/01|\\|Deep"}));
   ASSERT_EQ(reporter.reports.size(), 1u);
   EXPECT_EQ(reporter.reports[0].text,
@@ -226,7 +226,7 @@ TEST_F(CollectTest, FifteenLevelsAreListedSixteenAreReported) {
 TEST_F(CollectTest, ClimbAtTheRootEndsTheWalk) {
   const std::string path = Write(Lines({"|||Disc", "a.txt:01/01/01", "..", "b.txt:01/01/01", "<eof>"}));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "", "", list, reporter), WalkOutcome::DepthError);
   EXPECT_EQ(list.Count(), 1);
   ASSERT_EQ(reporter.Errors().size(), 1u);
   EXPECT_EQ(reporter.Errors()[0], "Directory tree is corrupt.\nAttempt to go below the root folder.\nLine number: 3");
@@ -236,15 +236,15 @@ TEST_F(CollectTest, ClimbAtTheRootEndsTheWalk) {
 TEST_F(CollectTest, LinesBeforeTheFirstTitleHaveAnEmptyDescription) {
   const std::string path = Write(Lines({"* comment", "loose.txt:01/01/01", "|||Disc", "a.txt:01/01/01", "<eof>"}));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "", "", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(RowTexts(list), (std::vector<std::string>{"loose.txt|01/01/01|\\|", "a.txt|01/01/01|\\|Disc"}));
   // In browse mode they are never listed.
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "Disc", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "Disc", "", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(list.Count(), 1);
   // A depth error there is captioned with the product name.
   const std::string early = Write(Lines({"..", "|||Disc", "<eof>"}));
-  ASSERT_TRUE(CollectFiles(reader, early.c_str(), "", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, early.c_str(), "", "", list, reporter), WalkOutcome::DepthError);
   ASSERT_FALSE(reporter.reports.empty());
   EXPECT_EQ(reporter.reports.back().caption, "Vardek");
 }
@@ -255,7 +255,7 @@ TEST_F(CollectTest, LongFolderPathsAndDateTextsStayInside) {
   content += "f.txt:01/01/2001 and far too much text\r\n<eof>\r\n";
   const std::string path = Write(content);
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "", "", list, reporter), WalkOutcome::Complete);
   ASSERT_EQ(list.Count(), 1);
   const ResultRow& row = list.Row(0);
   EXPECT_EQ(std::strlen(list.Folder(row)), 15u * 251u);  // kept whole, far beyond 299
@@ -269,17 +269,17 @@ TEST_F(CollectTest, WalkEndsWhenTheRowsCannotGrowAndKeepsTheFillingRow) {
   const std::string path = Write(content);
   list.SetRowLimit(10000);
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "", "", list, reporter), WalkOutcome::ListFull);
   EXPECT_EQ(list.Count(), 10000);
   EXPECT_STREQ(list.Name(list.Row(9999)), "f9999.txt");
   EXPECT_TRUE(reporter.reports.empty());
   // Later catalogs add nothing.
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "", "", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "", "", list, reporter), WalkOutcome::ListFull);
   EXPECT_EQ(list.Count(), 10000);
 
   ResultList big;
   ASSERT_TRUE(big.Reset());
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "Many", "", big, reporter));
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "Many", "", big, reporter), WalkOutcome::Complete);
   EXPECT_EQ(big.Count(), 10005);
   EXPECT_STREQ(big.Name(big.Row(10004)), "f10004.txt");
 }
@@ -287,7 +287,7 @@ TEST_F(CollectTest, WalkEndsWhenTheRowsCannotGrowAndKeepsTheFillingRow) {
 TEST_F(CollectTest, MissingCatalogIsReported) {
   ASSERT_TRUE(list.Reset());
   const std::string path = folder.Path("missing.cat");
-  EXPECT_FALSE(CollectFiles(reader, path.c_str(), "Disc", "", list, reporter));
+  EXPECT_EQ(CollectFiles(reader, path.c_str(), "Disc", "", list, reporter), WalkOutcome::OpenFailed);
   ASSERT_EQ(reporter.reports.size(), 1u);
   EXPECT_EQ(reporter.reports[0].text, "Error opening file");
   EXPECT_EQ(reporter.reports[0].caption, path);
@@ -300,8 +300,8 @@ TEST_F(CollectTest, HookRunsEveryTwoHundredLines) {
   const std::string path = Write(content);
   ASSERT_TRUE(list.Reset());
   std::vector<int> percents;
-  ASSERT_TRUE(CollectFiles(reader, path.c_str(), "", "", list, reporter,
-                           [&] { percents.push_back(reader.PercentRead()); }));
+  const auto hook = [&] { percents.push_back(reader.PercentRead()); };
+  ASSERT_EQ(CollectFiles(reader, path.c_str(), "", "", list, reporter, hook), WalkOutcome::Complete);
   ASSERT_EQ(percents.size(), 3u);
   EXPECT_LT(percents[0], percents[1]);
   EXPECT_EQ(percents[2], 100);

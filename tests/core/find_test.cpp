@@ -57,8 +57,8 @@ TEST_F(FindTest, FileSearchCoversEveryTitleAndSkipsFolders) {
                                "\\x", "twin.bmp:04/04/04", "..", "<eof>"}));
   folder.Write("b.cat", Lines({"@@@Old disc", "OLDWIN.EXE 05-05-95", "<eof>"}));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFiles(reader, folder.Path("a.cat").c_str(), "", "Win", list, reporter));
-  ASSERT_TRUE(CollectFiles(reader, folder.Path("b.cat").c_str(), "", "win", list, reporter));
+  ASSERT_EQ(CollectFiles(reader, folder.Path("a.cat").c_str(), "", "Win", list, reporter), WalkOutcome::Complete);
+  ASSERT_EQ(CollectFiles(reader, folder.Path("b.cat").c_str(), "", "win", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(RowTexts(), (std::vector<std::string>{
                             "WINDOWS.TXT|01/01/99|\\|Disc one", "WIN.INI|02/02/99|\\Win|Disc one",
                             "Darwin.doc|03/03/03|\\|Disc two", "twin.bmp|04/04/04|\\x|Disc two",
@@ -69,8 +69,8 @@ TEST_F(FindTest, FileSearchCoversEveryTitleAndSkipsFolders) {
 TEST_F(FindTest, UnreadableCatalogIsReportedAndTheNextOneStillSearched) {
   folder.Write("good.cat", Lines({"|||Disc", "win.txt:01/01/01", "<eof>"}));
   ASSERT_TRUE(list.Reset());
-  EXPECT_FALSE(CollectFiles(reader, folder.Path("none.cat").c_str(), "", "win", list, reporter));
-  EXPECT_TRUE(CollectFiles(reader, folder.Path("good.cat").c_str(), "", "win", list, reporter));
+  EXPECT_EQ(CollectFiles(reader, folder.Path("none.cat").c_str(), "", "win", list, reporter), WalkOutcome::OpenFailed);
+  EXPECT_EQ(CollectFiles(reader, folder.Path("good.cat").c_str(), "", "win", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(reporter.Errors(), (std::vector<std::string>{"Error opening file"}));
   EXPECT_EQ(list.Count(), 1);
 }
@@ -80,11 +80,11 @@ TEST_F(FindTest, FolderSearchGivesTheFullPathOfEachFoundFolder) {
                                "..", "\\SYSTEM32", "..", "<eof>"}));
   const std::string path = folder.Path("a.cat");
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFolders(reader, path.c_str(), "sys", list, reporter));
+  ASSERT_EQ(CollectFolders(reader, path.c_str(), "sys", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(RowTexts(), (std::vector<std::string>{"||\\WINDOWS\\SYSTEM|Disc", "||\\WINDOWS\\WINSYS|Disc",
                                                   "||\\SYSTEM32|Disc"}));
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFolders(reader, path.c_str(), "\\sys", list, reporter));
+  ASSERT_EQ(CollectFolders(reader, path.c_str(), "\\sys", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(RowTexts(), (std::vector<std::string>{"||\\WINDOWS\\SYSTEM|Disc", "||\\SYSTEM32|Disc"}));
   for (int i = 0; i < list.Count(); ++i) {
     for (char c : list.Row(i).dateText) EXPECT_EQ(c, '\0');
@@ -96,7 +96,7 @@ TEST_F(FindTest, FolderSearchKeepsTheDepthRules) {
   for (int i = 1; i <= 16; ++i) content += "\\S" + std::to_string(i) + "\r\n";
   folder.Write("a.cat", content);
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFolders(reader, folder.Path("a.cat").c_str(), "s", list, reporter));
+  ASSERT_EQ(CollectFolders(reader, folder.Path("a.cat").c_str(), "s", list, reporter), WalkOutcome::DepthError);
   EXPECT_EQ(list.Count(), 15);
   EXPECT_EQ(reporter.Errors(),
             (std::vector<std::string>{"Directory tree is corrupt.\nMore than 16 folder levels.\nLine number: 17"}));
@@ -108,7 +108,7 @@ TEST_F(FindTest, FolderSearchEndsWhenTheListIsFull) {
   folder.Write("a.cat", content);
   list.SetRowLimit(10000);
   ASSERT_TRUE(list.Reset());
-  ASSERT_TRUE(CollectFolders(reader, folder.Path("a.cat").c_str(), "dir", list, reporter));
+  ASSERT_EQ(CollectFolders(reader, folder.Path("a.cat").c_str(), "dir", list, reporter), WalkOutcome::ListFull);
   EXPECT_EQ(list.Count(), 10000);
   EXPECT_STREQ(list.Folder(list.Row(9999)), "\\dir9999");
 }

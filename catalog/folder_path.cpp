@@ -1,4 +1,4 @@
-#include "browse/folder_path.h"
+#include "catalog/folder_path.h"
 
 #include <cstring>
 

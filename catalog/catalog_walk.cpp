@@ -1,0 +1,100 @@
+#include "catalog/catalog_walk.h"
+
+#include <cstring>
+
+#include "catalog/text_routines.h"
+
+namespace vardek {
+
+CatalogWalk::CatalogWalk(CatalogReader& reader, Reporter& reporter, const std::function<void()>& everyLines,
+                         WalkRules rules)
+    : reader_(reader), reporter_(reporter), everyLines_(everyLines ? &everyLines : nullptr), rules_(rules) {
+  CopyText(caption_, sizeof caption_, rules_.captionBeforeTitle);
+}
+
+bool CatalogWalk::Open(const char* path) {
+  const char* shown = path == nullptr ? "" : path;
+  if (shown[0] == '\0' || !reader_.Map(shown, kLineLimit)) {
+    reporter_.ErrorBox(kErrorOpeningFile, shown);
+    outcome_ = WalkOutcome::OpenFailed;
+    return false;
+  }
+  newFormat_ = reader_.NewFormat();
+  running_ = true;
+  return true;
+}
+
+bool CatalogWalk::Next() {
+  if (!running_) return false;
+  if (!reader_.HasData()) {
+    End(WalkOutcome::Complete);
+    return false;
+  }
+  length_ = reader_.NextLine(line_);
+  ++lineNumber_;
+  if (everyLines_ != nullptr && lineNumber_ % kWalkHookInterval == 0) {
+    (*everyLines_)();
+    // Whatever ran in the hook may have taken the one reader over; the walk
+    // must not go on in a view that is gone.
+    if (!reader_.IsMapped()) {
+      End(WalkOutcome::Interrupted);
+      return false;
+    }
+  }
+  cut_ = reader_.Cut();
+  if (cut_ && rules_.cutLinesApart) return true;
+  kind_ = ClassifyLine(line_);
+  return Follow();
+}
+
+// Applies the depth rules to the current line and moves the folder path.
+bool CatalogWalk::Follow() {
+  switch (kind_) {
+    case LineKind::Title:
+      CopyText(caption_, sizeof caption_, Description());
+      return true;
+    case LineKind::Folder:
+      // Readers accept 15 nested levels: the folder line that would make the
+      // depth 16 is the error. A path of 15 levels always fits.
+      if (depth_ + 1 >= kMaxFolderLevels) return Break(kTooDeep);
+      // Up to a NUL byte, as the name is shown: a path cut there would make
+      // the climb back out of it leave the wrong level.
+      folderLine_ = std::string_view(line_, std::strlen(line_));
+      folder_.Enter(folderLine_);
+      ++depth_;
+      return true;
+    case LineKind::Climb:
+      if (depth_ == 0) return Break(kBelowRoot);
+      folder_.Leave();
+      --depth_;
+      return true;
+    case LineKind::EndOfTitle:
+      if (rules_.endAtRoot && depth_ != 0) return Break(kNotAtRoot);
+      depth_ = 0;
+      folder_.Clear();
+      return true;
+    case LineKind::Comment:
+    case LineKind::BlankLed:
+    case LineKind::File:
+      return true;
+  }
+  return true;
+}
+
+bool CatalogWalk::Break(const char* rule) {
+  reporter_.LineErrorBox(kTreeCorrupt, rule, lineNumber_, caption_);
+  End(WalkOutcome::DepthError);
+  return false;
+}
+
+void CatalogWalk::Stop(WalkOutcome outcome) {
+  if (running_) End(outcome);
+}
+
+void CatalogWalk::End(WalkOutcome outcome) {
+  outcome_ = outcome;
+  running_ = false;
+  reader_.Unmap();
+}
+
+}  // namespace vardek

@@ -1,0 +1,121 @@
+#pragma once
+// The one walk over a catalog's lines that every reader of disc titles builds
+// on (browse, find, the check, the bad-date scan): it reads line by line,
+// keeps the folder depth, the folder path and the caption of its reports,
+// enforces the depth rules with their messages, runs the caller's hook every
+// 200 lines and unmaps the catalog however the walk ends. The caller pulls
+// the lines and decides what each one means to it:
+//
+//   CatalogWalk walk(reader, reporter, everyLines);
+//   if (!walk.Open(path)) return walk.Outcome();
+//   while (walk.Next()) { switch (walk.Kind()) { ... } }
+//   return walk.Outcome();
+#include <functional>
+#include <string_view>
+
+#include "catalog/catalog_format.h"
+#include "catalog/catalog_reader.h"
+#include "catalog/folder_path.h"
+#include "catalog/line_reader.h"
+#include "catalog/reporter.h"
+
+namespace vardek {
+
+inline constexpr long kWalkHookInterval = 200;
+
+inline constexpr const char* kErrorOpeningFile = "Error opening file";
+inline constexpr const char* kTreeCorrupt = "Directory tree is corrupt.";
+inline constexpr const char* kTooDeep = "More than 16 folder levels.";
+inline constexpr const char* kBelowRoot = "Attempt to go below the root folder.";
+inline constexpr const char* kNotAtRoot = "End of title without ending at root folder.";
+
+enum class WalkOutcome {
+  OpenFailed,   // the catalog could not be mapped; "Error opening file" was reported
+  Complete,     // read to the end, or as far as the caller wanted
+  DepthError,   // a depth rule was broken and reported; what was read before stays
+  ListFull,     // the caller's result list took no more rows
+  LineError,    // the caller rejected a line by a rule of its own and reported it
+  Interrupted,  // the hook took the one reader over (the desktop pumps messages there)
+};
+
+struct WalkRules {
+  // Caption of a depth error met before the first title line, where there is
+  // no disc description yet.
+  const char* captionBeforeTitle = kProductName;
+  // An end-of-title line inside a folder breaks a depth rule (the check).
+  bool endAtRoot = false;
+  // A line the reader had to cut is handed out as it is, with Cut() set and
+  // no rule applied (the check reports it); otherwise it is read like any line.
+  bool cutLinesApart = false;
+};
+
+class CatalogWalk {
+ public:
+  // `everyLines` runs when the line number is a multiple of 200, before the
+  // line is looked at; it may read reader.PercentRead(). It must outlive the walk.
+  CatalogWalk(CatalogReader& reader, Reporter& reporter, const std::function<void()>& everyLines = {},
+              WalkRules rules = {});
+  CatalogWalk(const CatalogWalk&) = delete;
+  CatalogWalk& operator=(const CatalogWalk&) = delete;
+  ~CatalogWalk() {
+    if (running_) reader_.Unmap();
+  }
+
+  // Maps the catalog (line limit 260). False, after the error box "Error
+  // opening file" with the path as caption, when it cannot be mapped.
+  bool Open(const char* path);
+  // Reads the next line and applies the depth rules to it. False at the end
+  // of the catalog, after a depth error (reported) or a Stop; the catalog is
+  // then unmapped and Outcome() says why.
+  bool Next();
+  // Ends the walk with `outcome`; the next Next() returns false.
+  void Stop(WalkOutcome outcome);
+
+  WalkOutcome Outcome() const { return outcome_; }
+  bool NewFormat() const { return newFormat_; }
+
+  // The current line: its kind, its bytes (a damaged catalog may hold NUL
+  // bytes inside a line) and whether the reader cut it.
+  LineKind Kind() const { return kind_; }
+  std::string_view Line() const { return {line_, length_}; }
+  bool Cut() const { return cut_; }
+  long LineNumber() const { return lineNumber_; }
+  // A title line's description (from the fourth character).
+  const char* Description() const { return TitleDescription(line_); }
+  // A folder line as a name ("\" and the name, up to a NUL byte), the way it
+  // went into the folder path.
+  std::string_view FolderLine() const { return folderLine_; }
+
+  // Where the walk stands after the current line: folder depth below the
+  // title's root, the folder path (empty at the root), and the description
+  // of the last title line (the caption of depth errors).
+  int Depth() const { return depth_; }
+  std::string_view FolderPath() const { return folder_.Text(); }
+  const char* Caption() const { return caption_; }
+
+ private:
+  bool Follow();
+  bool Break(const char* rule);
+  void End(WalkOutcome outcome);
+
+  CatalogReader& reader_;
+  Reporter& reporter_;
+  const std::function<void()>* everyLines_;
+  WalkRules rules_;
+  WalkOutcome outcome_ = WalkOutcome::OpenFailed;
+  bool running_ = false;
+  bool newFormat_ = false;
+
+  char line_[kLineBufferSize] = {};
+  std::size_t length_ = 0;
+  LineKind kind_ = LineKind::Comment;
+  bool cut_ = false;
+  long lineNumber_ = 0;
+  std::string_view folderLine_;
+
+  int depth_ = 0;
+  vardek::FolderPath folder_;
+  char caption_[kLineBufferSize] = {};
+};
+
+}  // namespace vardek
