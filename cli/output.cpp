@@ -12,46 +12,57 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
-#ifndef _WIN32
-bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 1;
-    if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-    else if (lead >= 0xE0) length = 3;
-    else if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0x80) return false;
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
+bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+// Printable ASCII only: the common case, passed on as it is.
+bool IsPlain(std::string_view text) {
+  for (unsigned char c : text)
+    if (c < 0x20 || c >= 0x7F) return false;
   return true;
 }
-#endif
+
+// Control characters as a caret and a letter (a tab shows as ^I, ESC as ^[,
+// DEL as ^?), so that none splits the tab-separated fields or drives the
+// terminal. A line break stays where `keepLineBreaks` is set: a report's
+// lines are its own.
+std::string ShowControls(std::string_view text, bool keepLineBreaks) {
+  std::string shown;
+  shown.reserve(text.size() + 8);
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (!IsControl(byte) || (keepLineBreaks && c == '\n')) {
+      shown += c;
+      continue;
+    }
+    shown += '^';
+    shown += byte == 0x7F ? '?' : static_cast<char>(byte + 0x40);
+  }
+  return shown;
+}
 
 }  // namespace
 
 std::string CatalogToNative(std::string_view catalog) {
-  if (IsAscii(catalog)) return std::string(catalog);
-  return platform::FromCatalogText(std::string(catalog));
+  if (IsPlain(catalog)) return std::string(catalog);
+  const std::string shown = ShowControls(catalog, false);
+  // Most names are ASCII; only the rest needs the converter.
+  if (IsAscii(shown)) return shown;
+  return platform::FromCatalogText(shown);
 }
 
 std::string ReportToNative(const char* text) {
-  const std::string_view view(text);
+  const std::string shown = ShowControls(text, true);
 #ifdef _WIN32
-  return std::string(view);  // paths and catalogs share the ANSI code page
+  return shown;  // paths and catalogs share the ANSI code page
 #else
-  if (IsValidUtf8(view)) return std::string(view);
-  return platform::FromCatalogText(std::string(view));
+  if (platform::IsValidUtf8(shown)) return shown;
+  return platform::FromCatalogText(shown);
 #endif
 }
 
 void RowWriter::AppendCatalog(std::string_view text) {
-  // Most names are ASCII; only the rest needs the converter.
-  if (IsAscii(text)) buffer_.append(text);
-  else buffer_ += platform::FromCatalogText(std::string(text));
+  if (IsPlain(text)) buffer_.append(text);
+  else buffer_ += CatalogToNative(text);
 }
 
 void RowWriter::Row(std::string_view name, std::string_view dateText, std::string_view folder,

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/file_time.h"
+#include "platform/path.h"
 
 namespace vardek::platform {
 
@@ -10,13 +11,6 @@ inline constexpr std::uint32_t kAttributeReadOnly = 0x01;
 inline constexpr std::uint32_t kAttributeHidden = 0x02;
 inline constexpr std::uint32_t kAttributeSystem = 0x04;
 inline constexpr std::uint32_t kAttributeDirectory = 0x10;
-
-// The folder separator of paths handed to the platform.
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
 
 inline constexpr int kMaxNameLength = 259;
 

@@ -2,12 +2,22 @@
 // Catalogs hold single-byte text. On Windows that is the ANSI code page and
 // nothing needs converting; on Linux the terminal and file system speak
 // UTF-8, and catalog text is Windows-1252.
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace vardek::platform {
 
-// Characters Windows-1252 cannot hold become "?".
+// Characters Windows-1252 cannot hold become "?", one for each character; a
+// byte that does not decode as UTF-8 becomes one "?" of its own, and decoding
+// goes on at the byte after it.
 std::string ToCatalogText(const std::string& native);
 std::string FromCatalogText(const std::string& catalog);
+
+// The length (1 to 4) of the UTF-8 character at the start of `text`, or 0
+// when its bytes are not one: a stray or cut sequence, an overlong form, a
+// surrogate or a code point above U+10FFFF.
+std::size_t Utf8CharacterLength(std::string_view text);
+bool IsValidUtf8(std::string_view text);
 
 }  // namespace vardek::platform

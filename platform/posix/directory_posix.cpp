@@ -122,10 +122,10 @@ bool Describe(int folder, const Listed& item, ListDetail detail, DirectoryEntry&
 
 bool DirectorySearch::First(const char* folderAndPattern, DirectoryEntry& entry, ListDetail detail) {
   Close();
-  const std::string full(folderAndPattern);
-  const std::size_t slash = full.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string(".") : full.substr(0, slash + 1);
-  const std::string pattern = slash == std::string::npos ? full : full.substr(slash + 1);
+  const std::string_view full(folderAndPattern);
+  const std::string_view folderPart = FolderOf(full);
+  const std::string folder = folderPart.empty() ? std::string(".") : std::string(folderPart);
+  const std::string pattern(full.substr(folderPart.size()));
   const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (folderFd < 0) return false;
   DIR* dir = fdopendir(dup(folderFd));

@@ -17,8 +17,8 @@ class Converter {
     if (handle_ != reinterpret_cast<iconv_t>(-1)) iconv_close(handle_);
   }
 
-  // Characters that cannot be converted (or bytes that are not valid input)
-  // become "?", one for each input character skipped.
+  // A character that cannot be converted becomes one "?"; so does each byte
+  // that is not valid input, and the conversion resumes right behind it.
   std::string Convert(const std::string& input, bool fromUtf8) {
     std::string output;
     output.reserve(input.size());
@@ -36,7 +36,8 @@ class Converter {
       output.append(chunk, static_cast<std::size_t>(out - chunk));
       if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
         output += '?';
-        const std::size_t skip = fromUtf8 ? Utf8Length(static_cast<unsigned char>(*in), inLeft) : 1;
+        const std::size_t character = fromUtf8 ? Utf8CharacterLength(std::string_view(in, inLeft)) : 0;
+        const std::size_t skip = character == 0 ? 1 : character;
         in += skip;
         inLeft -= skip;
       }
@@ -45,10 +46,6 @@ class Converter {
   }
 
  private:
-  static std::size_t Utf8Length(unsigned char lead, std::size_t left) {
-    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return length > left ? left : length;
-  }
   static std::string Replaced(const std::string& input) {
     std::string output;
     for (unsigned char c : input) output += c < 0x80 ? static_cast<char>(c) : '?';
