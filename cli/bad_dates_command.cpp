@@ -18,8 +18,8 @@ const CommandHelp kHelp = {
     "Prints every file of the catalog whose date is not a calendar date from 1980\n"
     "to 2050 (\"00/00/00\" and missing dates included), one row a line: file name,\n"
     "date, folder and disc description, separated by tabs.\n"
-    "\nExit status: 0 rows printed; 1 no bad dates; 2 usage error or a catalog that\n"
-    "cannot be opened.\n"};
+    "\nExit status: 0 rows printed; 1 no bad dates; 2 usage error, or a catalog that\n"
+    "cannot be opened or whose damage ended the scan early.\n"};
 
 }  // namespace
 
@@ -31,7 +31,7 @@ int RunBadDates(const Arguments& arguments) {
   const std::string& catalog = line.operands[0];
   ResultList list;
   if (!list.Reset()) {
-    reporter.ErrorBox("Not enough memory", kProductName);
+    reporter.ErrorBox(kNotEnoughMemory, kProductName);
     return kExitFailure;
   }
   const bool newFormat = InspectCatalog(catalog) == CatalogState::NewFormat;
@@ -39,10 +39,12 @@ int RunBadDates(const Arguments& arguments) {
   const BadDateResult result =
       FindBadDates(reader, catalog.c_str(), newFormat, list, reporter, PercentProgress(reader, "Reading " + catalog));
   ProgressLine::Instance().Clear();
-  if (result.outcome == WalkOutcome::OpenFailed) return kExitFailure;
+  WalkTally walk;
+  walk.Add(result.outcome);
+  if (walk.AnyOpenFailed()) return kExitFailure;
   PrintRows(list, nullptr);
   reporter.Status(kStatusResultPart, (FormatCount(list.Count()) + " files found").c_str());
-  return list.Count() > 0 ? kExitSuccess : kExitFinding;
+  return walk.ExitStatus(list.Count(), reporter);
 }
 
 }  // namespace vardek::cli

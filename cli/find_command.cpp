@@ -35,8 +35,9 @@ const CommandHelp kHelp = {
     "                   and title without regard to case; dates by calendar date);\n"
     "                   rows that compare equal keep their catalog order\n"
     "  --reverse        descending order (without --sort: the catalog order reversed)\n"
-    "\nExit status: 0 rows printed; 1 nothing matched; 2 usage error or a catalog\n"
-    "that cannot be opened (the others are still searched).\n"};
+    "\nExit status: 0 rows printed; 1 nothing matched; 2 usage error, or a catalog\n"
+    "that cannot be opened or whose damage ended its search early (the others are\n"
+    "still searched).\n"};
 
 int SortColumn(const std::string& name) {
   if (name == "name") return kColumnName;
@@ -98,16 +99,15 @@ int RunFind(const Arguments& arguments) {
   ConsoleReporter reporter;
   ResultList list;
   if (!list.Reset()) {
-    reporter.ErrorBox("Not enough memory", kProductName);
+    reporter.ErrorBox(kNotEnoughMemory, kProductName);
     return kExitFailure;
   }
-  bool everyOpened = true;
+  WalkTally walks;
   for (const std::string& catalog : catalogs) {
     CatalogReader reader;
     const auto progress = PercentProgress(reader, "Searching " + catalog);
-    const WalkOutcome outcome = folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress)
-                                        : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, progress);
-    everyOpened = everyOpened && outcome != WalkOutcome::OpenFailed;
+    walks.Add(folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress)
+                      : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, progress));
   }
   ProgressLine::Instance().Clear();
 
@@ -122,8 +122,7 @@ int RunFind(const Arguments& arguments) {
   }
   reporter.Status(kStatusResultPart,
                   (FormatCount(list.Count()) + (folders ? " folders found" : " files found")).c_str());
-  if (!everyOpened) return kExitFailure;
-  return list.Count() > 0 ? kExitSuccess : kExitFinding;
+  return walks.ExitStatus(list.Count(), reporter);
 }
 
 }  // namespace vardek::cli

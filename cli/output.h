@@ -7,12 +7,15 @@
 
 namespace vardek::cli {
 
-// Catalog text as the console shows it (UTF-8 on Linux).
+// Catalog text as the console shows it (UTF-8 on Linux), control characters
+// shown as a caret and a letter (a tab as ^I).
 std::string CatalogToNative(std::string_view catalog);
 
 // The core's reports mix texts of two origins: paths in the platform's own
 // encoding and disc descriptions in catalog text. Valid UTF-8 is taken as
 // it is, anything else as catalog text; plain ASCII is the same in both.
+// Control characters other than the report's own line breaks are shown as
+// in catalog text.
 std::string ReportToNative(const char* text);
 
 // Buffered writer for standard output; rows are tab-separated fields.

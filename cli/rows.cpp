@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "cli/cli.h"
 #include "cli/output.h"
 #include "cli/progress.h"
 
@@ -14,6 +15,20 @@ void PrintRows(const ResultList& list, const std::vector<int>* order) {
     const ResultRow& row = list.Row(order != nullptr ? (*order)[i] : i);
     out.Row(list.Name(row), row.dateText, list.Folder(row), list.Title(row));
   }
+}
+
+void WalkTally::Add(WalkOutcome outcome) {
+  openFailed_ = openFailed_ || outcome == WalkOutcome::OpenFailed;
+  endedEarly_ = endedEarly_ || outcome != WalkOutcome::Complete;
+  listFull_ = listFull_ || outcome == WalkOutcome::ListFull;
+}
+
+int WalkTally::ExitStatus(int rows, Reporter& reporter) const {
+  // The walk itself says nothing when the list is full (the desktop shows
+  // the rows it has); a script must learn that some are missing.
+  if (listFull_) reporter.ErrorBox(kNotEnoughMemory, kProductName);
+  if (endedEarly_) return kExitFailure;
+  return rows > 0 ? kExitSuccess : kExitFinding;
 }
 
 std::function<void()> PercentProgress(const CatalogReader& reader, std::string label) {

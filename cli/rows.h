@@ -6,12 +6,33 @@
 
 #include "browse/result_list.h"
 #include "catalog/catalog_reader.h"
+#include "catalog/catalog_walk.h"
+#include "catalog/reporter.h"
 
 namespace vardek::cli {
 
 // Writes the rows (all, or those of `order` in that order) as tab-separated
 // fields: file name, date text, folder, disc description.
 void PrintRows(const ResultList& list, const std::vector<int>* order);
+
+inline constexpr const char* kNotEnoughMemory = "Not enough memory";
+
+// How the catalog walks of one command ended, for its exit status: rows may
+// stand for the whole of the catalogs only when every walk read to its end.
+class WalkTally {
+ public:
+  void Add(WalkOutcome outcome);
+  bool AnyOpenFailed() const { return openFailed_; }
+  // 2 when a catalog could not be opened or a walk ended early: a damaged
+  // catalog (the walk has reported it) or a full list (reported here, once);
+  // otherwise 0 with rows and 1 without.
+  int ExitStatus(int rows, Reporter& reporter) const;
+
+ private:
+  bool openFailed_ = false;
+  bool endedEarly_ = false;
+  bool listFull_ = false;
+};
 
 // A hook for the core's walks that shows "label: NN%" on the progress line
 // whenever the percent read changes.
