@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
   static vardek::TitleWriter writer;  // one writer for the run, as in the program
   PrintingReporter reporter;
   writer.Begin("Benchmark disc");
-  writer.Walk(root.c_str(), "*.*", vardek::kMaxFolderLevels, 0);
-  const int files = writer.Finish(argv[2], reporter);
-  std::printf("%d files\n", files);
-  return files > 0 ? 0 : 1;
+  writer.WalkDisc(root.c_str());
+  const vardek::ScanOutcome outcome = writer.Finish(argv[2], reporter);
+  std::printf("%d files\n", writer.FileCount());
+  return outcome == vardek::ScanOutcome::Saved ? 0 : 1;
 }

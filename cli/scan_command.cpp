@@ -10,6 +10,7 @@
 #include "cli/progress.h"
 #include "platform/directory.h"
 #include "platform/files.h"
+#include "platform/path.h"
 #include "scan/title_writer.h"
 
 namespace vardek::cli {
@@ -19,32 +20,16 @@ namespace {
 const CommandHelp kHelp = {
     "scan", "CATALOG DESCRIPTION FOLDER",
     "Walks FOLDER (a mounted disc's root, or any folder) as the Scan command does:\n"
-    "every file (\"*.*\"), folders down to 16 levels, system folders skipped. The\n"
-    "new disc title, described by DESCRIPTION (at most 79 characters), goes first\n"
-    "in CATALOG. \".cat\" is forced onto the catalog's name; a missing catalog is\n"
-    "created. The catalog is changed only through its temp file (\".$$$\").\n"
+    "every file (\"*.*\"), folders down to 15 levels (as deep as every reader of\n"
+    "a catalog goes), system folders skipped. The new disc title, described by\n"
+    "DESCRIPTION (at most 79 characters, no line break), goes first in CATALOG.\n"
+    "\".cat\" is forced onto the catalog's name; a missing catalog is created.\n"
+    "The catalog is changed only through its temp file (\".$$$\").\n"
     "\nExit status: 0 title added; 1 no files found, nothing saved; 2 usage error,\n"
-    "old-format catalog, or a file that cannot be read or written.\n"};
+    "refused description, folder path too long, old-format catalog, or a file\n"
+    "that cannot be read or written.\n"};
 
 constexpr int kProgressEvery = 256;
-
-bool IsSeparator(char c) {
-#ifdef _WIN32
-  return c == '\\' || c == '/' || c == ':';
-#else
-  return c == platform::kPathSeparator;
-#endif
-}
-
-// The walker wants a root that ends with the separator.
-std::string WalkRoot(std::string folder) {
-  if (folder.empty()) folder = ".";
-  if (!IsSeparator(folder.back())) folder += platform::kPathSeparator;
-#ifdef _WIN32
-  if (folder.back() == ':') folder += '\\';
-#endif
-  return folder;
-}
 
 // An empty folder lists nothing, and neither does a missing one; the folder
 // is then looked up in its parent to tell the two apart.
@@ -52,12 +37,9 @@ bool FolderExists(const std::string& root) {
   platform::DirectorySearch search;
   platform::DirectoryEntry entry;
   if (search.First((root + "*").c_str(), entry)) return true;
-  std::string folder = root;
-  while (folder.size() > 1 && IsSeparator(folder.back())) folder.pop_back();
-  std::size_t cut = folder.size();
-  while (cut > 0 && !IsSeparator(folder[cut - 1])) --cut;
-  const std::string name = folder.substr(cut);
-  if (name.empty() || name == "." || name == ".." || IsSeparator(name.back())) return true;
+  const std::string folder(platform::WithoutTrailingSeparators(root));
+  const std::string name = folder.substr(platform::FolderOf(folder).size());
+  if (name.empty() || name == "." || name == "..") return true;
   platform::DirectorySearch parent;
   for (bool found = parent.First(folder.c_str(), entry); found; found = parent.Next(entry)) {
     if ((entry.attributes & platform::kAttributeDirectory) != 0 && name == entry.fsName) return true;
@@ -85,7 +67,7 @@ int RunScan(const Arguments& arguments) {
   if (!SetExtension(catalog, kCatalogExtension)) return UsageError(kHelp, "'" + catalog + "' is not a catalog file name");
   std::string description;
   if (!DescriptionOperand(line.operands[1], description, reporter)) return kExitFailure;
-  const std::string root = WalkRoot(line.operands[2]);
+  const std::string root = platform::WalkRootOf(line.operands[2]);
 
   const CatalogState state = InspectCatalog(catalog);
   if (state == CatalogState::OldFormat) {
@@ -103,11 +85,10 @@ int RunScan(const Arguments& arguments) {
   const std::string temp = TempPathFor(catalog);
 
   ScanWriter writer;
-  writer.Begin(description.c_str());
-  writer.Walk(root.c_str(), "*.*", kMaxFolderLevels, 0);
+  if (writer.Begin(description.c_str())) writer.WalkDisc(root.c_str());
   ProgressLine::Instance().Clear();
-  const int files = writer.Finish(temp.c_str(), reporter);
-  if (files == 0) return reporter.Reported("No files found") ? kExitFinding : kExitFailure;
+  const ScanOutcome outcome = writer.Finish(temp.c_str(), reporter);
+  if (outcome != ScanOutcome::Saved) return outcome == ScanOutcome::NoFiles ? kExitFinding : kExitFailure;
 
   if (state == CatalogState::Missing) {
     // Nothing to join yet: the temp file becomes the catalog. Should another
@@ -121,7 +102,7 @@ int RunScan(const Arguments& arguments) {
   } else if (!JoinCatalog(temp.c_str(), catalog.c_str(), reporter)) {
     return kExitFailure;
   }
-  reporter.Status(kStatusResultPart, (FormatCount(files) + " files found").c_str());
+  reporter.Status(kStatusResultPart, (FormatCount(writer.FileCount()) + " files found").c_str());
   return ReportTitleCount(catalog, reporter) ? kExitSuccess : kExitFailure;
 }
 

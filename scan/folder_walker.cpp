@@ -39,12 +39,17 @@ bool FolderWalker::ReportFiles(DirectorySearch& search, const char* filePattern)
 }
 
 // A folder is entered unless its name begins with "." (which also passes
-// over "." and ".."), it is a system folder not asked for, or its path would
-// not fit: such a folder could not be listed through the ANSI interface.
-bool FolderWalker::ShouldEnter(const DirectoryEntry& entry, int includeSystemFolders) {
+// over "." and ".."), it is a system folder not asked for, it lies below the
+// maximum depth, or its path would not fit: such a folder could not be
+// listed through the ANSI interface. The last two are counted.
+bool FolderWalker::ShouldEnter(const DirectoryEntry& entry, int includeSystemFolders, bool atMaxDepth) {
   if ((entry.attributes & platform::kAttributeDirectory) == 0) return false;
   if (entry.fsName[0] == '.') return false;
   if (includeSystemFolders != 1 && (entry.attributes & platform::kAttributeSystem) != 0) return false;
+  if (atMaxDepth) {
+    ++foldersTooDeep_;
+    return false;
+  }
   const std::size_t length = std::strlen(currentFolder_) + std::strlen(entry.fsName) + 1;
   if (!Fits(length, sizeof currentFolder_) || !Fits(length + 3, sizeof searchPath_)) {
     ++foldersTooLong_;
@@ -57,14 +62,16 @@ void FolderWalker::CutLastFolder() {
   std::size_t end = std::strlen(currentFolder_);
   if (end < 2) return;
   std::size_t cut = end - 1;  // the trailing separator
-  while (cut > 0 && currentFolder_[cut - 1] != platform::kPathSeparator) --cut;
+  while (cut > 0 && !platform::IsPathSeparator(currentFolder_[cut - 1])) --cut;
   currentFolder_[cut] = '\0';
 }
 
 int FolderWalker::Walk(const char* root, const char* filePattern, int maxDepth, int includeSystemFolders) {
   depth_ = 0;
   foldersTooLong_ = 0;
-  if (maxDepth < 0 || !Fits(std::strlen(root), sizeof currentFolder_)) return 0;
+  foldersTooDeep_ = 0;
+  rootTooLong_ = !Fits(std::strlen(root), sizeof currentFolder_);
+  if (maxDepth < 0 || rootTooLong_) return 0;
   // Closing every open search on the way out also covers an early stop.
   const auto searches = std::make_unique<DirectorySearch[]>(static_cast<std::size_t>(maxDepth) + 1);
   std::strcpy(currentFolder_, root);
@@ -77,8 +84,8 @@ int FolderWalker::Walk(const char* root, const char* filePattern, int maxDepth, 
     bool have = SetSearchPath(kAllEntries) &&
                 searches[depth_].First(searchPath_, entry, platform::ListDetail::NamesAndAttributes);
     for (;;) {
-      while (have && depth_ < maxDepth && !ShouldEnter(entry, includeSystemFolders)) have = searches[depth_].Next(entry);
-      if (have && depth_ < maxDepth) break;
+      while (have && !ShouldEnter(entry, includeSystemFolders, depth_ >= maxDepth)) have = searches[depth_].Next(entry);
+      if (have) break;
       searches[depth_].Close();
       if (--depth_ < 0) return 0;
       CutLastFolder();

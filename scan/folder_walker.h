@@ -22,9 +22,12 @@ class FolderWalker {
   // whole tree was visited, 1 when a callback stopped it.
   int Walk(const char* root, const char* filePattern, int maxDepth, int includeSystemFolders);
 
-  // Folders passed over because their path would not fit in kFolderPathSize
-  // bytes, during the last walk.
+  // What the last walk passed over: folders whose path would not fit in
+  // kFolderPathSize bytes, folders below the maximum depth, and whether the
+  // root itself was too long to be walked at all.
   int FoldersTooLong() const { return foldersTooLong_; }
+  int FoldersTooDeep() const { return foldersTooDeep_; }
+  bool RootTooLong() const { return rootTooLong_; }
 
  protected:
   // Nonzero results stop the walk; LeaveFolder's result is ignored.
@@ -39,11 +42,13 @@ class FolderWalker {
 
  private:
   bool ReportFiles(platform::DirectorySearch& search, const char* filePattern);
-  bool ShouldEnter(const platform::DirectoryEntry& entry, int includeSystemFolders);
+  bool ShouldEnter(const platform::DirectoryEntry& entry, int includeSystemFolders, bool atMaxDepth);
   bool SetSearchPath(const char* pattern);
   void CutLastFolder();
 
   int foldersTooLong_ = 0;
+  int foldersTooDeep_ = 0;
+  bool rootTooLong_ = false;
 };
 
 }  // namespace vardek

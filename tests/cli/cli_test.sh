@@ -109,17 +109,17 @@ expect_missing 'holiday.$$$'
 run scan holiday.cat "Nowhere" no-such-folder; expect_rc 2
 expect_file_eq holiday.cat before.cat
 
-begin "scan: 16 levels written, the 16th refused by readers"
+begin "scan: 15 levels written, deeper folders counted, every reader takes it"
 deep=deep; for i in $(seq 1 20); do deep="$deep/L$i"; done
 mkdir -p "$deep"
 p=deep; for i in $(seq 1 20); do p="$p/L$i"; echo x >"$p/f$i.txt"; done
 run scan deep.cat "Deep" deep; expect_rc 0
-[ "$(grep -c '^\\' deep.cat)" -eq 16 ] && ok || bad "expected 16 folder lines"
-grep -q '^f16.txt:' deep.cat && ok || bad "level 16 file missing"
-grep -q '^f17.txt:' deep.cat && bad "level 17 file written" || ok
-run check deep.cat; expect_rc 1
-expect_err_has "Directory tree is corrupt."; expect_err_has "More than 16 folder levels."
-expect_err_has "Line number: 32"
+expect_err_has "Folders not scanned because they lie deeper than 15 levels: 1"
+[ "$(grep -c '^\\' deep.cat)" -eq 15 ] && ok || bad "expected 15 folder lines"
+grep -q '^f15.txt:' deep.cat && ok || bad "level 15 file missing"
+grep -q '^f16.txt:' deep.cat && bad "level 16 file written" || ok
+run check deep.cat; expect_rc 0; expect_err_has "File is good"
+run find f15 deep.cat; expect_rc 0; expect_out_has "f15.txt"
 
 begin "list"
 run list holiday.cat "Holiday photos 2004"
@@ -272,6 +272,32 @@ if command -v script >/dev/null 2>&1; then
 else
   echo "note: 'script' not installed, terminal case skipped"
 fi
+
+begin "scan: a description with a line break is refused"
+cp holiday.cat before.cat
+for description in "$(printf 'A\r\n<eof>\r\n|||B')" "$(printf 'A\nB')" "$(printf 'A\rB')"; do
+  run scan holiday.cat "$description" tree; expect_rc 2
+  expect_err_has "The disk description must not hold a line break (CR or LF) - Nothing saved!"
+  expect_file_eq holiday.cat before.cat; expect_missing 'holiday.$$$'
+done
+
+begin "scan: names that would read as another line, and bytes that are not UTF-8"
+mkdir -p odd/sub
+for f in '@@@fake' '@@two' 'sub/@@@inner' $'caf\xe9.txt'; do echo x >"odd/$f" && stamp 2004-07-14 "odd/$f"; done
+run scan odd.cat "Odd" odd; expect_rc 0
+expect_err_has 'Names whose first character became "?" so that they do not read as another catalog line: 2'
+catalog odd.expected "|||Odd" "?@@fake:07/14/04" "@@two:07/14/04" "caf?.txt:07/14/04" '\sub' "?@@inner:07/14/04" ".." "<eof>"
+expect_file_eq odd.cat odd.expected
+run titles odd.cat; expect_rc 0; expect_out "Odd"
+run check odd.cat; expect_rc 0; expect_err_has "File is good"
+
+begin "scan: a folder path of 260 bytes or more"
+a=$(printf 'a%.0s' {1..200}); b=$(printf 'b%.0s' {1..58})
+mkdir -p "$a/$b" "$a/${b:1}" && echo x >"$a/$b/in.txt" && echo x >"$a/${b:1}/in.txt"
+run scan longroot.cat "Long" "$a/$b"; expect_rc 2
+expect_err_has "The folder's path is longer than 259 bytes - Nothing saved!"; expect_err_lacks "No files found"
+expect_missing longroot.cat; expect_missing 'longroot.$$$'
+run scan longroot.cat "Long" "$a/${b:1}"; expect_rc 0; expect_err_has "1 titles in catalog"
 
 echo "cli_test: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
