@@ -1,0 +1,205 @@
+// Drives a running Vardek.exe from outside for `make run` and `make screenshots`.
+// Usage: vardek_desktop_pilot SCENE READY_FILE DONE_FILE
+//   SCENE "loaded":  wait until the main window is up with a catalog in its title tree;
+//   SCENE "title:N": the same, then click the N-th disc title of the first catalog and
+//                    wait until its files are listed.
+// Then it writes the main window's screen rectangle ("x y width height") to READY_FILE,
+// waits for DONE_FILE and closes the program as a user would (WM_CLOSE). Every wait
+// has a deadline; a scene that does not come about ends the pilot with exit code 1.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr DWORD kPollMilliseconds = 100;
+constexpr DWORD kStartDeadline = 60000;    // Wine may first have to set up the prefix
+constexpr DWORD kSceneDeadline = 30000;
+constexpr DWORD kDoneDeadline = 120000;
+constexpr DWORD kCloseDeadline = 15000;
+constexpr DWORD kPaintPause = 700;         // let the last paints reach the screen
+constexpr UINT kAnswerTimeout = 5000;
+
+bool WaitFor(const std::function<bool()>& done, DWORD deadline) {
+  for (DWORD waited = 0;; waited += kPollMilliseconds) {
+    if (done()) return true;
+    if (waited >= deadline) return false;
+    Sleep(kPollMilliseconds);
+  }
+}
+
+// SendMessage that gives up when the program does not answer in time.
+bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeout,
+                           &result)) {
+    return false;
+  }
+  answer = static_cast<LRESULT>(result);
+  return true;
+}
+
+LRESULT AskOr(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT otherwise) {
+  LRESULT answer = 0;
+  return Ask(window, message, wParam, lParam, answer) ? answer : otherwise;
+}
+
+bool Responsive(HWND window) {
+  LRESULT answer = 0;
+  return Ask(window, WM_NULL, 0, 0, answer);
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+// True while the program shows its work window ("Loading ...").
+bool WorkWindowShown(DWORD process) {
+  struct Search {
+    DWORD process;
+    bool found;
+  } search{process, false};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        char name[32] = "";
+        GetClassNameA(window, name, sizeof name);
+        if (std::strcmp(name, "WKWND") == 0 && IsWindowVisible(window) &&
+            ProcessOf(window) == s->process) {
+          s->found = true;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+struct Desktop {
+  HWND main = nullptr;
+  HWND tree = nullptr;
+  HWND list = nullptr;
+};
+
+HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM from) {
+  return reinterpret_cast<HTREEITEM>(
+      AskOr(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from), 0));
+}
+
+bool CatalogLoaded(const Desktop& desktop) {
+  HTREEITEM root = TreeItem(desktop.tree, TVGN_ROOT, nullptr);
+  return root && TreeItem(desktop.tree, TVGN_CHILD, root);
+}
+
+bool FindDesktop(Desktop& desktop) {
+  desktop.main = FindWindowA("MainClass", nullptr);
+  if (!desktop.main || !IsWindowVisible(desktop.main)) return false;
+  desktop.tree = FindWindowExA(desktop.main, nullptr, "SysTreeView32", nullptr);
+  desktop.list = FindWindowExA(desktop.main, nullptr, "SysListView32", nullptr);
+  return desktop.tree && desktop.list;
+}
+
+bool WaitUntilLoaded(Desktop& desktop) {
+  if (!WaitFor([&] { return FindDesktop(desktop); }, kStartDeadline)) {
+    std::fprintf(stderr, "pilot: the main window did not come up\n");
+    return false;
+  }
+  DWORD process = ProcessOf(desktop.main);
+  if (!WaitFor([&] { return !WorkWindowShown(process) && CatalogLoaded(desktop); },
+               kSceneDeadline)) {
+    std::fprintf(stderr, "pilot: no catalog was loaded into the title tree\n");
+    return false;
+  }
+  return Responsive(desktop.main);
+}
+
+void Click(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT clicks[2] = {};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, clicks, sizeof(INPUT));
+}
+
+// Clicks the label of the n-th title (1-based) under the first catalog item.
+// Rows are counted from the first visible one: the catalog item, then its titles.
+bool ClickTitle(const Desktop& desktop, int number) {
+  HTREEITEM root = TreeItem(desktop.tree, TVGN_ROOT, nullptr);
+  HTREEITEM title = TreeItem(desktop.tree, TVGN_CHILD, root);
+  for (int i = 1; title && i < number; ++i) title = TreeItem(desktop.tree, TVGN_NEXT, title);
+  if (!title || TreeItem(desktop.tree, TVGN_FIRSTVISIBLE, nullptr) != root) {
+    std::fprintf(stderr, "pilot: the catalog has no title %d in view\n", number);
+    return false;
+  }
+  auto rowHeight = static_cast<int>(AskOr(desktop.tree, TVM_GETITEMHEIGHT, 0, 0, 16));
+  auto indent = static_cast<int>(AskOr(desktop.tree, TVM_GETINDENT, 0, 0, 19));
+  POINT label{2 * indent + 8, number * rowHeight + rowHeight / 2};  // level 1, lines at root
+  ClientToScreen(desktop.tree, &label);
+  Click(label.x, label.y);
+  if (!WaitFor([&] { return TreeItem(desktop.tree, TVGN_CARET, nullptr) == title; },
+               kSceneDeadline)) {
+    std::fprintf(stderr, "pilot: the click did not select title %d\n", number);
+    return false;
+  }
+  return true;
+}
+
+bool WaitForFiles(const Desktop& desktop) {
+  if (!WaitFor([&] { return AskOr(desktop.list, LVM_GETITEMCOUNT, 0, 0, 0) > 0; },
+               kSceneDeadline)) {
+    std::fprintf(stderr, "pilot: the selected title's files were not listed\n");
+    return false;
+  }
+  return Responsive(desktop.main);
+}
+
+bool WriteRectangle(HWND window, const char* path) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  FILE* file = std::fopen(path, "w");
+  if (!file) return false;
+  std::fprintf(file, "%ld %ld %ld %ld\n", place.left, place.top, place.right - place.left,
+               place.bottom - place.top);
+  return std::fclose(file) == 0;
+}
+
+bool FileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
+int Run(const std::string& scene, const char* readyFile, const char* doneFile) {
+  Desktop desktop;
+  if (!WaitUntilLoaded(desktop)) return 1;
+  if (scene.rfind("title:", 0) == 0) {
+    int number = std::atoi(scene.c_str() + 6);
+    if (!ClickTitle(desktop, number) || !WaitForFiles(desktop)) return 1;
+  } else if (scene != "loaded") {
+    std::fprintf(stderr, "pilot: unknown scene %s\n", scene.c_str());
+    return 2;
+  }
+  Sleep(kPaintPause);
+  if (!WriteRectangle(desktop.main, readyFile)) return 1;
+  WaitFor([&] { return FileExists(doneFile); }, kDoneDeadline);
+  PostMessageA(desktop.main, WM_CLOSE, 0, 0);
+  if (!WaitFor([&] { return !IsWindow(desktop.main); }, kCloseDeadline)) {
+    std::fprintf(stderr, "pilot: the program did not close\n");
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: vardek_desktop_pilot loaded|title:N READY_FILE DONE_FILE\n");
+    return 2;
+  }
+  return Run(argv[1], argv[2], argv[3]);
+}
