@@ -16,7 +16,7 @@ inline constexpr char kOldSeparator = ' ';
 
 inline constexpr int kMaxTitleLineLength = 85;
 inline constexpr int kMaxDescriptionLength = 79;   // what the scan accepts
-inline constexpr int kMaxFolderLevels = 16;        // the scan's maximum depth
+inline constexpr int kMaxFolderLevels = 16;        // the folder level at which readers stop
 inline constexpr int kDateTextLength = 8;
 // From the end of an old-format file line: the separating space.
 inline constexpr int kOldSeparatorFromEnd = 9;
