@@ -31,6 +31,26 @@ TEST_F(SettingsTest, FirstStartWithoutKeyGetsTheDefaults) {
   EXPECT_GT(window.ClientWidth(), 0);
   EXPECT_EQ(window.SettingsWrites(), 0);  // nothing is written while running
   EXPECT_FALSE(HasValue("Cols"));
+  EXPECT_EQ(WindowText(window.Handle()), "Vardek - Untitled");
+}
+
+constexpr char kGoneCatalog[] = R"(C:\no such folder\gone.cat)";
+
+TEST_F(SettingsTest, ALastCatalogThatIsGoneIsReportedAndForgotten) {
+  WriteString("Fname", kGoneCatalog);
+  SeenWindow error;
+  Autopilot pilot;
+  pilot.WhenClass("CMSGCLASS").Record(&error).Press("&Ok");
+  Start();
+  EXPECT_TRUE(pilot.Finished());
+  EXPECT_TRUE(error.seen);
+  EXPECT_EQ(error.caption, kGoneCatalog);
+  EXPECT_STREQ(Window().State().catalogPath, "");
+  EXPECT_EQ(WindowText(Window().Handle()), "Vardek - Untitled");
+  // Nothing changed the catalog, so the old name stays in the settings.
+  PostMessageA(Window().Handle(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(RunLoopUntilQuit());
+  EXPECT_EQ(ReadString("Fname"), kGoneCatalog);
 }
 
 struct ColsCase {
