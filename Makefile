@@ -1,8 +1,9 @@
 # Vardek: one entry point for setting up, building, testing and measuring.
 #   make setup   install the Debian packages the build and the tests need
+#   make run     build Vardek.exe and run it under Wine (without a display: in Xvfb, with a screenshot)
 #   make demo    build vardek-cli, scan the sample disc into build/demo.cat, list and search it
 #   make test    build the native tree (sanitizers) and the Windows tree, run every test
-#   make bench   build optimised and measure (needs hyperfine)
+#   make bench   build optimised and measure (needs hyperfine); the desktop figures under Wine
 #   make fuzz    run every fuzz target for FUZZ_SECONDS each
 
 SHELL := /bin/bash
@@ -10,6 +11,7 @@ JOBS ?= $(shell nproc)
 NATIVE := build/native
 WIN := build/win
 RELEASE := build/release
+WINBENCH := build/win-bench
 FUZZDIR := build/fuzz
 FUZZ_SECONDS ?= 60
 export VARDEK_WINEPREFIX := $(CURDIR)/$(WIN)/wineprefix
@@ -17,9 +19,9 @@ export WINEDEBUG := -all
 
 PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev googletest \
             libclang-rt-14-dev python3 time \
-            mingw-w64 g++-mingw-w64-x86-64-posix wine64 xvfb xauth xdotool imagemagick hyperfine
+            mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine
 
-.PHONY: setup demo test test-native test-win bench fuzz screenshots clean
+.PHONY: setup run demo test test-native test-win bench bench-win wine-prefix fuzz screenshots clean
 
 setup:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -44,14 +46,17 @@ test-native: $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) -j $(JOBS)
 	cd $(NATIVE) && ctest --output-on-failure
 
-$(VARDEK_WINEPREFIX)/system.reg:
-	mkdir -p $(VARDEK_WINEPREFIX)
-	WINEPREFIX=$(VARDEK_WINEPREFIX) /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
-	WINEPREFIX=$(VARDEK_WINEPREFIX) /usr/lib/wine/wineserver -w || true
+# The Wine prefix of the Windows tree: created once, with Wine's own fonts (cmake/wine-prefix).
+wine-prefix:
+	cmake/wine-prefix $(VARDEK_WINEPREFIX)
 
-test-win: $(WIN)/build.ninja $(VARDEK_WINEPREFIX)/system.reg
+test-win: $(WIN)/build.ninja wine-prefix
 	cmake --build $(WIN) -j $(JOBS)
 	cd $(WIN) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure
+
+run: setup $(WIN)/build.ninja wine-prefix
+	cmake --build $(WIN) -j $(JOBS) --target Vardek vardek_desktop_pilot
+	bash cmake/run-vardek $(WIN) build/screenshots
 
 demo: setup $(RELEASE)/build.ninja
 	cmake --build $(RELEASE) -j $(JOBS) --target vardek-cli
@@ -63,6 +68,16 @@ demo: setup $(RELEASE)/build.ninja
 bench: setup $(RELEASE)/build.ninja
 	cmake --build $(RELEASE) -j $(JOBS)
 	bash bench/run.sh $(RELEASE)
+	$(MAKE) --no-print-directory bench-win
+
+# The desktop program's figures under Wine in Xvfb, from an optimised Windows tree.
+bench-win: $(WINBENCH)/build.ninja wine-prefix
+	cmake --build $(WINBENCH) -j $(JOBS) --target vardek-desktop-bench
+	bash bench/desktop_bench.sh $(WINBENCH)
+
+$(WINBENCH)/build.ninja:
+	cmake -S . -B $(WINBENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDEK_TESTS=OFF -DVARDEK_BENCH=ON \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
 
 $(FUZZDIR)/build.ninja:
 	CXX=clang++ cmake -S . -B $(FUZZDIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDEK_TESTS=OFF -DVARDEK_FUZZ=ON
@@ -71,7 +86,7 @@ fuzz: setup $(FUZZDIR)/build.ninja
 	cmake --build $(FUZZDIR) -j $(JOBS)
 	bash fuzz/run.sh $(FUZZDIR) $(FUZZ_SECONDS)
 
-screenshots: setup $(WIN)/build.ninja $(VARDEK_WINEPREFIX)/system.reg
+screenshots: setup $(WIN)/build.ninja wine-prefix
 	cmake --build $(WIN) -j $(JOBS)
 	bash tests/ui/screenshots.sh $(WIN) build/screenshots
 

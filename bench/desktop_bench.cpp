@@ -1,0 +1,169 @@
+// Times the desktop program's two biggest fills on its real, visible windows:
+// opening a catalog into the title tree (titles expanded and sorted, as at
+// start-up), and listing a disc title of many files in the file list (the
+// selection in the tree, and the fill alone). Each time runs until the
+// window has painted the result. Runs under Wine in Xvfb from `make bench`.
+// Usage: vardek-desktop-bench BIG_CATALOG WIDE_CATALOG [RUNS]
+//   WIDE_CATALOG holds a title "Wide disc" with the many files.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "browse/collect.h"
+#include "browse/result_list.h"
+#include "shell/program.h"
+#include "ui/module.h"
+
+namespace {
+
+using namespace vardek;
+using Clock = std::chrono::steady_clock;
+
+constexpr char kBenchSettingsKey[] = "Software\\Bramwick\\Vardek\\Benchmark";
+constexpr char kWideTitle[] = "Wide disc";
+constexpr int kWatchdogSeconds = 600;  // a box that waits for an answer must not hang the run
+
+Program g_program;
+
+void StartWatchdog() {
+  std::thread([] {
+    std::this_thread::sleep_for(std::chrono::seconds(kWatchdogSeconds));
+    std::fprintf(stderr, "desktop bench: no result after %d s (a message box open?)\n",
+                 kWatchdogSeconds);
+    std::fflush(stderr);
+    ExitProcess(1);
+  }).detach();
+}
+
+// Lets every pending message and paint happen.
+void Settle() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  RedrawWindow(g_program.mainWindow.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// Seconds that `work` takes until the window has painted its outcome.
+double Time(const std::function<void()>& work) {
+  Settle();
+  Clock::time_point start = Clock::now();
+  work();
+  RedrawWindow(g_program.mainWindow.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void Report(const char* what, const std::vector<double>& seconds) {
+  double sum = 0, least = seconds.front(), most = seconds.front();
+  for (double s : seconds) {
+    sum += s;
+    if (s < least) least = s;
+    if (s > most) most = s;
+  }
+  std::printf("%-52s mean %7.3f s   min %7.3f s   max %7.3f s   (%zu runs)\n", what,
+              sum / seconds.size(), least, most, seconds.size());
+  std::fflush(stdout);
+}
+
+HTREEITEM FindTitle(const char* description) {
+  CatalogTree& tree = g_program.titleTree;
+  for (HTREEITEM catalog = tree.FirstChild(TVI_ROOT); catalog; catalog = tree.NextSibling(catalog)) {
+    for (HTREEITEM title = tree.FirstChild(catalog); title; title = tree.NextSibling(title)) {
+      if (tree.GetItemText(title) == description) return title;
+    }
+  }
+  return nullptr;
+}
+
+bool OpenInto(const char* path) {
+  return g_program.titleTree.OpenCatalog(path, true) == OpenOutcome::Opened;
+}
+
+bool BenchOpen(const char* path, int runs) {
+  std::vector<double> seconds;
+  for (int run = 0; run < runs; ++run) {
+    g_program.titleTree.ClearCatalogs();
+    bool opened = false;
+    seconds.push_back(Time([&] { opened = OpenInto(path); }));
+    if (!opened) {
+      std::fprintf(stderr, "desktop bench: %s did not open\n", path);
+      return false;
+    }
+  }
+  std::printf("== open catalog into the title tree: %ld titles, %d tree items\n",
+              g_program.titleTree.Catalogs().TitleCount(), g_program.titleTree.ItemCount());
+  Report("open catalog (titles expanded and sorted)", seconds);
+  return true;
+}
+
+bool BenchFill(const char* path, int runs) {
+  CatalogTree& tree = g_program.titleTree;
+  FileListView& list = g_program.fileList;
+  tree.ClearCatalogs();
+  if (!OpenInto(path)) {
+    std::fprintf(stderr, "desktop bench: %s did not open\n", path);
+    return false;
+  }
+  HTREEITEM wide = FindTitle(kWideTitle);
+  if (!wide) {
+    std::fprintf(stderr, "desktop bench: no title \"%s\" in %s\n", kWideTitle, path);
+    return false;
+  }
+  const std::string catalog = tree.Catalogs().At(0).path;
+  std::vector<double> selecting, collecting, filling;
+  for (int run = 0; run < runs; ++run) {
+    tree.SelectItem(tree.ParentItem(wide));  // the catalog item lists nothing
+    selecting.push_back(Time([&] { tree.SelectItem(wide); }));
+    // The two halves of a selection: the rows from the catalog, then the list.
+    list.Clear();
+    collecting.push_back(Time([&] {
+      g_program.results.Reset();
+      CollectFiles(g_program.reader, catalog.c_str(), kWideTitle, "", g_program.results,
+                   g_program.reporter);
+    }));
+    filling.push_back(Time([&] { list.Fill(FileRows::Files); }));
+  }
+  int rows = list.ItemCount();
+  std::printf("== file list: %d rows of \"%s\" (result rows: %d)\n", rows, kWideTitle,
+              g_program.results.Count());
+  if (rows != g_program.results.Count() || rows == 0) {
+    std::fprintf(stderr, "desktop bench: the list does not hold every row\n");
+    return false;
+  }
+  Report("select the title (its rows + fill)", selecting);
+  Report("  its rows from the catalog alone", collecting);
+  Report("  fill the file list alone", filling);
+  return true;
+}
+
+void ForgetBenchSettings() {
+  RegDeleteKeyA(HKEY_CURRENT_USER, kBenchSettingsKey);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: vardek-desktop-bench BIG_CATALOG WIDE_CATALOG [RUNS]\n");
+    return 2;
+  }
+  int runs = argc > 3 ? std::atoi(argv[3]) : 3;
+  if (runs < 1) runs = 1;
+  SetModuleInstance(GetModuleHandleA(nullptr));
+  StartWatchdog();
+  ForgetBenchSettings();
+  g_program.mainWindow.SetSettingsKeyPath(kBenchSettingsKey);
+  if (!StartUp(g_program, SW_SHOWNORMAL)) {
+    std::fprintf(stderr, "desktop bench: the main window could not be created\n");
+    return 1;
+  }
+  bool measured = BenchOpen(argv[1], runs) && BenchFill(argv[2], runs);
+  DestroyWindow(g_program.mainWindow.Handle());
+  ForgetBenchSettings();
+  return measured ? 0 : 1;
+}
