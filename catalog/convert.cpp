@@ -7,7 +7,6 @@
 #include "catalog/catalog_format.h"
 #include "catalog/line_reader.h"
 #include "catalog/text_buffer.h"
-#include "platform/files.h"
 
 namespace vardek {
 
@@ -66,18 +65,19 @@ bool ConvertLine(const char* text, std::string& converted) {
   return true;
 }
 
-bool ConvertCatalog(const char* path, Reporter& reporter) {
-  const std::string tempPath = TempPathFor(path);
+ChangeOutcome ConvertCatalog(const char* path, Reporter& reporter) {
+  CatalogChange change(reporter);
+  if (const ChangeOutcome taken = change.Begin(path); taken != ChangeOutcome::Ready) return taken;
   TextBuffer source;
   source.SetLineLimit(kConversionLineLimit);
-  if (tempPath.empty() || !source.ReadWholeFile(path, 2)) {
+  if (!source.ReadWholeFile(change.CatalogFile().c_str(), 2)) {
     reporter.ErrorBox("Error opening file", path);
-    return false;
+    return ChangeOutcome::Refused;
   }
   TextBuffer output;
   if (!output.Start(kConversionBufferSize, kConversionBufferSize)) {
     reporter.ErrorBox("Not enough memory", kProductName);
-    return false;
+    return ChangeOutcome::Refused;
   }
   char line[kLineBufferSize];
   std::string converted;
@@ -88,12 +88,14 @@ bool ConvertCatalog(const char* path, Reporter& reporter) {
     output.Append(converted);
   }
   source.Release();
-  if (output.Failed() || !output.SaveToFile(tempPath.c_str())) {
-    platform::DeleteFileAt(tempPath.c_str());
-    return false;
+  // An empty catalog could not even be opened again.
+  if (!output.Failed() && output.Used() == 0) {
+    reporter.ErrorBox(kNothingConverted, path);
+    return ChangeOutcome::Refused;
   }
+  if (output.Failed() || !output.SaveToFile(change.TempFile().c_str())) return ChangeOutcome::TempNotWritten;
   output.Release();
-  return ReplaceCatalog(tempPath.c_str(), path, reporter);
+  return change.Replace();
 }
 
 }  // namespace vardek

@@ -13,7 +13,14 @@
 namespace vardek::cli {
 
 CatalogState InspectCatalog(const std::string& path) {
-  if (!platform::FileExists(path.c_str())) return CatalogState::Missing;
+  switch (platform::KindOfPath(path.c_str())) {
+    case platform::PathKind::Missing:
+      return CatalogState::Missing;
+    case platform::PathKind::Other:
+      return CatalogState::Unreadable;  // a folder, a pipe, a broken link: never opened
+    case platform::PathKind::File:
+      break;
+  }
   CatalogReader reader;
   if (reader.Map(path.c_str(), kLineLimit)) return reader.NewFormat() ? CatalogState::NewFormat : CatalogState::OldFormat;
   // Mapping refuses empty files; tell those apart from unreadable ones.

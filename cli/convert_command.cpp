@@ -15,7 +15,8 @@ const CommandHelp kHelp = {
     "convert", "CATALOG",
     "Rewrites an old-format catalog (\"@@@\" titles, \"name MM-DD-YY\" lines) in the\n"
     "new format, through the temp file. Dates that cannot be vouched for become\n"
-    "00/00/00. A catalog already in the new format is left alone.\n"
+    "00/00/00. A catalog already in the new format is left alone, and so is one\n"
+    "of which not one line could be converted.\n"
     "\nExit status: 0 converted (or nothing to convert); 1 converted, but the file\n"
     "still does not begin with a title line and so still reads as old format;\n"
     "2 usage error or a file that cannot be read or written.\n"};
@@ -40,11 +41,15 @@ int RunConvert(const Arguments& arguments) {
     case CatalogState::OldFormat:
       break;
   }
-  const std::string temp = TempPathFor(catalog);
-  if (!ConvertCatalog(catalog.c_str(), reporter)) {
-    // The conversion is silent about a temp file it could not write.
-    if (reporter.ErrorCount() == 0) reporter.ErrorBox("Error saving to temp file", temp.c_str());
-    return kExitFailure;
+  switch (ConvertCatalog(catalog.c_str(), reporter)) {
+    case ChangeOutcome::Replaced:
+      break;
+    case ChangeOutcome::TempNotWritten:
+      // The conversion is silent about a temp file it could not write.
+      reporter.ErrorBox("Error saving to temp file", TempPathFor(catalog).c_str());
+      return kExitFailure;
+    default:
+      return kExitFailure;
   }
   if (!ReportTitleCount(catalog, reporter)) return kExitFailure;
   // As after the desktop's conversion, only the start of the file decides.

@@ -10,7 +10,7 @@
 #include "cli/catalog_access.h"
 #include "cli/console_reporter.h"
 #include "maintenance/delete_title.h"
-#include "platform/files.h"
+#include "platform/text_compare.h"
 
 namespace vardek::cli {
 
@@ -21,18 +21,10 @@ const CommandHelp kHelp = {
     "Removes every disc title whose description equals DESCRIPTION, case ignored,\n"
     "from CATALOG. The catalog is rewritten through its temp file (\".$$$\") and\n"
     "replaced in one step; every line of it then ends in CR LF. As in the desktop\n"
-    "program, a catalog whose only title is removed is deleted altogether. No\n"
+    "program, a catalog left without any title is deleted altogether. No\n"
     "question is asked.\n"
     "\nExit status: 0 removed; 1 no title with that description; 2 usage error,\n"
     "old-format catalog, or a file that cannot be read or written.\n"};
-
-unsigned char FoldCase(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 16);
-  if (c == 0x9F) return 0xFF;
-  return c;
-}
 
 // A generous match, folding every Windows-1252 letter pair: it only decides
 // whether the rewrite is worth running, so it may say yes too often but must
@@ -41,7 +33,8 @@ unsigned char FoldCase(unsigned char c) {
 bool MightMatch(const char* a, const std::string& b) {
   std::size_t i = 0;
   for (; a[i] != '\0' && i < b.size(); ++i)
-    if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i]))) return false;
+    if (platform::FoldCase(static_cast<unsigned char>(a[i])) != platform::FoldCase(static_cast<unsigned char>(b[i])))
+      return false;
   return a[i] == '\0' && i == b.size();
 }
 
@@ -67,7 +60,6 @@ int RunDelete(const Arguments& arguments) {
       return kExitFailure;
   }
 
-  long titles = 0;
   long candidates = 0;
   {
     CatalogReader reader;
@@ -75,7 +67,6 @@ int RunDelete(const Arguments& arguments) {
     if (!ReadCatalogTitles(
             reader, catalog.c_str(), reporter,
             [&](const char* title) {
-              ++titles;
               if (MightMatch(title, description)) ++candidates;
             },
             scan))
@@ -86,27 +77,24 @@ int RunDelete(const Arguments& arguments) {
     return kExitFinding;
   }
 
-  const std::string temp = TempPathFor(catalog);
   CatalogReader reader;
   int removed = 0;
-  if (!DeleteTitleFromCatalog(reader, catalog.c_str(), description.c_str(), reporter, &removed)) {
-    // A temp file that could not be written is dropped without a word.
-    if (reporter.ErrorCount() == 0) reporter.ErrorBox("Error saving to temp file", temp.c_str());
-    return kExitFailure;
+  switch (DeleteTitleFromCatalog(reader, catalog.c_str(), description.c_str(), reporter, &removed)) {
+    case ChangeOutcome::Removed:
+      reporter.Status(kStatusResultPart, "0 titles in catalog");
+      return kExitSuccess;
+    case ChangeOutcome::Replaced:
+      break;
+    case ChangeOutcome::TempNotWritten:
+      // The desktop program drops such a temp file without a word.
+      reporter.ErrorBox("Error saving to temp file", TempPathFor(catalog).c_str());
+      return kExitFailure;
+    default:
+      return kExitFailure;
   }
   if (removed == 0) {
     reporter.ErrorBox("No title with that description in the catalog", catalog.c_str());
     return kExitFinding;
-  }
-  // The desktop program removes a catalog of one title as a whole. The
-  // rewrite comes first, so that an interrupted run never leaves the title.
-  if (titles == 1) {
-    if (!platform::DeleteFileAt(catalog.c_str())) {
-      reporter.ErrorBox("Error deleting catalog", catalog.c_str());
-      return kExitFailure;
-    }
-    reporter.Status(kStatusResultPart, "0 titles in catalog");
-    return kExitSuccess;
   }
   return ReportTitleCount(catalog, reporter) ? kExitSuccess : kExitFailure;
 }

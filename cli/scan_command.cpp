@@ -82,26 +82,18 @@ int RunScan(const Arguments& arguments) {
     reporter.ErrorBox("Folder not found", line.operands[2].c_str());
     return kExitFailure;
   }
-  const std::string temp = TempPathFor(catalog);
-
   ScanWriter writer;
   if (writer.Begin(description.c_str())) writer.WalkDisc(root.c_str());
   ProgressLine::Instance().Clear();
-  const ScanOutcome outcome = writer.Finish(temp.c_str(), reporter);
+  // The temp file is written and joined under the change's lock.
+  CatalogChange change(reporter);
+  const ChangeOutcome taken = change.Begin(catalog);
+  if (taken == ChangeOutcome::TempNotWritten) reporter.ErrorBox("Error saving to temp file", TempPathFor(catalog).c_str());
+  if (taken != ChangeOutcome::Ready) return kExitFailure;
+  const ScanOutcome outcome = writer.Finish(change.TempFile().c_str(), reporter);
   if (outcome != ScanOutcome::Saved) return outcome == ScanOutcome::NoFiles ? kExitFinding : kExitFailure;
 
-  if (state == CatalogState::Missing) {
-    // Nothing to join yet: the temp file becomes the catalog. Should another
-    // run have created the catalog meanwhile, join onto that one instead.
-    if (!platform::MoveFileTo(temp.c_str(), catalog.c_str())) {
-      if (!platform::FileExists(catalog.c_str()) || !JoinCatalog(temp.c_str(), catalog.c_str(), reporter)) {
-        if (!reporter.Reported("Error joining files")) reporter.ErrorBox("Error opening file", catalog.c_str());
-        return kExitFailure;
-      }
-    }
-  } else if (!JoinCatalog(temp.c_str(), catalog.c_str(), reporter)) {
-    return kExitFailure;
-  }
+  if (change.Join() != ChangeOutcome::Replaced) return kExitFailure;
   reporter.Status(kStatusResultPart, (FormatCount(writer.FileCount()) + " files found").c_str());
   return ReportTitleCount(catalog, reporter) ? kExitSuccess : kExitFailure;
 }

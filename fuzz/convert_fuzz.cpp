@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (!catalog.Write({reinterpret_cast<const char*>(data), size})) return 0;
   vardek::fuzz::QuietReporter reporter;
-  if (vardek::ConvertCatalog(catalog.Path(), reporter)) {
+  if (vardek::ConvertCatalog(catalog.Path(), reporter) == vardek::ChangeOutcome::Replaced) {
     // The converted text has only CR LF line ends.
     const std::string result = catalog.Read();
     for (std::size_t i = 0; i < result.size(); ++i) {

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vardek::fuzz::QuietReporter reporter;
   vardek::CatalogReader reader;
   int removed = -1;
-  if (vardek::DeleteTitleFromCatalog(reader, catalog.Path(), description.c_str(), reporter, &removed)) {
+  if (vardek::DeleteTitleFromCatalog(reader, catalog.Path(), description.c_str(), reporter, &removed) ==
+      vardek::ChangeOutcome::Replaced) {
     if (removed < 0) std::abort();
     // The rewrite never adds text beyond the CR of each line end.
     const std::string result = catalog.Read();

@@ -1,8 +1,11 @@
 #pragma once
 // Whole-file operations the catalog store needs. Paths are in the platform's
-// own narrow encoding (ANSI on Windows, UTF-8 on Linux).
+// own narrow encoding (ANSI on Windows, UTF-8 on Linux). A path that names
+// no regular file on a disk (a folder, a pipe, a device) is refused without
+// waiting on it.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace vardek::platform {
 
@@ -20,20 +23,33 @@ void UnmapWholeFile(MappedView& view);
 // (malloc'd; the caller frees it). Fails for files of 4 GiB or more.
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size);
 
-// Creates or truncates the file, writes the bytes and flushes them to disk.
+// Empties the file (or makes a new one), writes the bytes and flushes them to
+// disk. A file that shares its data with another name (a hard link) is
+// replaced by a new one rather than emptied.
 bool WriteNewFile(const char* path, const void* data, std::size_t size);
 
 // Appends the bytes at the end of an existing file and flushes them to disk.
 bool AppendToFile(const char* path, const void* data, std::size_t size);
 
+// What a path names, links followed. `Other` is anything that cannot hold a
+// catalog: a folder, a pipe, a device, a link to nothing, a loop of links.
+enum class PathKind { Missing, File, Other };
+PathKind KindOfPath(const char* path);
+
+// The file a symbolic link finally names; the path itself when it is no link
+// or its target cannot be found.
+std::string LinkTarget(const char* path);
+
 bool FileExists(const char* path);
 bool DeleteFileAt(const char* path);
 
-// Renames a file; fails when the target exists.
+// Renames a file; fails when the target exists. True once the name has
+// changed, even should making that durable on disk fail.
 bool MoveFileTo(const char* from, const char* to);
 
 // Puts `from` in the place of `to` in one step: `to` is either the old file
-// or the new one, never missing or partly written.
+// or the new one, never missing or partly written. The new file takes on the
+// old one's permissions. True once the name has changed, as above.
 bool ReplaceFileWith(const char* from, const char* to);
 
 }  // namespace vardek::platform

@@ -9,6 +9,16 @@
 
 namespace vardek::platform {
 
+// The small form of a Windows-1252 capital (A-Z, the accented capitals,
+// Š Œ Ž Ÿ); every other byte stays as it is.
+constexpr unsigned char FoldCase(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
+  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);
+  if (c == 0x9F) return 0xFF;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
+  return c;
+}
+
 // Negative, 0 or positive; 0 only when the texts differ at most in case.
 int CompareTextNoCase(const char* a, const char* b);
 // Negative, 0 or positive; 0 only when the texts are equal.

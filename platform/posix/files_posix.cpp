@@ -17,6 +17,10 @@ namespace {
 
 constexpr std::uint64_t kLargestCatalog = 0xFFFFFFFFull;
 
+// Never waits on a pipe or a device: whatever is not a regular file is
+// refused once it is open.
+constexpr int kOpenFlags = O_NONBLOCK | O_CLOEXEC;
+
 class Descriptor {
  public:
   explicit Descriptor(int fd) : fd_(fd) {}
@@ -65,19 +69,34 @@ bool RegularFileSize(int fd, std::uint64_t& size) {
 }
 
 // A rename is only durable once the folder that holds both names is synced.
-bool SyncFolderOf(const char* path) {
+// It is done by then: a failing sync cannot undo it, so it is not a failure.
+void SyncFolderOf(const char* path) {
   std::string folder(path);
   const std::size_t slash = folder.rfind('/');
   folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : folder.substr(0, slash));
-  Descriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY));
-  return fd.valid() && fsync(fd.get()) == 0;
+  Descriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.valid()) fsync(fd.get());
+}
+
+// The file at `path` opened for writing and emptied, or a new one. A name
+// taken by a link, a pipe or a file shared with another name is cleared
+// first, so that no other file is ever cut.
+int OpenEmptiedForWriting(const char* path) {
+  int fd = open(path, O_WRONLY | O_NOFOLLOW | kOpenFlags);
+  if (fd >= 0) {
+    struct stat info;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1 && ftruncate(fd, 0) == 0) return fd;
+    close(fd);
+  }
+  if (unlink(path) != 0 && errno != ENOENT) return -1;
+  return open(path, O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0644);
 }
 
 }  // namespace
 
 bool MapWholeFile(const char* path, MappedView& view) {
   view = MappedView{};
-  Descriptor fd(open(path, O_RDONLY));
+  Descriptor fd(open(path, O_RDONLY | kOpenFlags));
   std::uint64_t size = 0;
   if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
   if (size == 0 || size > kLargestCatalog) return false;
@@ -104,7 +123,7 @@ void UnmapWholeFile(MappedView& view) {
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size) {
   block = nullptr;
   size = 0;
-  Descriptor fd(open(path, O_RDONLY));
+  Descriptor fd(open(path, O_RDONLY | kOpenFlags));
   std::uint64_t fileSize = 0;
   if (!fd.valid() || !RegularFileSize(fd.get(), fileSize)) return false;
   if (fileSize + extra > kLargestCatalog) return false;
@@ -120,16 +139,34 @@ bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint3
 }
 
 bool WriteNewFile(const char* path, const void* data, std::size_t size) {
-  // A fresh inode: truncating in place would also cut any file that still
-  // shares this one through a hard link.
-  if (unlink(path) != 0 && errno != ENOENT) return false;
-  Descriptor fd(open(path, O_WRONLY | O_CREAT | O_EXCL, 0644));
+  // Emptied in place: the temp file keeps the lock its change holds on it.
+  Descriptor fd(OpenEmptiedForWriting(path));
   return fd.valid() && WriteAll(fd.get(), data, size) && fsync(fd.get()) == 0;
 }
 
 bool AppendToFile(const char* path, const void* data, std::size_t size) {
-  Descriptor fd(open(path, O_WRONLY | O_CREAT | O_APPEND, 0644));
-  return fd.valid() && WriteAll(fd.get(), data, size) && fsync(fd.get()) == 0;
+  Descriptor fd(open(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | kOpenFlags, 0644));
+  std::uint64_t ignored = 0;
+  return fd.valid() && RegularFileSize(fd.get(), ignored) && WriteAll(fd.get(), data, size) &&
+         fsync(fd.get()) == 0;
+}
+
+PathKind KindOfPath(const char* path) {
+  struct stat info;
+  if (stat(path, &info) == 0) return S_ISREG(info.st_mode) ? PathKind::File : PathKind::Other;
+  // Nothing there at all, or a link whose target is missing or loops.
+  if (errno == ENOENT && lstat(path, &info) != 0 && errno == ENOENT) return PathKind::Missing;
+  return PathKind::Other;
+}
+
+std::string LinkTarget(const char* path) {
+  struct stat info;
+  if (lstat(path, &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char* target = realpath(path, nullptr);
+  if (target == nullptr) return path;
+  std::string resolved(target);
+  std::free(target);
+  return resolved;
 }
 
 bool FileExists(const char* path) {
@@ -147,12 +184,20 @@ bool MoveFileTo(const char* from, const char* to) {
     if (link(from, to) != 0) return false;
     unlink(from);
   }
-  return SyncFolderOf(to);
+  SyncFolderOf(to);
+  return true;
 }
 
 bool ReplaceFileWith(const char* from, const char* to) {
-  if (!FileExists(from) || rename(from, to) != 0) return false;
-  return SyncFolderOf(to);
+  struct stat source;
+  if (lstat(from, &source) != 0 || !S_ISREG(source.st_mode)) return false;
+  // The temp file was made with the default permissions; a private catalog
+  // stays private.
+  struct stat target;
+  if (stat(to, &target) == 0 && chmod(from, target.st_mode & 07777) != 0) return false;
+  if (rename(from, to) != 0) return false;
+  SyncFolderOf(to);
+  return true;
 }
 
 }  // namespace vardek::platform

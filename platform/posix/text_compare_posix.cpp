@@ -15,17 +15,7 @@ constexpr int kLetterBase = 400;
 
 bool IsIgnorable(unsigned char c) { return c == '-' || c == '\''; }
 
-// The small form of a capital (ASCII and the Windows-1252 letters); other
-// bytes stay.
-unsigned char Fold(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);
-  if (c == 0x9F) return 0xFF;
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
-  return c;
-}
-
-bool IsCapital(unsigned char c) { return Fold(c) != c; }
+bool IsCapital(unsigned char c) { return FoldCase(c) != c; }
 
 // The base letter (0-25, 26 for thorn) of a folded letter, or -1.
 int BaseLetter(unsigned char c) {
@@ -51,15 +41,15 @@ int BaseLetter(unsigned char c) {
 
 int PrimaryWeight(unsigned char c) {
   if (IsIgnorable(c)) return kIgnored;
-  const unsigned char folded = Fold(c);
+  const unsigned char folded = FoldCase(c);
   const int letter = BaseLetter(folded);
   if (letter >= 0) return kLetterBase + letter;
   if (c >= '0' && c <= '9') return kDigitBase + (c - '0');
   return 1 + c;  // symbols and controls keep their byte order, before digits
 }
 
-int AccentWeight(unsigned char c) { return IsIgnorable(c) ? kIgnored : 1 + Fold(c); }
-int FoldedWeight(unsigned char c) { return 1 + Fold(c); }
+int AccentWeight(unsigned char c) { return IsIgnorable(c) ? kIgnored : 1 + FoldCase(c); }
+int FoldedWeight(unsigned char c) { return 1 + FoldCase(c); }
 int CaseWeight(unsigned char c) { return IsCapital(c) ? 2 : 1; }
 
 // Every weight looked up from a table made once: a sort compares millions of times.

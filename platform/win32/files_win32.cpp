@@ -23,6 +23,14 @@ class Handle {
   HANDLE handle_;
 };
 
+// Readers share with other readers and with a change's lock, which only
+// reads; writers let readers and the lock be, and the rename that follows.
+constexpr DWORD kReadSharing = FILE_SHARE_READ;
+constexpr DWORD kWriteSharing = FILE_SHARE_READ | FILE_SHARE_DELETE;
+
+// A device (CON, a pipe) is never read: it could keep the command waiting.
+bool IsDiskFile(HANDLE file) { return GetFileType(file) == FILE_TYPE_DISK; }
+
 // The size of a catalog is kept in 32 bits: a file of 4 GiB or more is refused.
 bool SmallFileSize(HANDLE file, std::uint32_t& size) {
   DWORD high = 0;
@@ -47,8 +55,8 @@ bool MapWholeFile(const char* path, MappedView& view) {
   std::uint32_t size = 0;
   HANDLE mapping = nullptr;
   {
-    Handle file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid() || !SmallFileSize(file.get(), size) || size == 0) return false;
+    Handle file(CreateFileA(path, GENERIC_READ, kReadSharing, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid() || !IsDiskFile(file.get()) || !SmallFileSize(file.get(), size) || size == 0) return false;
     mapping = CreateFileMappingA(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
   }
   if (mapping == nullptr) return false;
@@ -68,9 +76,9 @@ void UnmapWholeFile(MappedView& view) {
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size) {
   block = nullptr;
   size = 0;
-  Handle file(CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  Handle file(CreateFileA(path, GENERIC_READ, kReadSharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   std::uint32_t fileSize = 0;
-  if (!file.valid() || !SmallFileSize(file.get(), fileSize)) return false;
+  if (!file.valid() || !IsDiskFile(file.get()) || !SmallFileSize(file.get(), fileSize)) return false;
   if (std::uint64_t{fileSize} + extra > 0xFFFFFFFFull) return false;
   char* data = static_cast<char*>(std::calloc(static_cast<std::size_t>(fileSize) + extra + 1, 1));
   if (data == nullptr) return false;
@@ -85,17 +93,29 @@ bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint3
 }
 
 bool WriteNewFile(const char* path, const void* data, std::size_t size) {
-  Handle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.valid() && WriteAndFlush(file.get(), data, size);
+  Handle file(CreateFileA(path, GENERIC_WRITE, kWriteSharing, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.valid() && IsDiskFile(file.get()) && WriteAndFlush(file.get(), data, size);
 }
 
 bool AppendToFile(const char* path, const void* data, std::size_t size) {
-  Handle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
+  Handle file(CreateFileA(path, GENERIC_WRITE, kWriteSharing, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid() || !IsDiskFile(file.get())) return false;
   if (SetFilePointer(file.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR)
     return false;
   return WriteAndFlush(file.get(), data, size);
 }
+
+PathKind KindOfPath(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathKind::Missing : PathKind::Other;
+  }
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ? PathKind::File : PathKind::Other;
+}
+
+// Links are rare on Windows and need rights to make; MoveFileEx replaces the link itself.
+std::string LinkTarget(const char* path) { return path; }
 
 bool FileExists(const char* path) {
   const DWORD attributes = GetFileAttributesA(path);

@@ -299,5 +299,175 @@ expect_err_has "The folder's path is longer than 259 bytes - Nothing saved!"; ex
 expect_missing longroot.cat; expect_missing 'longroot.$$$'
 run scan longroot.cat "Long" "$a/${b:1}"; expect_rc 0; expect_err_has "1 titles in catalog"
 
+# --- Changes of one catalog: exclusive, and safe with hostile catalog paths ---
+SYNC_SHIM=${3:-}
+BUSY_TEXT="The catalog is being changed by another program - try again later"
+# run_limited ARGS...: as run, but a command that waits on its input is stopped.
+run_limited() {
+  timeout 20 "$CLI" "$@" >out 2>err
+  rc=$?
+}
+expect_only() {  # expect_only FOLDER NAME...: the folder holds exactly these names
+  local folder=$1
+  shift
+  [ "$(cd "$folder" && ls -A | sort | tr '\n' ' ')" == "$(printf '%s\n' "$@" | sort | tr '\n' ' ')" ] && ok ||
+    bad "$folder holds $(cd "$folder" && ls -A | tr '\n' ' ')"
+}
+
+begin "concurrent scans and deletes of one catalog"
+mkdir -p crowd
+old_titles=()
+for i in $(seq 1 8); do old_titles+=("|||Old $i" "o$i.txt:01/01/01" "<eof>"); done
+catalog crowd/c.cat "${old_titles[@]}"
+pids=()
+for i in $(seq 1 24); do "$CLI" scan crowd/c.cat "New $i" tree2 >"crowd/scan$i.log" 2>&1 & pids+=("$!:scan:$i"); done
+for i in $(seq 1 8); do "$CLI" delete crowd/c.cat "Old $i" >"crowd/delete$i.log" 2>&1 & pids+=("$!:delete:$i"); done
+added=() deleted=() refused=0
+for entry in "${pids[@]}"; do
+  IFS=: read -r pid command i <<<"$entry"
+  wait "$pid"
+  status=$?
+  if [ "$status" -eq 0 ]; then
+    [ "$command" == scan ] && added+=("$i") || deleted+=("$i")
+  elif [ "$status" -eq 2 ] && grep -qF "$BUSY_TEXT" "crowd/$command$i.log"; then
+    refused=$((refused + 1))
+  else
+    bad "$command $i ended with $status: $(head -c 300 "crowd/$command$i.log")"
+  fi
+done
+rm -f crowd/*.log
+[ "${#added[@]}" -gt 0 ] && [ "${#deleted[@]}" -gt 0 ] && ok || bad "${#added[@]} scans and ${#deleted[@]} deletes succeeded"
+run titles crowd/c.cat
+[ "$(wc -l <out)" -eq $((8 + ${#added[@]} - ${#deleted[@]})) ] && ok ||
+  bad "$(wc -l <out) titles after ${#added[@]} scans, ${#deleted[@]} deletes and $refused refusals"
+for i in "${added[@]}"; do [ "$(grep -cx "New $i" out)" -eq 1 ] && ok || bad "New $i not there once"; done
+for i in "${deleted[@]}"; do grep -qx "Old $i" out && bad "Old $i survived its delete" || ok; done
+run check crowd/c.cat; expect_rc 0; expect_err_has "File is good"
+expect_only crowd c.cat
+
+begin "catalogs that are no files: refused at once, no temp file left"
+mkdir -p hostile
+# Every command opens a pipe; the commands that change a catalog meet the rest.
+for kind in pipe folder dangling loop; do
+  commands="scan delete convert"
+  [ "$kind" == pipe ] && commands="$commands titles list find check bad-dates"
+  for command in $commands; do
+    rm -rf hostile && mkdir hostile
+    case $kind in
+      folder) mkdir hostile/x.cat ;;
+      dangling) ln -s gone.cat hostile/x.cat ;;
+      loop) ln -s y.cat hostile/x.cat && ln -s x.cat hostile/y.cat ;;
+      pipe) mkfifo hostile/x.cat ;;
+    esac
+    before=$(cd hostile && ls -A | sort | tr '\n' ' ')
+    current="$kind: $command"
+    case $command in
+      scan) run_limited scan hostile/x.cat "Disc" tree2 ;;
+      delete | list) run_limited "$command" hostile/x.cat "Disc" ;;
+      find) run_limited find a hostile/x.cat ;;
+      *) run_limited "$command" hostile/x.cat ;;
+    esac
+    expect_rc 2
+    expect_err_has "Error opening file"
+    [ "$(cd hostile && ls -A | sort | tr '\n' ' ')" == "$before" ] && ok || bad "left: $(cd hostile && ls -A)"
+  done
+done
+rm -rf hostile && mkdir hostile
+catalog hostile/a.cat "|||A" "report.doc:01/01/01" "<eof>"
+mkfifo hostile/b.cat
+current="pipe: find --all"
+run_limited find --all report hostile/a.cat
+expect_rc 2; expect_out_has "report.doc"; expect_err_has "b.cat: Error opening file"
+
+begin "a linked or private catalog: its file changes, the link and the permissions stay"
+for way in link plain; do
+  for command in scan delete convert; do
+    rm -rf linked && mkdir linked
+    if [ "$command" == convert ]; then
+      catalog linked/real.cat "@@@Old disc" "a.txt 01-01-01" "<eof>"
+    else
+      catalog linked/real.cat "|||Keep" "k.txt:01/01/01" "<eof>" "|||Gone" "g.txt:01/01/01" "<eof>"
+    fi
+    chmod 600 linked/real.cat
+    names="real.cat" target=linked/real.cat
+    [ "$way" == link ] && ln -s real.cat linked/link.cat && names="link.cat real.cat" target=linked/link.cat
+    current="$way: $command"
+    case $command in
+      scan) run scan "$target" "New disc" tree2; first="|||New disc" ;;
+      delete) run delete "$target" Gone; first="|||Keep" ;;
+      convert) run convert "$target"; first="|||Old disc" ;;
+    esac
+    expect_rc 0
+    [ "$way" == plain ] || [ -L linked/link.cat ] && ok || bad "the link was replaced by a file"
+    [ "$(head -n1 linked/real.cat)" == "$first$CR" ] && ok || bad "the catalog's file did not change"
+    [ "$(stat -c %a linked/real.cat)" == 600 ] && ok || bad "permissions now $(stat -c %a linked/real.cat)"
+    expect_only linked $names
+  done
+done
+
+begin "a delete or conversion that would leave nothing"
+catalog twins.cat "|||Backup" "a.txt:01/01/01" "<eof>" "|||BACKUP" "b.txt:01/01/01" "<eof>"
+run delete twins.cat backup; expect_rc 0
+expect_missing twins.cat; expect_missing 'twins.$$$'
+expect_err_has "No title is left - the catalog file was deleted"; expect_err_has "0 titles in catalog"
+printf 'word\r\nanother\r\n' >words.cat && cp words.cat words.before
+run convert words.cat; expect_rc 2
+expect_err_has "No line of the catalog could be converted - Catalog unchanged"
+expect_file_eq words.cat words.before; expect_missing 'words.$$$'
+
+begin "a catalog named like its temp file"
+catalog 'odd.$$$' "@@@Old disc" "a.txt 01-01-01" "<eof>"
+cp 'odd.$$$' odd.before
+run convert 'odd.$$$'; expect_rc 2; expect_err_has "its own temp file"
+expect_file_eq 'odd.$$$' odd.before
+
+begin "a folder that cannot be synced after the rename"
+if [ -n "$SYNC_SHIM" ]; then
+  rm -f synced.cat
+  for step in first second; do
+    current="folder sync: $step scan"
+    LD_PRELOAD=$SYNC_SHIM ASAN_OPTIONS=verify_asan_link_order=0 "$CLI" scan synced.cat "Disc $step" tree2 >out 2>err
+    rc=$?
+    expect_rc 0; expect_err_lacks "Error"
+  done
+  current="folder sync: delete"
+  LD_PRELOAD=$SYNC_SHIM ASAN_OPTIONS=verify_asan_link_order=0 "$CLI" delete synced.cat "Disc first" >out 2>err
+  rc=$?
+  expect_rc 0; expect_err_has "1 titles in catalog"
+  run titles synced.cat; expect_out "Disc second"
+else
+  echo "note: no folder-sync library given, case skipped"
+fi
+
+begin "list: any description a title line holds"
+d80=$(printf 'd%.0s' {1..80}); d82=$(printf 'e%.0s' {1..82}); d83=$(printf 'f%.0s' {1..83})
+catalog wide.cat "|||$d80" "a.txt:01/01/01" "<eof>" "|||$d82" "b.txt:01/01/01" "<eof>" "|||$d83" "c.txt:01/01/01" "<eof>"
+run list wide.cat "$d80"; expect_rc 0; expect_out "a.txt${TAB}01/01/01${TAB}\\${TAB}$d80"
+run list wide.cat "$d82"; expect_rc 0; expect_out "b.txt${TAB}01/01/01${TAB}\\${TAB}$d82"
+run list wide.cat "$d83"; expect_rc 2; expect_err_has "The disk description is 83 characters long; at most 82 are allowed."
+
+begin "a damaged catalog that ends a walk early exits 2"
+deep=(); for i in $(seq 1 16); do deep+=("\\L$i"); done
+catalog deep.cat "|||Deep" "first.txt:02/30/01" "${deep[@]}" "after.txt:02/30/01" "<eof>"
+for command in "find .txt" "list deep.cat" "bad-dates"; do
+  set -- $command
+  if [ "$1" == "list" ]; then run list deep.cat Deep; else run $command deep.cat; fi
+  expect_rc 2; expect_err_has "More than 16 folder levels."; expect_out "first.txt${TAB}02/30/01${TAB}\\${TAB}Deep"
+done
+catalog climbs.cat "|||Climbs" "first.txt:02/30/01" ".." "after.txt:02/30/01" "<eof>"
+run find .txt climbs.cat; expect_rc 2; expect_err_has "Attempt to go below the root folder."
+run find .txt climbs.cat holiday.cat; expect_rc 2; expect_out_has "readme.txt"
+
+begin "control characters in rows are shown, not sent"
+catalog ctl.cat $'|||Tab\there\e[31m' $'a\tb.txt:01/01/01' $'\\F\x7f' "c.txt:01/01/01" ".." "<eof>"
+run list ctl.cat $'Tab\there\e[31m'; expect_rc 0
+expect_out "a^Ib.txt${TAB}01/01/01${TAB}\\${TAB}Tab^Ihere^[[31m
+c.txt${TAB}01/01/01${TAB}\\F^?${TAB}Tab^Ihere^[[31m"
+[ "$(awk -F'\t' '{print NF}' out | sort -u)" == "4" ] && ok || bad "rows of four fields"
+run titles ctl.cat; expect_rc 0; expect_out "Tab^Ihere^[[31m"
+catalog ctl2.cat $'|||Esc\e]0;x\a' "a.txt:01/01/01" ".." "<eof>"
+run find a.txt ctl2.cat; expect_rc 2; expect_err_has "Esc^[]0;x^G:"
+grep -q $'\e' err && bad "ESC reached standard error" || ok
+
 echo "cli_test: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

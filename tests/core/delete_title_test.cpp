@@ -15,6 +15,9 @@ using test::Lines;
 class DeleteTitleTest : public ::testing::Test {
  protected:
   bool Delete(const char* description, int* removed = nullptr) {
+    return DeleteOutcome(description, removed) == ChangeOutcome::Replaced;
+  }
+  ChangeOutcome DeleteOutcome(const char* description, int* removed = nullptr) {
     const std::string path = folder.Path("disc.cat");
     return DeleteTitleFromCatalog(reader, path.c_str(), description, reporter, removed);
   }
@@ -74,11 +77,12 @@ TEST_F(DeleteTitleTest, EndOfTitleMustBeExact) {
 TEST_F(DeleteTitleTest, ExtensionIsForcedAndMissingCatalogReported) {
   folder.Write("disc.cat", Lines({"|||A", "<eof>", "|||B", "<eof>"}));
   const std::string withoutExtension = folder.Path("disc");
-  ASSERT_TRUE(DeleteTitleFromCatalog(reader, withoutExtension.c_str(), "A", reporter));
+  ASSERT_EQ(DeleteTitleFromCatalog(reader, withoutExtension.c_str(), "A", reporter), ChangeOutcome::Replaced);
   EXPECT_EQ(folder.Read("disc.cat"), Lines({"|||B", "<eof>"}));
 
   const std::string missing = folder.Path("none.cat");
-  EXPECT_FALSE(DeleteTitleFromCatalog(reader, missing.c_str(), "A", reporter));
+  EXPECT_EQ(DeleteTitleFromCatalog(reader, missing.c_str(), "A", reporter), ChangeOutcome::Refused);
+  EXPECT_FALSE(folder.Exists("none.$$$"));
   ASSERT_EQ(reporter.reports.size(), 1u);
   EXPECT_EQ(reporter.reports[0].text, "Error opening file");
   EXPECT_EQ(reporter.reports[0].caption, missing);
@@ -96,11 +100,71 @@ TEST_F(DeleteTitleTest, FailedTempWriteLeavesTheCatalogUnchangedAndSaysNothing) 
   folder.Write("disc.cat", content);
   // The temp file's name is taken by a folder: nothing can be written there.
   folder.MakeFolder("disc.$$$");
-  EXPECT_FALSE(Delete("A"));
+  EXPECT_EQ(DeleteOutcome("A"), ChangeOutcome::TempNotWritten);
   EXPECT_EQ(folder.Read("disc.cat"), content);
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path("disc.$$$")));  // not ours to remove
   EXPECT_TRUE(reporter.reports.empty());  // no message for a temp file that cannot be written
   EXPECT_EQ(reporter.replaced, 0);
+}
+
+// While a title is removed, only a line of its own that starts with "|" ends
+// a damaged title; the rest of a cut line is part of the line before it.
+TEST_F(DeleteTitleTest, ARemovalStopsOnlyAtARealTitleLine) {
+  const std::string n259(259, 'n');
+  struct Case {
+    const char* name;
+    std::string catalog;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"a file named like an old title inside a complete title",
+       Lines({"|||Gone", "@@@odd name.txt:01/01/01", "rest.txt:01/01/01", "<eof>", "|||Keep", "<eof>"}),
+       Lines({"|||Keep", "<eof>"})},
+      {"the rest of a cut line that begins with a bar",
+       Lines({"|||Gone", n259 + "|tail.txt:01/01/01", "more.txt:01/01/01", "<eof>", "|||Keep", "<eof>"}),
+       Lines({"|||Keep", "<eof>"})},
+      {"the rest of a cut line that reads as an end-of-title line",
+       Lines({"|||Gone", n259 + "<eof>", "more.txt:01/01/01", "<eof>", "|||Keep", "<eof>"}),
+       Lines({"|||Keep", "<eof>"})},
+      {"a damaged title ends at the next title line",
+       Lines({"|||Gone", "a.txt:01/01/01", "|||Keep", "k.txt:01/01/01", "<eof>"}),
+       Lines({"|||Keep", "k.txt:01/01/01", "<eof>"})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder.Write("disc.cat", c.catalog);
+    int removed = 0;
+    ASSERT_EQ(DeleteOutcome("gone", &removed), ChangeOutcome::Replaced);
+    EXPECT_EQ(removed, 1);
+    EXPECT_EQ(folder.Read("disc.cat"), c.expected);
+  }
+}
+
+// As deleting the only title does, a delete that leaves no title deletes the
+// catalog file, and says so.
+TEST_F(DeleteTitleTest, ADeleteThatLeavesNoTitleRemovesTheCatalog) {
+  struct Case {
+    const char* name;
+    std::string catalog;
+    int removed;
+  };
+  const Case cases[] = {
+      {"the only title", Lines({"|||Backup", "a.txt:01/01/01", "<eof>"}), 1},
+      {"every title matches", Lines({"|||Backup", "a.txt:01/01/01", "<eof>", "|||BACKUP", "<eof>"}), 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    folder.Write("disc.cat", c.catalog);
+    reporter = {};
+    int removed = 0;
+    EXPECT_EQ(DeleteOutcome("backup", &removed), ChangeOutcome::Removed);
+    EXPECT_EQ(removed, c.removed);
+    EXPECT_FALSE(folder.Exists("disc.cat"));
+    EXPECT_FALSE(folder.Exists("disc.$$$"));
+    ASSERT_EQ(reporter.reports.size(), 1u);
+    EXPECT_EQ(reporter.reports[0].kind, "info");
+    EXPECT_EQ(reporter.reports[0].text, kCatalogDeletedNoTitleLeft);
+  }
 }
 
 }  // namespace
