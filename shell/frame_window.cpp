@@ -103,6 +103,8 @@ void FrameWindow::OnPaint() {
 }
 
 void FrameWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
+  // A drag whose release never came (the capture went elsewhere) gives its context back first.
+  if (dragging_ && dragContext_) ReleaseDC(Handle(), dragContext_);
   SetCapture(Handle());
   splitter_ = LOWORD(lParam);
   SetBar(splitter_);
