@@ -68,9 +68,21 @@ void FrameWindow::OnSize(WPARAM wParam, LPARAM lParam) {
   clientHeight_ = HIWORD(lParam);
   statusHeight_ = status_ ? status_->Height() : 0;
   if (status_) status_->Resize(wParam, lParam);
-  if (splitter_ == 0) splitter_ = clientWidth_ / 4;
-  if (splitter_ > clientWidth_ - kRightMargin) splitter_ = clientWidth_ - kRightMargin;
+  KeepSplitterInside();
   Layout();
+}
+
+void FrameWindow::KeepSplitterInside() {
+  if (splitter_ <= 0) splitter_ = clientWidth_ / 4;
+  if (splitter_ > clientWidth_ - kRightMargin) splitter_ = clientWidth_ - kRightMargin;
+}
+
+void FrameWindow::MoveSplitter(int x) {
+  splitter_ = x;
+  if (clientWidth_ == 0) return;  // not sized yet: the first size message places it
+  KeepSplitterInside();
+  Layout();
+  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void FrameWindow::Layout() {

@@ -39,6 +39,9 @@ class FrameWindow : public Window {
 
   // Places the three children in one deferred positioning.
   void Layout();
+  // Puts the bar at x (a saved position) under the resize rules: an unset or
+  // negative x becomes W / 4, one beyond W - 10 comes back to W - 10.
+  void MoveSplitter(int x);
 
   void SetChildren(TreeControl* tree, ListControl* list, StatusBar* status);
   TreeControl* Tree() const { return tree_; }
@@ -58,6 +61,7 @@ class FrameWindow : public Window {
 
  private:
   void SetBar(int x);
+  void KeepSplitterInside();
 
   static bool classRegistered_;
 

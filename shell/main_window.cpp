@@ -75,11 +75,12 @@ void MainWindow::Show(int showCommand) {
 }
 
 bool MainWindow::RestorePlacement() {
-  int splitter = SplitterPosition();
-  bool shown = ReadPlacement(settingsKey_, Handle(), splitter);
-  SetSplitterPosition(splitter);
-  if (!shown) return false;
-  Layout();
+  SavedPlacement saved = ReadPlacement(settingsKey_, Handle());
+  if (saved.hasSplitter) MoveSplitter(saved.splitterPosition);
+  if (!saved.restorable) return false;
+  if (!SetWindowPlacement(Handle(), &saved.placement)) return false;
+  // The placement may keep the size, and so send no size message to pull the bar back.
+  MoveSplitter(SplitterPosition());
   return true;
 }
 

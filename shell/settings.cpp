@@ -86,33 +86,36 @@ void ReadSettings(const char* keyPath, SessionState& state, ColumnTable& columns
   key.ReadString("ExeLtr", state.sourceDrive, sizeof state.sourceDrive, kNoSourceDrive);
 }
 
-bool ReadPlacement(const char* keyPath, HWND window, int& splitterPosition) {
+SavedPlacement ReadPlacement(const char* keyPath, HWND window) {
+  SavedPlacement saved;
   SettingsKey key(keyPath);
-  if (!key.IsOpen()) return false;
-  WINDOWPLACEMENT placement{};
+  if (!key.IsOpen()) return saved;
+  WINDOWPLACEMENT& placement = saved.placement;
   placement.length = kPlacementLength;
   GetWindowPlacement(window, &placement);
   DWORD flags = 0;
   DWORD showCommand = 0;
-  if (!key.ReadExact("flags", &flags, sizeof flags) ||
-      !key.ReadExact("showCmd", &showCommand, sizeof showCommand)) {
-    return false;
-  }
   RECT normal{};
-  if (!key.ReadExact("rcNormal", &normal, sizeof normal)) return false;
+  if (!key.ReadExact("flags", &flags, sizeof flags) ||
+      !key.ReadExact("showCmd", &showCommand, sizeof showCommand) ||
+      !key.ReadExact("rcNormal", &normal, sizeof normal)) {
+    return saved;
+  }
   DWORD splitter = 0;
   if (key.ReadExact("x2", &splitter, sizeof splitter)) {
-    splitterPosition = static_cast<int>(splitter);
+    saved.hasSplitter = true;
+    saved.splitterPosition = static_cast<int>(splitter);
   }
   // A window saved beyond the right or bottom edge is not put back there.
   if (normal.left > GetSystemMetrics(SM_CXSCREEN) - GetSystemMetrics(SM_CXICON) ||
       normal.top > GetSystemMetrics(SM_CYSCREEN) - GetSystemMetrics(SM_CYICON)) {
-    return false;
+    return saved;
   }
   placement.flags = flags;
   placement.showCmd = showCommand;
   placement.rcNormalPosition = normal;
-  return SetWindowPlacement(window, &placement) != 0;
+  saved.restorable = true;
+  return saved;
 }
 
 bool WriteSettings(const char* keyPath, const SettingsSnapshot& snapshot, HWND window) {

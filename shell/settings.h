@@ -39,10 +39,17 @@ class SettingsKey {
 // Start-up, before the main window exists.
 void ReadSettings(const char* keyPath, SessionState& state, ColumnTable& columns);
 
-// Just before the window is first shown: the placement when it was saved and
-// lies on the screen (true: the window was shown by it). The splitter position
-// is taken whenever it was saved.
-bool ReadPlacement(const char* keyPath, HWND window, int& splitterPosition);
+// What the settings hold of the main window's place, read just before it is first shown.
+struct SavedPlacement {
+  bool hasSplitter = false;
+  int splitterPosition = 0;
+  // The placement was saved whole and its top-left lies on the screen.
+  bool restorable = false;
+  WINDOWPLACEMENT placement{};
+};
+
+// Starts from the window's current placement (GetWindowPlacement).
+SavedPlacement ReadPlacement(const char* keyPath, HWND window);
 
 // What the writer saves besides the placement.
 struct SettingsSnapshot {

@@ -132,6 +132,24 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"maximised on the screen", -500, -500, SW_SHOWMAXIMIZED, true},
         PlacementCase{"maximised beyond the right edge", 1, -500, SW_SHOWMAXIMIZED, false}));
 
+class SavedSplitterBeyondTheWindow : public ShellTest,
+                                     public ::testing::WithParamInterface<int> {};
+
+TEST_P(SavedSplitterBeyondTheWindow, ComesBackInside) {
+  int left = GetParam();  // on the screen, or beyond its right edge
+  RECT normal{left, 30, left + 500, 430};
+  WriteNumber("flags", 0);
+  WriteNumber("showCmd", SW_SHOWNORMAL);
+  WriteBinary("rcNormal", &normal, sizeof normal);
+  WriteNumber("x2", 5000);
+  Start();
+  ASSERT_GT(Window().ClientWidth(), 20);
+  EXPECT_EQ(Window().SplitterPosition(), Window().ClientWidth() - 10) << left;
+  EXPECT_EQ(ChildRectangle(Window().TitleTree().Handle()).right, Window().ClientWidth() - 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(X2, SavedSplitterBeyondTheWindow, ::testing::Values(40, 5000));
+
 TEST_F(SettingsTest, MissingShowCommandLeavesTheDefaultPlacement) {
   RECT normal{40, 30, 540, 430};
   WriteNumber("flags", 0);
