@@ -6,13 +6,17 @@
 
 namespace vardek {
 
-void Reporter::LineErrorBox(const char* first, const char* second, long lineNumber, const char* caption) {
-  std::string text = first;
+std::string LineErrorText(const char* first, const char* second, long lineNumber) {
+  std::string text = first == nullptr ? "" : first;
   text += '\n';
-  text += second;
+  text += second == nullptr ? "" : second;
   text += "\nLine number: ";
   text += FormatCount(lineNumber);
-  ErrorBox(text.c_str(), caption);
+  return text;
+}
+
+void Reporter::LineErrorBox(const char* first, const char* second, long lineNumber, const char* caption) {
+  ErrorBox(LineErrorText(first, second, lineNumber).c_str(), caption);
 }
 
 }  // namespace vardek

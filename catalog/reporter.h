@@ -1,6 +1,7 @@
 #pragma once
 // How the core tells the user what happened. The desktop program shows its
 // own message box and status bar; the command-line tool prints.
+#include <string>
 
 namespace vardek {
 
@@ -8,6 +9,10 @@ inline constexpr const char* kProductName = "Vardek";
 
 inline constexpr int kStatusResultPart = 0;  // result of the last command
 inline constexpr int kStatusSearchPart = 1;  // last search text
+
+// The line error box's text: first text, second text and "Line number: " with
+// the number (thousands separators), one to a line.
+std::string LineErrorText(const char* first, const char* second, long lineNumber);
 
 class Reporter {
  public:
@@ -23,8 +28,8 @@ class Reporter {
   virtual void CatalogReplaced() {}
 
   // The line error box: first text, second text and "Line number: " with the
-  // number, one to a line.
-  void LineErrorBox(const char* first, const char* second, long lineNumber, const char* caption);
+  // number, one to a line. The desktop shows it through its own line error box.
+  virtual void LineErrorBox(const char* first, const char* second, long lineNumber, const char* caption);
 };
 
 }  // namespace vardek

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "vardek_version.h"
+
 namespace vardek::cli {
 
 // 0 success, 1 a finding or nothing matched, 2 usage errors and files that
@@ -10,7 +12,7 @@ namespace vardek::cli {
 enum ExitCode : int { kExitSuccess = 0, kExitFinding = 1, kExitFailure = 2 };
 
 inline constexpr const char* kToolName = "vardek-cli";
-inline constexpr const char* kVersionText = "Vardek 2.23";
+inline constexpr const char* kVersionText = "Vardek " VARDEK_VERSION_TEXT;
 // The Find dialog's field holds 39 characters.
 inline constexpr std::size_t kMaxSearchTextLength = 39;
 

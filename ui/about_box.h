@@ -1,17 +1,12 @@
 #pragma once
 // AboutBox: the message box in its About form: an elliptic, captionless window
-// with the program icon, the version text, a link that opens the maker's web
-// address, and one Ok button.
+// with an icon, the text it is given (the program's version lines), a link
+// that opens the address it is given, and one Ok button.
 #include "ui/button_control.h"
 #include "ui/font_record.h"
 #include "ui/message_box.h"
 
 namespace vardek {
-
-// The About text and the maker's address the About command shows.
-inline constexpr char kAboutText[] = "Vardek 2.23\nCopyright (c) 2026 Bramwick Software";
-inline constexpr char kMakerAddress[] = "https://www.bramwick.example/vardek/";
-inline constexpr int kAboutIconResource = 101;
 
 // Opens an address with the shell's "open" verb.
 void OpenAddress(HWND owner, const char* address);

@@ -1,7 +1,7 @@
 #pragma once
 // The two ways every error is reported: the error box and the line error box,
 // both through the program's one message box (exclamation icon, one Ok button).
-#include <string>
+#include <cstddef>
 
 #include "ui/win32.h"
 
@@ -14,14 +14,13 @@ class AboutBox;
 MessageBoxWindow& ProgramMessageBox();
 AboutBox& ProgramAboutBox();
 
+// The longest text the line error box shows.
+inline constexpr std::size_t kLineErrorLength = 127;
+
 int ErrorBox(HWND owner, const char* text, const char* caption);
-// first, "\n", second, "\n", "Line number: " and the number with thousands separators.
+// The core's line error text (first, second, "Line number: " and the number
+// with thousands separators, one to a line), cut to 127 characters.
 int LineErrorBox(HWND owner, const char* first, const char* second, long lineNumber,
                  const char* caption);
-
-// The line error box's text, cut to the box's 127 characters.
-std::string LineErrorText(const char* first, const char* second, long lineNumber);
-// 1234567 -> "1,234,567".
-std::string WithThousandsSeparators(long long number);
 
 }  // namespace vardek

@@ -47,6 +47,7 @@ class MessageBoxWindow : public Window {
   int BoxWidth() const { return boxWidth_; }
   const RECT& TextPanel() const { return textPanel_; }
   HICON Icon() const { return icon_; }
+  const char* Text() const { return shownText_; }
   bool IsRunning() const { return running_ != 0; }
 
  protected:

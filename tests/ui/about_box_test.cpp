@@ -4,6 +4,8 @@
 #include <string>
 
 #include "automation.h"
+#include "resources/program_info.h"
+#include "resources/resource_ids.h"
 #include "test_window.h"
 #include "ui/about_box.h"
 #include "ui/box_buttons.h"
@@ -29,8 +31,8 @@ class AboutBoxTest : public ::testing::Test {
     g_openedOwner = nullptr;
     g_opens = 0;
   }
-  int Show(const char* link = kMakerAddress) {
-    return about.Show(owner.Handle(), kAboutText, link, 0, kAboutIconResource,
+  int Show(const char* link = kMakerWebAddress) {
+    return about.Show(owner.Handle(), kProgramAboutText, link, 0, IDI_VARDEK,
                       MessageBoxWindow::kBlack, MessageBoxWindow::kLightGrey,
                       MessageBoxWindow::kGrey);
   }
@@ -58,7 +60,7 @@ TEST_F(AboutBoxTest, OkClosesWithOne) {
   EXPECT_EQ(Show(), IDOK);
   EXPECT_TRUE(elliptic);
   EXPECT_TRUE(captionless);
-  EXPECT_EQ(seen.caption, kMakerAddress);
+  EXPECT_EQ(seen.caption, kMakerWebAddress);
   EXPECT_EQ(seen.childTexts, (std::vector<std::string>{"&Ok", ""}));  // Ok and the link
   EXPECT_EQ(about.LineCount(), 2);
   EXPECT_GE(about.Width(), about.WidestLine() + 4 * about.WidestCharacter() + 1);
@@ -72,7 +74,7 @@ TEST_F(AboutBoxTest, LinkOpensTheAddressAndClosesWithOne) {
   pilot.WhenClass("CMSGCLASS").Call(ClickLink());
   EXPECT_EQ(Show(), IDOK);
   EXPECT_EQ(g_opens, 1);
-  EXPECT_EQ(g_openedAddress, kMakerAddress);
+  EXPECT_EQ(g_openedAddress, kMakerWebAddress);
   EXPECT_EQ(g_openedOwner, owner.Handle());
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -275,6 +276,66 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds) {
 void PumpFor(DWORD milliseconds) {
   DWORD start = GetTickCount();
   PumpUntil([&] { return GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
+}
+
+Picture::Picture(int width, int height, COLORREF background) : width_(width), height_(height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  context_ = CreateCompatibleDC(nullptr);
+  bitmap_ = CreateDIBSection(context_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bits_ = static_cast<const std::uint32_t*>(bits);
+  previous_ = SelectObject(context_, bitmap_);
+  RECT all{0, 0, width, height};
+  HBRUSH brush = CreateSolidBrush(background);
+  FillRect(context_, &all, brush);
+  DeleteObject(brush);
+  SetBkColor(context_, background);
+}
+
+Picture::~Picture() {
+  SelectObject(context_, previous_);
+  DeleteObject(bitmap_);
+  DeleteDC(context_);
+}
+
+std::unique_ptr<Picture> Picture::OfClient(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  auto picture = std::make_unique<Picture>(client.right, client.bottom, RGB(0, 0, 0));
+  HDC source = GetDC(window);
+  BitBlt(picture->Context(), 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+  ReleaseDC(window, source);
+  GdiFlush();
+  return picture;
+}
+
+COLORREF Picture::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+  const std::uint32_t pixel = bits_[static_cast<std::size_t>(y) * width_ + x];  // 0x00RRGGBB
+  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+RECT Picture::InkBounds(const RECT& area, COLORREF background) const {
+  const RECT inside{std::max<LONG>(area.left, 0), std::max<LONG>(area.top, 0), std::min<LONG>(area.right, width_),
+                    std::min<LONG>(area.bottom, height_)};
+  RECT ink{inside.right, inside.bottom, inside.left, inside.top};
+  for (int y = inside.top; y < inside.bottom; ++y) {
+    for (int x = inside.left; x < inside.right; ++x) {
+      if (At(x, y) == background) continue;
+      ink.left = std::min<LONG>(ink.left, x);
+      ink.top = std::min<LONG>(ink.top, y);
+      ink.right = std::max<LONG>(ink.right, x + 1);
+      ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+    }
+  }
+  if (ink.left >= ink.right) return RECT{};
+  return ink;
 }
 
 }  // namespace vardek::testing

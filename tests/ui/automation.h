@@ -4,7 +4,9 @@
 // loop dispatches) finds the window and plays the steps one per tick, through
 // real messages. A reaction that does not happen before the deadline fails the
 // test and closes the windows it waited for, so no test can hang.
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -83,6 +85,33 @@ std::string DialogTemplateCaption(int templateId);
 
 // The text of a window (GetWindowTextA).
 std::string WindowText(HWND window);
+
+// A picture in memory, 32 bits a pixel: a copy of what a window painted, or a
+// blank one to draw a reference into. Places of drawn things are found as the
+// bounds of the pixels that differ from the background.
+class Picture {
+ public:
+  Picture(int width, int height, COLORREF background);
+  ~Picture();
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  // The client area of `window` as it shows now.
+  static std::unique_ptr<Picture> OfClient(HWND window);
+
+  HDC Context() const { return context_; }
+  COLORREF At(int x, int y) const;
+  // The smallest rectangle inside `area` (right and bottom exclusive) that
+  // holds every pixel not of `background`; an empty rectangle when there is none.
+  RECT InkBounds(const RECT& area, COLORREF background) const;
+
+ private:
+  int width_;
+  int height_;
+  HDC context_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  const std::uint32_t* bits_ = nullptr;
+};
 
 // Pumps messages until `done` holds; false when `timeoutMilliseconds` pass first.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMilliseconds = 5000);

@@ -11,25 +11,6 @@
 namespace vardek::testing {
 namespace {
 
-TEST(LineErrorTextTest, JoinsTheLinesAndGroupsTheNumber) {
-  EXPECT_EQ(LineErrorText("Folder line without title", "readme.txt:07/14/04", 1234),
-            "Folder line without title\nreadme.txt:07/14/04\nLine number: 1,234");
-  EXPECT_EQ(LineErrorText("a", "b", 7), "a\nb\nLine number: 7");
-}
-
-TEST(LineErrorTextTest, NeverLongerThan127Characters) {
-  std::string longText(300, 'x');
-  EXPECT_EQ(LineErrorText(longText.c_str(), "b", 1).size(), 127u);
-}
-
-TEST(ThousandsSeparatorsTest, Groups) {
-  EXPECT_EQ(WithThousandsSeparators(0), "0");
-  EXPECT_EQ(WithThousandsSeparators(999), "999");
-  EXPECT_EQ(WithThousandsSeparators(1000), "1,000");
-  EXPECT_EQ(WithThousandsSeparators(1234567), "1,234,567");
-  EXPECT_EQ(WithThousandsSeparators(-45678), "-45,678");
-}
-
 TEST(ErrorBoxTest, ExclamationBoxWithOneOkOwnedByTheGivenWindow) {
   ProbeWindow owner;
   ASSERT_TRUE(owner.Open());
@@ -49,18 +30,37 @@ TEST(ErrorBoxTest, ExclamationBoxWithOneOkOwnedByTheGivenWindow) {
   EXPECT_EQ(ProgramMessageBox().LineCount(), 1);
 }
 
-TEST(ErrorBoxTest, LineErrorBoxShowsThreeLines) {
+TEST(ErrorBoxTest, LineErrorBoxShowsThreeLinesWithTheCountGrouped) {
   ProbeWindow owner;
   ASSERT_TRUE(owner.Open());
   SeenWindow seen;
   int lines = 0;
+  std::string text;
   Autopilot pilot;
   pilot.WhenClass("CMSGCLASS").Record(&seen).Call([&](HWND) {
     lines = ProgramMessageBox().LineCount();
+    text = ProgramMessageBox().Text();
   }).Key(VK_RETURN);
-  EXPECT_EQ(LineErrorBox(owner.Handle(), "Climb line without folder", "<", 12345, "Vardek"), IDOK);
+  EXPECT_EQ(LineErrorBox(owner.Handle(), "Directory tree is corrupt.", "More than 16 folder levels.", 1234567,
+                         "Holiday photos 2004"),
+            IDOK);
   EXPECT_EQ(lines, 3);
-  EXPECT_EQ(seen.caption, "Vardek");
+  EXPECT_EQ(text, "Directory tree is corrupt.\nMore than 16 folder levels.\nLine number: 1,234,567");
+  EXPECT_EQ(seen.caption, "Holiday photos 2004");
+}
+
+TEST(ErrorBoxTest, LineErrorBoxTextEndsAt127Characters) {
+  ProbeWindow owner;
+  ASSERT_TRUE(owner.Open());
+  // The text is the first text and 17 more characters: 127 in all with a first text of 110.
+  for (const std::string& first : {std::string(110, 'x'), std::string(111, 'y'), std::string(200, 'z')}) {
+    std::string text;
+    Autopilot pilot;
+    pilot.WhenClass("CMSGCLASS").Call([&](HWND) { text = ProgramMessageBox().Text(); }).Key(VK_RETURN);
+    EXPECT_EQ(LineErrorBox(owner.Handle(), first.c_str(), "b", 7, "Vardek"), IDOK);
+    const std::string whole = first + "\nb\nLine number: 7";
+    EXPECT_EQ(text, whole.substr(0, 127)) << first.size();
+  }
 }
 
 }  // namespace

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "automation.h"
+#include "resources/resource_ids.h"
 #include "test_window.h"
 #include "ui/display_font.h"
 #include "ui/message_box.h"
+#include "ui/module.h"
+#include "ui/window.h"
 
 namespace vardek::testing {
 namespace {
@@ -283,7 +286,7 @@ TEST_F(MessageBoxTest, IconsFollowTheStyleOrTheResource) {
   Autopilot own;
   HICON ownIcon = nullptr;
   own.WhenClass("CMSGCLASS").Call([&](HWND) { ownIcon = box.Icon(); }).Press("&Ok");
-  EXPECT_EQ(Show(MB_OK, "Vardek", "Vardek", 101), IDOK);
+  EXPECT_EQ(Show(MB_OK, "Vardek", "Vardek", IDI_VARDEK), IDOK);
   EXPECT_NE(ownIcon, nullptr);
 }
 
@@ -299,6 +302,127 @@ TEST_F(MessageBoxTest, PaintsGreyWithCentredText) {
   EXPECT_EQ(Show(MB_ICONEXCLAMATION, "Something failed"), IDOK);
   EXPECT_EQ(surface, RGB(192, 192, 192));
   EXPECT_EQ(panelEdge, RGB(128, 128, 128));  // sunken frame: dark left edge
+}
+
+// Where a thing drawn alone at (0, 0) shows its first ink: the offset of its
+// ink inside its own cell, to compare with where the box drew it.
+RECT InkOfIcon(HICON icon) {
+  Picture alone(32, 32, MessageBoxWindow::kLightGrey);
+  DrawIcon(alone.Context(), 0, 0, icon);
+  return alone.InkBounds({0, 0, 32, 32}, MessageBoxWindow::kLightGrey);
+}
+
+struct LineInk {
+  RECT ink;    // ink of the line drawn with its top-left at (0, 0)
+  int extent;  // its width as the box measures it
+};
+
+LineInk InkOfLine(const char* line, int lineHeight) {
+  const int length = static_cast<int>(std::strlen(line));
+  Picture alone(800, lineHeight, MessageBoxWindow::kLightGrey);
+  SIZE size{};
+  GetTextExtentPoint32A(alone.Context(), line, length, &size);
+  TextOutA(alone.Context(), 0, 0, line, length);
+  return {alone.InkBounds({0, 0, 800, lineHeight}, MessageBoxWindow::kLightGrey), static_cast<int>(size.cx)};
+}
+
+TEST_F(MessageBoxTest, IconAtSixteenBesideThePanelAndEveryLineCentredInIt) {
+  const char* lines[] = {"Directory tree is corrupt.", "More than 16 folder levels.", "Line number: 7"};
+  SeenWindow seen;
+  RECT iconShown{};
+  RECT linesShown[3]{};
+  WhenBox(seen).Pause(100).Call([&](HWND window) {
+    const auto shown = Picture::OfClient(window);
+    const RECT& panel = box.TextPanel();
+    // Left of the panel's frame only the icon is drawn.
+    iconShown = shown->InkBounds({0, 0, panel.left, panel.bottom + 1}, MessageBoxWindow::kLightGrey);
+    for (int i = 0; i < 3; ++i) {
+      const int top = panel.top + 3 + i * box.LineHeight();
+      linesShown[i] = shown->InkBounds({panel.left + 1, top, panel.right, top + box.LineHeight()},
+                                       MessageBoxWindow::kLightGrey);
+    }
+  }).Press("&Ok");
+  ASSERT_EQ(Show(MB_ICONEXCLAMATION, "Directory tree is corrupt.\nMore than 16 folder levels.\nLine number: 7",
+                 "Vardek"),
+            IDOK);
+  const RECT& panel = box.TextPanel();
+  const RECT iconOwn = InkOfIcon(LoadIconA(nullptr, IDI_EXCLAMATION));
+  ASSERT_LT(iconOwn.left, iconOwn.right);
+  EXPECT_EQ(iconShown.left - iconOwn.left, 16);
+  EXPECT_EQ(iconShown.top - iconOwn.top, panel.top + (panel.bottom - panel.top) / 2 - 16);
+  for (int i = 0; i < 3; ++i) {
+    const LineInk own = InkOfLine(lines[i], box.LineHeight());
+    const int left = panel.left + (panel.right - panel.left - own.extent) / 2;
+    EXPECT_NEAR(linesShown[i].left - own.ink.left, left, 1) << lines[i];
+    EXPECT_NEAR(linesShown[i].right - own.ink.right, left, 1) << lines[i];
+    EXPECT_EQ(linesShown[i].top - own.ink.top, panel.top + 3 + i * box.LineHeight()) << lines[i];
+  }
+}
+
+TEST_F(MessageBoxTest, WithoutAnIconTheLinesCentreInTheWholeBox) {
+  SeenWindow seen;
+  RECT leftStrip{1, 1, 1, 1};
+  RECT shownLine{};
+  WhenBox(seen).Pause(100).Call([&](HWND window) {
+    const auto shown = Picture::OfClient(window);
+    leftStrip = shown->InkBounds({0, 0, box.TextPanel().left, box.TextPanel().bottom}, MessageBoxWindow::kLightGrey);
+    const int top = box.TextPanel().top + 3;
+    shownLine = shown->InkBounds({0, top, box.TextPanel().right + 1, top + box.LineHeight()},
+                                 MessageBoxWindow::kLightGrey);
+  }).Press("&Ok");
+  ASSERT_EQ(Show(MB_OK, "File is good", "C:\\catalogs\\a very long path to a catalog\\discs.cat"), IDOK);
+  EXPECT_EQ(leftStrip.right, 0);  // no icon, no frame
+  const LineInk own = InkOfLine("File is good", box.LineHeight());
+  const RECT& panel = box.TextPanel();
+  EXPECT_NEAR(shownLine.left - own.ink.left, panel.left + (panel.right - panel.left - own.extent) / 2, 1);
+}
+
+TEST_F(MessageBoxTest, DraggingTheSurfaceMovesTheBox) {
+  SeenWindow seen;
+  RECT before{}, after{};
+  WhenBox(seen)
+      .Call([&](HWND window) {
+        GetWindowRect(window, &before);
+        // A point of the surface between the caption and the text panel.
+        POINT start{box.TextPanel().left + 4, box.LineHeight() / 2};
+        ClientToScreen(window, &start);
+        SetCursorPos(start.x, start.y);
+        const int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
+        auto to = [&](int x, int y) {
+          INPUT move{};
+          move.type = INPUT_MOUSE;
+          move.mi.dx = x * 65535 / width;
+          move.mi.dy = y * 65535 / height;
+          move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+          return move;
+        };
+        INPUT steps[5] = {to(start.x, start.y), {}, to(start.x + 20, start.y + 15), to(start.x + 40, start.y + 30),
+                          {}};
+        steps[1].type = INPUT_MOUSE;
+        steps[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        steps[4].type = INPUT_MOUSE;
+        steps[4].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(5, steps, sizeof(INPUT));
+      })
+      .Pause(500)
+      .Call([&](HWND window) { GetWindowRect(window, &after); })
+      .Press("&Ok");
+  EXPECT_EQ(Show(MB_OK, "Drag me"), IDOK);
+  EXPECT_NEAR(after.left - before.left, 40, 1);
+  EXPECT_NEAR(after.top - before.top, 30, 1);
+}
+
+TEST_F(MessageBoxTest, ClassIsRegisteredWithItsValues) {
+  WNDCLASSA registered{};
+  ASSERT_TRUE(GetClassInfoA(ModuleInstance(), MessageBoxWindow::kClassName, &registered));
+  EXPECT_EQ(registered.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
+  EXPECT_EQ(registered.lpfnWndProc, &BindingProcedure);
+  EXPECT_EQ(registered.cbClsExtra, 0);
+  EXPECT_EQ(registered.cbWndExtra, 4);
+  EXPECT_EQ(registered.hCursor, LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_EQ(registered.hIcon, nullptr);
+  EXPECT_EQ(registered.hbrBackground, nullptr);
+  EXPECT_EQ(registered.lpszMenuName, nullptr);
 }
 
 TEST_F(MessageBoxTest, WaitIdlesInsteadOfPolling) {

@@ -1,6 +1,9 @@
 // The binding procedure and the message router, on real windows.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "automation.h"
 #include "test_window.h"
 #include "ui/control.h"
@@ -76,28 +79,28 @@ TEST(Router, DefaultOnCloseDestroys) {
   EXPECT_EQ(probe.Handle(), nullptr);
 }
 
-TEST(Router, DestroyRunsOnDestroySaveStateFinalDestroyAndForgetsHandle) {
+using Calls = std::vector<std::string>;
+
+TEST(Router, DestroyRunsOnDestroySaveStateFinalDestroyInThatOrderAndForgetsHandle) {
   ProbeWindow probe;
   ASSERT_TRUE(probe.Open());
+  EXPECT_EQ(probe.calls, (Calls{"OnCreate"}));
   EXPECT_TRUE(probe.Destroy());
   EXPECT_EQ(probe.Handle(), nullptr);
-  EXPECT_EQ(probe.destroys, 1);
-  EXPECT_EQ(probe.saveStates, 1);
-  EXPECT_EQ(probe.finalDestroys, 1);
+  EXPECT_EQ(probe.calls, (Calls{"OnCreate", "OnDestroy", "SaveState", "OnFinalDestroy"}));
   EXPECT_FALSE(probe.Destroy());  // no window any more
   ASSERT_TRUE(probe.Open());      // the object can have a window again
   EXPECT_EQ(probe.creates, 2);
 }
 
-TEST(Router, EndSessionSavesStateOnlyWhenTheSessionEnds) {
+TEST(Router, EndSessionSavesStateAfterItsHandlerOnlyWhenTheSessionEnds) {
   ProbeWindow probe;
   ASSERT_TRUE(probe.Open());
+  probe.calls.clear();
   EXPECT_EQ(SendMessageA(probe.Handle(), WM_ENDSESSION, 0, 0), 0);
-  EXPECT_EQ(probe.endSessions, 1);
-  EXPECT_EQ(probe.saveStates, 0);
+  EXPECT_EQ(probe.calls, (Calls{"OnEndSession"}));
   EXPECT_EQ(SendMessageA(probe.Handle(), WM_ENDSESSION, 1, 0), 0);
-  EXPECT_EQ(probe.endSessions, 2);
-  EXPECT_EQ(probe.saveStates, 1);
+  EXPECT_EQ(probe.calls, (Calls{"OnEndSession", "OnEndSession", "SaveState"}));
   EXPECT_TRUE(IsWindow(probe.Handle()));
 }
 
@@ -143,9 +146,10 @@ TEST(Router, VKeyToItemDefaultsToMinusOneAndDrawItemToOne) {
 TEST(Router, SysCommandCallsHandlerThenSystemProcessing) {
   ProbeWindow probe;
   ASSERT_TRUE(probe.Open());
+  probe.calls.clear();
   SendMessageA(probe.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_EQ(probe.sysCommands, 1);
-  EXPECT_EQ(probe.closes, 1);  // the system turned SC_CLOSE into WM_CLOSE
+  // The system turned SC_CLOSE into WM_CLOSE after the handler ran.
+  EXPECT_EQ(probe.calls, (Calls{"OnSysCommand", "OnClose", "OnDestroy", "SaveState", "OnFinalDestroy"}));
   EXPECT_EQ(probe.Handle(), nullptr);
 }
 

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "resources/program_info.h"
+#include "resources/resource_ids.h"
 #include "ui/about_box.h"
 #include "ui/message_box.h"
 #include "ui/module.h"
@@ -34,7 +36,7 @@ class OwnerWindow : public Window {
     WNDCLASSA windowClass{};
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    windowClass.hIcon = LoadIconA(ModuleInstance(), MAKEINTRESOURCEA(kAboutIconResource));
+    windowClass.hIcon = LoadIconA(ModuleInstance(), MAKEINTRESOURCEA(IDI_VARDEK));
     windowClass.lpszClassName = "VardekScreenOwner";
     return RegisterOnce(classRegistered_, windowClass);
   }
@@ -127,7 +129,7 @@ int RunScene(const std::string& scene) {
     ShowWork();
   } else if (scene == "about") {
     AboutBox about;
-    about.Show(g_owner, kAboutText, kMakerAddress, 0, kAboutIconResource,
+    about.Show(g_owner, kProgramAboutText, kMakerWebAddress, 0, IDI_VARDEK,
                MessageBoxWindow::kBlack, MessageBoxWindow::kLightGrey, MessageBoxWindow::kGrey);
   } else {
     MessageBoxWindow box;

@@ -26,17 +26,20 @@ bool ProbeWindow::Open(int x, int y, int width, int height, DWORD style) {
 
 bool ProbeWindow::OnCreate() {
   ++creates;
+  calls.push_back("OnCreate");
   handleSeenInCreate = Handle();
   return createResult;
 }
 
 bool ProbeWindow::SaveState() {
   ++saveStates;
+  calls.push_back("SaveState");
   return true;
 }
 
 void ProbeWindow::OnClose() {
   ++closes;
+  calls.push_back("OnClose");
   if (closeDestroys) Window::OnClose();
 }
 
@@ -46,11 +49,23 @@ int ProbeWindow::OnOtherMessage(UINT message, WPARAM, LPARAM) {
   return 1;
 }
 
-void ProbeWindow::OnSysCommand() { ++sysCommands; }
+void ProbeWindow::OnSysCommand() {
+  ++sysCommands;
+  calls.push_back("OnSysCommand");
+}
 void ProbeWindow::OnNotify(WPARAM, LPARAM) { ++notifies; }
-void ProbeWindow::OnEndSession(WPARAM, LPARAM) { ++endSessions; }
-void ProbeWindow::OnDestroy() { ++destroys; }
-void ProbeWindow::OnFinalDestroy() { ++finalDestroys; }
+void ProbeWindow::OnEndSession(WPARAM, LPARAM) {
+  ++endSessions;
+  calls.push_back("OnEndSession");
+}
+void ProbeWindow::OnDestroy() {
+  ++destroys;
+  calls.push_back("OnDestroy");
+}
+void ProbeWindow::OnFinalDestroy() {
+  ++finalDestroys;
+  calls.push_back("OnFinalDestroy");
+}
 
 // The default paint only validates; let the class brush show.
 void ProbeWindow::OnPaint() {

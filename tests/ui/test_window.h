@@ -1,5 +1,9 @@
 #pragma once
-// Minimal window classes for the framework tests: they count what the router calls.
+// Minimal window classes for the framework tests: they count what the router
+// calls, and note the handlers in the order they ran.
+#include <string>
+#include <vector>
+
 #include "ui/window.h"
 
 namespace vardek::testing {
@@ -37,6 +41,7 @@ class ProbeWindow : public Window {
   int destroys = 0;
   int finalDestroys = 0;
   HWND handleSeenInCreate = nullptr;
+  std::vector<std::string> calls;  // handler names, in order
 
  private:
   static bool classRegistered_;

@@ -1,10 +1,14 @@
 // The work window and the message pump.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "automation.h"
 #include "test_window.h"
 #include "ui/display_font.h"
 #include "ui/list_control.h"
+#include "ui/module.h"
+#include "ui/window.h"
 #include "ui/work_window.h"
 
 #include <commctrl.h>
@@ -101,6 +105,67 @@ TEST_F(WorkWindowTest, PaintsItsBackgroundColourAndASunkenFrame) {
   EXPECT_EQ(GetPixel(context, text.left, text.top + 2), RGB(0, 0, 0));        // dark left edge
   EXPECT_EQ(GetPixel(context, text.right, text.bottom - 2), RGB(255, 255, 255));  // light right
   ReleaseDC(work.Handle(), context);
+}
+
+TEST_F(WorkWindowTest, TextIsCentredBothWaysInsideTheFrame) {
+  constexpr COLORREF kYellow = RGB(255, 215, 0);
+  const char* text = "Searching C:\\catalogs\\discs.cat";
+  work.SetColours(RGB(0, 0, 0), kYellow);
+  ASSERT_EQ(work.Show(owner.Handle(), text, 0), 1);
+  PumpFor(100);
+  const auto shown = Picture::OfClient(work.Handle());
+  const RECT& frame = work.TextRectangle();
+  const RECT ink = shown->InkBounds({frame.left + 1, frame.top + 1, frame.right, frame.bottom}, kYellow);
+  // The same text drawn alone at (0, 0): where its ink lies in its own cell.
+  const int length = static_cast<int>(std::strlen(text));
+  Picture alone(800, 100, kYellow);
+  SIZE size{};
+  GetTextExtentPoint32A(alone.Context(), text, length, &size);
+  TextOutA(alone.Context(), 0, 0, text, length);
+  const RECT own = alone.InkBounds({0, 0, 800, 100}, kYellow);
+  ASSERT_LT(own.left, own.right);
+  const int left = frame.left + (frame.right - frame.left - size.cx) / 2;
+  const int top = frame.top + (frame.bottom - frame.top - size.cy) / 2;
+  EXPECT_NEAR(ink.left - own.left, left, 1);
+  EXPECT_NEAR(ink.right - own.right, left, 1);
+  EXPECT_NEAR(ink.top - own.top, top, 1);
+  EXPECT_NEAR(ink.bottom - own.bottom, top, 1);
+}
+
+// The z-order place of a top-level window: 0 for the topmost.
+int PlaceFromTop(HWND window) {
+  int place = 0;
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT), ++place)
+    if (w == window) return place;
+  return -1;
+}
+
+TEST_F(WorkWindowTest, OwnerComesToTheTopWhenTheWorkWindowGoes) {
+  ASSERT_EQ(work.Show(owner.Handle(), "Loading ...", 0), 1);
+  // Another window goes over the owner and takes the focus, so that nothing
+  // but the work window's own departure can bring the owner back up.
+  ProbeWindow other;
+  ASSERT_TRUE(other.Open(100, 60, 700, 520));
+  SetActiveWindow(other.Handle());
+  BringWindowToTop(other.Handle());
+  PumpFor(50);
+  ASSERT_LT(PlaceFromTop(other.Handle()), PlaceFromTop(owner.Handle()));
+  ASSERT_EQ(work.Destroy(), 1);
+  PumpFor(50);
+  EXPECT_LT(PlaceFromTop(owner.Handle()), PlaceFromTop(other.Handle()));
+}
+
+TEST_F(WorkWindowTest, ClassIsRegisteredWithItsValues) {
+  WNDCLASSA registered{};
+  ASSERT_TRUE(GetClassInfoA(ModuleInstance(), WorkWindow::kClassName, &registered));
+  EXPECT_EQ(registered.style & ~static_cast<UINT>(CS_GLOBALCLASS), static_cast<UINT>(CS_BYTEALIGNWINDOW));
+  EXPECT_EQ(registered.style & CS_GLOBALCLASS, static_cast<UINT>(CS_GLOBALCLASS));
+  EXPECT_EQ(registered.lpfnWndProc, &BindingProcedure);
+  EXPECT_EQ(registered.cbWndExtra, 4);
+  EXPECT_EQ(registered.hCursor, nullptr);  // the hourglass of the operation stays
+  EXPECT_EQ(registered.hIcon, nullptr);
+  EXPECT_EQ(registered.hbrBackground, nullptr);
+  EXPECT_EQ(registered.lpszMenuName, nullptr);
 }
 
 TEST(PumpMessagesTest, DispatchesWaitingMessagesAndLeavesQuitInTheQueue) {
