@@ -31,15 +31,16 @@ CatalogState InspectCatalog(const std::string& path) {
   return size == 0 ? CatalogState::Empty : CatalogState::Unreadable;
 }
 
-bool DescriptionOperand(const std::string& operand, std::string& description, ConsoleReporter& reporter) {
+bool DescriptionOperand(const std::string& operand, std::string& description, ConsoleReporter& reporter,
+                        int maxLength) {
   description = platform::ToCatalogText(operand);
   if (description.empty()) {
     reporter.ErrorBox(kDescriptionRequired, kProductName);
     return false;
   }
-  if (description.size() > static_cast<std::size_t>(kMaxDescriptionLength)) {
+  if (description.size() > static_cast<std::size_t>(maxLength)) {
     const std::string text = "The disk description is " + FormatCount(static_cast<long long>(description.size())) +
-                             " characters long; at most " + std::to_string(kMaxDescriptionLength) + " are allowed.";
+                             " characters long; at most " + std::to_string(maxLength) + " are allowed.";
     reporter.ErrorBox(text.c_str(), kProductName);
     return false;
   }

@@ -2,6 +2,7 @@
 // What several commands do with a catalog before and after the core works on it.
 #include <string>
 
+#include "catalog/catalog_format.h"
 #include "cli/console_reporter.h"
 
 namespace vardek::cli {
@@ -17,8 +18,9 @@ inline constexpr const char* kNewFormatRequired = "Data must be in the new forma
 inline constexpr const char* kDescriptionRequired = "You must supply a disk description.";
 
 // The description operand as catalog text. An empty one or one longer than
-// the scan's 79 characters is refused with a message (false).
-bool DescriptionOperand(const std::string& operand, std::string& description, ConsoleReporter& reporter);
+// `maxLength` (the scan's 79 characters unless said) is refused with a message (false).
+bool DescriptionOperand(const std::string& operand, std::string& description, ConsoleReporter& reporter,
+                        int maxLength = kMaxDescriptionLength);
 
 // Reads the titles again, as the desktop program does after a change, and
 // reports their count (" titles in catalog"); false when it cannot be read.

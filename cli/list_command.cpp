@@ -2,6 +2,7 @@
 #include <string>
 
 #include "browse/collect.h"
+#include "catalog/catalog_format.h"
 #include "catalog/text_routines.h"
 #include "cli/arguments.h"
 #include "cli/catalog_access.h"
@@ -18,8 +19,11 @@ const CommandHelp kHelp = {
     "Prints the files of the first disc title whose description is exactly\n"
     "DESCRIPTION (case counts), one row a line: file name, date, folder and disc\n"
     "description, separated by tabs. The row count goes to standard error.\n"
-    "\nExit status: 0 rows printed; 1 no such title or no files; 2 usage error or\n"
-    "a catalog that cannot be opened.\n"};
+    "\nExit status: 0 rows printed; 1 no such title or no files; 2 usage error, or\n"
+    "a catalog that cannot be opened or whose damage ended the listing early.\n"};
+
+// Any description a title line can hold: longer than the 79 characters a scan accepts.
+constexpr int kMaxListedDescription = kMaxTitleLineLength - 3;
 
 }  // namespace
 
@@ -30,20 +34,21 @@ int RunList(const Arguments& arguments) {
   ConsoleReporter reporter;
   const std::string& catalog = line.operands[0];
   std::string description;
-  if (!DescriptionOperand(line.operands[1], description, reporter)) return kExitFailure;
+  if (!DescriptionOperand(line.operands[1], description, reporter, kMaxListedDescription)) return kExitFailure;
   ResultList list;
   if (!list.Reset()) {
-    reporter.ErrorBox("Not enough memory", kProductName);
+    reporter.ErrorBox(kNotEnoughMemory, kProductName);
     return kExitFailure;
   }
   CatalogReader reader;
-  const WalkOutcome outcome = CollectFiles(reader, catalog.c_str(), description.c_str(), "", list, reporter,
-                                           PercentProgress(reader, "Reading " + catalog));
+  WalkTally walk;
+  walk.Add(CollectFiles(reader, catalog.c_str(), description.c_str(), "", list, reporter,
+                        PercentProgress(reader, "Reading " + catalog)));
   ProgressLine::Instance().Clear();
-  if (outcome == WalkOutcome::OpenFailed) return kExitFailure;
+  if (walk.AnyOpenFailed()) return kExitFailure;
   PrintRows(list, nullptr);
   reporter.Status(kStatusResultPart, (FormatCount(list.Count()) + " files found").c_str());
-  return list.Count() > 0 ? kExitSuccess : kExitFinding;
+  return walk.ExitStatus(list.Count(), reporter);
 }
 
 }  // namespace vardek::cli
