@@ -65,8 +65,10 @@ void Report(const char* what, const std::vector<double>& seconds) {
     if (s < least) least = s;
     if (s > most) most = s;
   }
-  std::printf("%-52s mean %7.3f s   min %7.3f s   max %7.3f s   (%zu runs)\n", what,
-              sum / seconds.size(), least, most, seconds.size());
+  std::printf("%-44s mean %6.3f s   min %6.3f s   max %6.3f s   runs:", what,
+              sum / seconds.size(), least, most);
+  for (double s : seconds) std::printf(" %.3f", s);
+  std::printf("\n");
   std::fflush(stdout);
 }
 
