@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "browse/folder_of_rows.h"
 #include "browse/name_match.h"
 
 namespace vardek {
@@ -10,6 +11,30 @@ namespace vardek {
 namespace {
 
 enum class WalkMode { Browse, SearchFiles, SearchFolders };
+
+// What a search already knows about the catalog ahead: the next place where
+// the search text stands in the mapping. A stored line that lies wholly
+// before it cannot hold a match and is passed over without being split.
+class HitAhead {
+ public:
+  explicit HitAhead(std::string_view search) : search_(search) {}
+
+  bool MayMatch(const CatalogWalk& walk) {
+    if (search_.empty() || !walk.LineInData()) return true;
+    const std::string_view line = walk.Line();
+    const char* lineEnd = line.data() + line.size();
+    if (next_ < line.data()) {
+      const std::string_view rest(line.data(), static_cast<std::size_t>(walk.DataEnd() - line.data()));
+      const std::size_t found = FindLoweredText(rest, search_);
+      next_ = found == std::string_view::npos ? walk.DataEnd() : line.data() + found;
+    }
+    return next_ <= lineEnd && static_cast<std::size_t>(lineEnd - next_) >= search_.size();
+  }
+
+ private:
+  std::string_view search_;
+  const char* next_ = nullptr;
+};
 
 WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
                  const char* searchText, ResultList& list, Reporter& reporter,
@@ -19,10 +44,11 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
   std::string search = searchText == nullptr ? "" : searchText;
   for (char& c : search) c = LowerAsciiChar(c);
   const std::string_view wanted = description == nullptr ? "" : description;
+  HitAhead hits(mode == WalkMode::SearchFiles ? search : std::string_view());
 
   // Lines before the first title line belong to no disc: their rows show an
-  // empty description.
-  std::uint32_t folderOffset = list.AddFolder("");
+  // empty description and, as at the end of a title, the root folder.
+  FolderOfRows folder(list);
   std::uint32_t titleOffset = list.AddTitle("");
   bool inTitle = mode != WalkMode::Browse;
 
@@ -35,30 +61,31 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
         if (mode == WalkMode::Browse && wanted == walk.Description()) inTitle = true;
         break;
       case LineKind::Folder:
-        folderOffset = list.AddFolder(walk.FolderPath());
+        folder.Moved();
         if (mode == WalkMode::SearchFolders && NameMatches(walk.FolderLine(), search) &&
-            !list.AddRow("", "", folderOffset, titleOffset))
+            !list.AddRow("", "", folder.Offset(walk), titleOffset))
           walk.Stop(WalkOutcome::ListFull);
         break;
       case LineKind::Climb:
-        folderOffset = list.AddFolder(walk.FolderPath());
+        folder.Moved();
         break;
       case LineKind::EndOfTitle:
         if (mode == WalkMode::Browse && inTitle) {
           walk.Stop(WalkOutcome::Complete);
           break;
         }
-        folderOffset = list.AddFolder("");
+        folder.Moved();
         break;
       case LineKind::BlankLed:  // a file line to this walk
       case LineKind::File: {
-        if (mode == WalkMode::SearchFolders || !inTitle) break;
+        if (mode == WalkMode::SearchFolders || !inTitle || !hits.MayMatch(walk)) break;
         FileLineParts parts;
         // Old-format lines shorter than nine characters have no room for a
         // date and are passed over like new-format lines without ":".
         if (!SplitFileLine(walk.Line(), walk.NewFormat(), parts)) break;
         if (mode == WalkMode::SearchFiles && !NameMatches(parts.name, search)) break;
-        if (!list.AddRow(parts.name, parts.dateText, folderOffset, titleOffset)) walk.Stop(WalkOutcome::ListFull);
+        if (!list.AddRow(parts.name, parts.dateText, folder.Offset(walk), titleOffset))
+          walk.Stop(WalkOutcome::ListFull);
         break;
       }
     }
@@ -74,6 +101,11 @@ WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const c
   const bool browse = description != nullptr && description[0] != '\0';
   return Walk(reader, catalogPath, browse ? WalkMode::Browse : WalkMode::SearchFiles, description, searchText,
               list, reporter, everyLines);
+}
+
+WalkOutcome CollectTitleFiles(CatalogReader& reader, const char* catalogPath, const char* description,
+                              ResultList& list, Reporter& reporter) {
+  return Walk(reader, catalogPath, WalkMode::Browse, description, "", list, reporter, {});
 }
 
 WalkOutcome CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,

@@ -24,6 +24,12 @@ WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const c
                          const char* searchText, ResultList& list, Reporter& reporter,
                          const std::function<void()>& everyLines = {});
 
+// Browse mode for any description, the empty one included: a title line
+// "|" alone is a disc like any other, and its files are its own, not the
+// whole catalog's.
+WalkOutcome CollectTitleFiles(CatalogReader& reader, const char* catalogPath, const char* description,
+                              ResultList& list, Reporter& reporter);
+
 // Every folder of the catalog whose folder line ("\" and name) matches
 // `searchText`: a row with empty name and date and the folder's full path.
 WalkOutcome CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,

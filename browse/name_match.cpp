@@ -1,6 +1,13 @@
 #include "browse/name_match.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define VARDEK_NAME_MATCH_SSE2 1
+#endif
 
 namespace vardek {
 
@@ -31,7 +38,47 @@ bool RestMatches(const char* at, std::string_view rest) {
   return true;
 }
 
+// What a byte is or-ed with before it is compared with a search character:
+// 0x20 makes a capital small, and only letters may be made small.
+char CaseBit(char lowered) { return (lowered >= 'a' && lowered <= 'z') ? 0x20 : 0; }
+
+bool MatchesAt(const char* at, std::string_view loweredSearch) {
+  for (std::size_t i = 0; i < loweredSearch.size(); ++i) {
+    if (LowerAsciiChar(at[i]) != loweredSearch[i]) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::size_t FindLoweredText(std::string_view text, std::string_view loweredSearch) {
+  const std::size_t length = loweredSearch.size();
+  if (length == 0 || length > text.size()) return std::string_view::npos;
+  const std::size_t last = text.size() - length;  // the last place a match may start
+  std::size_t at = 0;
+#ifdef VARDEK_NAME_MATCH_SSE2
+  const __m128i first = _mm_set1_epi8(loweredSearch[0]);
+  const __m128i firstCase = _mm_set1_epi8(CaseBit(loweredSearch[0]));
+  const __m128i final = _mm_set1_epi8(loweredSearch[length - 1]);
+  const __m128i finalCase = _mm_set1_epi8(CaseBit(loweredSearch[length - 1]));
+  for (; at + 16 <= last + 1; at += 16) {
+    const __m128i heads = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+    const __m128i tails = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at + length - 1));
+    unsigned candidates = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(heads, firstCase), first),
+                                        _mm_cmpeq_epi8(_mm_or_si128(tails, finalCase), final))));
+    while (candidates != 0) {
+      const std::size_t place = at + static_cast<std::size_t>(std::countr_zero(candidates));
+      if (MatchesAt(text.data() + place, loweredSearch)) return place;
+      candidates &= candidates - 1;
+    }
+  }
+#endif
+  for (; at <= last; ++at) {
+    if (MatchesAt(text.data() + at, loweredSearch)) return at;
+  }
+  return std::string_view::npos;
+}
 
 // The same result as searching a lower-cased copy of the name, without
 // making the copy: candidates are found by their first character in either

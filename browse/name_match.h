@@ -20,4 +20,10 @@ std::size_t FindText(std::string_view text, std::string_view part);
 // the lower-cased name. An empty search text matches every name.
 bool NameMatches(std::string_view name, std::string_view loweredSearch);
 
+// The first place in `text` where `loweredSearch` (not empty) stands in
+// either case of A-Z, the way NameMatches compares; npos when none. Made for
+// whole blocks of a catalog: sixteen places are tested at a time by the
+// search text's first and last characters before the rest is compared.
+std::size_t FindLoweredText(std::string_view text, std::string_view loweredSearch);
+
 }  // namespace vardek

@@ -4,7 +4,8 @@
 
 namespace vardek {
 
-LineKind ClassifyLine(const char* line) {
+LineKind ClassifyLine(std::string_view line) {
+  if (line.empty()) return LineKind::File;
   switch (line[0]) {
     case '*': return LineKind::Comment;
     case ' ': return LineKind::BlankLed;
@@ -12,14 +13,16 @@ LineKind ClassifyLine(const char* line) {
     case '\\': return LineKind::Folder;
     case '<': return LineKind::EndOfTitle;
     case '@':
-      if (line[1] == '@' && line[2] == '@') return LineKind::Title;
+      if (line.size() >= 3 && line[1] == '@' && line[2] == '@') return LineKind::Title;
       return LineKind::File;
     case '.':
-      if (line[1] == '.' && line[2] == '\0') return LineKind::Climb;
+      if (line.size() >= 2 && line[1] == '.' && (line.size() == 2 || line[2] == '\0')) return LineKind::Climb;
       return LineKind::File;
     default: return LineKind::File;
   }
 }
+
+LineKind ClassifyLine(const char* line) { return ClassifyLine(std::string_view(line)); }
 
 const char* TitleDescription(const char* line) {
   for (int i = 0; i < 3; ++i) {

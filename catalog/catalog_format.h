@@ -26,6 +26,9 @@ enum class LineKind { Comment, BlankLed, Title, Folder, Climb, EndOfTitle, File 
 // Decides a line's kind by its first characters, first match winning. Callers
 // that do not skip blank-led lines treat them as file lines.
 LineKind ClassifyLine(const char* line);
+// The same for a line that may hold NUL bytes and need not be terminated: it
+// reads as its zero-terminated copy would.
+LineKind ClassifyLine(std::string_view line);
 
 // Text of a title line from its fourth character ("" when it is shorter).
 const char* TitleDescription(const char* line);

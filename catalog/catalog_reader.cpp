@@ -1,5 +1,7 @@
 #include "catalog/catalog_reader.h"
 
+#include <cstring>
+
 #include "catalog/catalog_format.h"
 #include "catalog/line_reader.h"
 
@@ -8,8 +10,7 @@ namespace vardek {
 bool CatalogReader::Map(const char* path, int lineLimit) {
   Unmap();
   if (!platform::MapWholeFile(path, view_)) return false;
-  cursor_ = view_.data;
-  end_ = view_.data + view_.size;
+  lines_.Start(view_.data, view_.data + view_.size, lineLimit);
   newFormat_ = IsNewFormat(view_.data, view_.size);
   lineLimit_ = lineLimit;
   cut_ = false;
@@ -18,16 +19,23 @@ bool CatalogReader::Map(const char* path, int lineLimit) {
 
 void CatalogReader::Unmap() {
   if (view_.data != nullptr) platform::UnmapWholeFile(view_);
-  cursor_ = end_ = nullptr;
+  lines_.Start(nullptr, nullptr, lineLimit_);
 }
 
 std::size_t CatalogReader::NextLine(char* buffer) {
-  return ReadLine(cursor_, end_, buffer, lineLimit_, cut_);
+  const std::string_view line = NextLineView(buffer);
+  if (line.data() != buffer) {
+    std::memcpy(buffer, line.data(), line.size());
+    buffer[line.size()] = '\0';
+  }
+  return line.size();
 }
+
+std::string_view CatalogReader::NextLineView(char* scratch) { return lines_.Next(scratch, cut_); }
 
 int CatalogReader::PercentRead() const {
   if (view_.size == 0) return 0;
-  const auto read = static_cast<unsigned long long>(cursor_ - view_.data);
+  const auto read = static_cast<unsigned long long>(lines_.Cursor() - view_.data);
   return static_cast<int>(read * 100 / view_.size);
 }
 

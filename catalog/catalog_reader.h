@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include <string_view>
+
+#include "catalog/line_scanner.h"
 #include "platform/files.h"
 
 namespace vardek {
@@ -20,10 +23,17 @@ class CatalogReader {
   bool Map(const char* path, int lineLimit);
   void Unmap();
 
-  bool HasData() const { return cursor_ < end_; }
+  bool HasData() const { return lines_.HasData(); }
   // Reads the next line into `buffer` (at least the line limit in bytes).
   // Returns the line's length.
   std::size_t NextLine(char* buffer);
+  // The next line without a copy where it can be had: a view into the
+  // mapping, or into `scratch` (at least the line limit in bytes, where the
+  // line is zero-terminated). Valid until the next read or the unmapping.
+  std::string_view NextLineView(char* scratch);
+  // Where the next line starts, in the mapping.
+  const char* Cursor() const { return lines_.Cursor(); }
+  const char* End() const { return view_.data + view_.size; }
   int PercentRead() const;
 
   bool IsMapped() const { return view_.data != nullptr; }
@@ -33,8 +43,7 @@ class CatalogReader {
 
  private:
   platform::MappedView view_;
-  const char* cursor_ = nullptr;
-  const char* end_ = nullptr;
+  LineScanner lines_;
   int lineLimit_ = 260;
   bool cut_ = false;
   bool newFormat_ = false;

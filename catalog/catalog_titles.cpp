@@ -1,5 +1,7 @@
 #include "catalog/catalog_titles.h"
 
+#include <cstring>
+
 #include "catalog/catalog_format.h"
 #include "catalog/line_reader.h"
 
@@ -15,12 +17,14 @@ bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& report
   scan.newFormat = reader.NewFormat();
   char line[kLineBufferSize];
   while (reader.HasData()) {
-    reader.NextLine(line);
-    // Only the first characters decide; nothing else of the line is parsed.
-    if (line[0] == '|' || (line[0] == '@' && line[1] == '@' && line[2] == '@')) {
-      ++scan.titleCount;
-      onTitle(TitleDescription(line));
-    }
+    const std::string_view view = reader.NextLineView(line);
+    // Only the first characters decide; nothing else of the line is parsed,
+    // and only a title line is copied, for its zero-terminated description.
+    if (ClassifyLine(view) != LineKind::Title) continue;
+    if (view.data() != line) std::memcpy(line, view.data(), view.size());
+    line[view.size()] = '\0';
+    ++scan.titleCount;
+    onTitle(TitleDescription(line));
   }
   reader.Unmap();
   return true;

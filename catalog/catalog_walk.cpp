@@ -30,7 +30,7 @@ bool CatalogWalk::Next() {
     End(WalkOutcome::Complete);
     return false;
   }
-  length_ = reader_.NextLine(line_);
+  line_ = reader_.NextLineView(scratch_);
   ++lineNumber_;
   if (everyLines_ != nullptr && lineNumber_ % kWalkHookInterval == 0) {
     (*everyLines_)();
@@ -47,10 +47,19 @@ bool CatalogWalk::Next() {
   return Follow();
 }
 
+// A title line's description is read as a zero-terminated text: titles are
+// few, so theirs is the one line kind copied out of the mapping.
+void CatalogWalk::KeepTitleLine() {
+  if (line_.data() != scratch_) std::memcpy(scratch_, line_.data(), line_.size());
+  scratch_[line_.size()] = '\0';
+  line_ = std::string_view(scratch_, line_.size());
+}
+
 // Applies the depth rules to the current line and moves the folder path.
 bool CatalogWalk::Follow() {
   switch (kind_) {
     case LineKind::Title:
+      KeepTitleLine();
       CopyText(caption_, sizeof caption_, Description());
       return true;
     case LineKind::Folder:
@@ -59,7 +68,7 @@ bool CatalogWalk::Follow() {
       if (depth_ + 1 >= kMaxFolderLevels) return Break(kTooDeep);
       // Up to a NUL byte, as the name is shown: a path cut there would make
       // the climb back out of it leave the wrong level.
-      folderLine_ = std::string_view(line_, std::strlen(line_));
+      folderLine_ = line_.substr(0, line_.find('\0'));
       folder_.Enter(folderLine_);
       ++depth_;
       return true;

@@ -77,11 +77,16 @@ class CatalogWalk {
   // The current line: its kind, its bytes (a damaged catalog may hold NUL
   // bytes inside a line) and whether the reader cut it.
   LineKind Kind() const { return kind_; }
-  std::string_view Line() const { return {line_, length_}; }
+  std::string_view Line() const { return line_; }
+  // True when Line() lies in the mapping as the line is stored (then the
+  // bytes around it are the catalog's own): every line but a copied one.
+  bool LineInData() const { return line_.data() != scratch_; }
+  // Where the mapped catalog ends, and where the next line starts.
+  const char* DataEnd() const { return reader_.End(); }
   bool Cut() const { return cut_; }
   long LineNumber() const { return lineNumber_; }
   // A title line's description (from the fourth character).
-  const char* Description() const { return TitleDescription(line_); }
+  const char* Description() const { return TitleDescription(scratch_); }
   // A folder line as a name ("\" and the name, up to a NUL byte), the way it
   // went into the folder path.
   std::string_view FolderLine() const { return folderLine_; }
@@ -95,6 +100,7 @@ class CatalogWalk {
 
  private:
   bool Follow();
+  void KeepTitleLine();
   bool Break(const char* rule);
   void End(WalkOutcome outcome);
 
@@ -106,8 +112,9 @@ class CatalogWalk {
   bool running_ = false;
   bool newFormat_ = false;
 
-  char line_[kLineBufferSize] = {};
-  std::size_t length_ = 0;
+  // The current line: in the mapping or, copied, in scratch_.
+  char scratch_[kLineBufferSize] = {};
+  std::string_view line_;
   LineKind kind_ = LineKind::Comment;
   bool cut_ = false;
   long lineNumber_ = 0;

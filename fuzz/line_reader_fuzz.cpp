@@ -1,15 +1,20 @@
-// The one line reader of every catalog reader, with both of its limits.
+// The one line reader of every catalog reader, with both of its limits, and
+// the scanner that hands the same lines out in place.
 #include <cstdint>
 #include <initializer_list>
 #include <cstdlib>
 #include <cstring>
 
 #include "catalog/line_reader.h"
+#include "catalog/line_scanner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   for (const int limit : {vardek::kLineLimit, vardek::kConversionLineLimit, 2}) {
     const char* cursor = reinterpret_cast<const char*>(data);
     const char* end = cursor + size;
+    vardek::LineScanner scanner;
+    scanner.Start(cursor, end, limit);
+    char scratch[vardek::kLineBufferSize];
     char buffer[vardek::kLineBufferSize];
     std::size_t consumed = 0;
     while (cursor < end) {
@@ -24,6 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           std::memchr(buffer, '\n', length) != nullptr || cursor <= before || cursor > end)
         std::abort();
       consumed += static_cast<std::size_t>(cursor - before);
+      // The scanner gives the same line, cut flag and next line start.
+      bool scannedCut = false;
+      const auto scanned = scanner.Next(scratch, scannedCut);
+      if (scanned.size() != length || std::memcmp(scanned.data(), buffer, length) != 0 || scannedCut != cut ||
+          scanner.Cursor() != cursor)
+        std::abort();
     }
     if (consumed != size) std::abort();
   }

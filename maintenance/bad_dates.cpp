@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "browse/folder_of_rows.h"
 #include "catalog/catalog_format.h"
 
 namespace vardek {
@@ -25,7 +26,7 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
 
   // Before the first title line there is no disc: rows show an empty description.
   std::uint32_t titleOffset = list.AddTitle("");
-  std::uint32_t folderOffset = list.AddFolder("");
+  FolderOfRows folder(list);
   while (walk.Next()) {
     switch (walk.Kind()) {
       case LineKind::Comment:
@@ -37,14 +38,14 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
       case LineKind::Folder:
       case LineKind::Climb:
       case LineKind::EndOfTitle:
-        folderOffset = list.AddFolder(walk.FolderPath());
+        folder.Moved();
         break;
       case LineKind::File: {
         FileLineParts parts;
         // A new-format line without ":" is passed over; so is an old-format
         // line shorter than nine characters, which has no room for a date.
         if (!SplitFileLine(walk.Line(), newFormat, parts) || !HasBadDate(parts)) break;
-        if (!list.AddRow(parts.name, parts.dateText, folderOffset, titleOffset)) walk.Stop(WalkOutcome::ListFull);
+        if (!list.AddRow(parts.name, parts.dateText, folder.Offset(walk), titleOffset)) walk.Stop(WalkOutcome::ListFull);
         break;
       }
     }

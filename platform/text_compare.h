@@ -7,6 +7,9 @@
 // form finally puts a small letter before its capital. So a, B, c sort in
 // that order, and e, é, f too.
 
+#include <compare>
+#include <cstdint>
+
 namespace vardek::platform {
 
 // The small form of a Windows-1252 capital (A-Z, the accented capitals,
@@ -23,5 +26,15 @@ constexpr unsigned char FoldCase(unsigned char c) {
 int CompareTextNoCase(const char* a, const char* b);
 // Negative, 0 or positive; 0 only when the texts are equal.
 int CompareText(const char* a, const char* b);
+
+// A key worked out once per text for sorting many: where the keys of two
+// texts differ, their order is CompareTextNoCase's; equal keys say nothing
+// (the texts are then compared). Windows keys are all equal.
+struct SortPrefix {
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+  auto operator<=>(const SortPrefix&) const = default;
+};
+SortPrefix SortPrefixNoCase(const char* text);
 
 }  // namespace vardek::platform

@@ -102,7 +102,47 @@ int CompareNoCase(const unsigned char* a, const unsigned char* b) {
   return CompareBy(a, b, FoldedWeights());
 }
 
+// The order of each byte's primary weight among all of them, from 1; 0 for
+// a byte that is passed over. Fewer than 256 weights differ.
+struct RankTable {
+  unsigned char of[256];
+};
+
+RankTable MakeRanks() {
+  const WeightTable& weights = PrimaryWeights();
+  RankTable ranks{};
+  for (int c = 0; c < 256; ++c) {
+    if (weights.of[c] == kIgnored) continue;
+    bool seen[1024] = {};
+    int smaller = 0;
+    for (int other = 0; other < 256; ++other) {
+      const int w = weights.of[other];
+      if (w != kIgnored && w < weights.of[c] && !seen[w]) {
+        seen[w] = true;
+        ++smaller;
+      }
+    }
+    ranks.of[c] = static_cast<unsigned char>(smaller + 1);
+  }
+  return ranks;
+}
+
 }  // namespace
+
+SortPrefix SortPrefixNoCase(const char* text) {
+  static const RankTable ranks = MakeRanks();
+  // The first sixteen primary weights, as ranks, one byte each: their order
+  // is the first step of CompareNoCase, and a text that ends first is smaller.
+  std::uint64_t parts[2] = {0, 0};
+  const auto* at = reinterpret_cast<const unsigned char*>(text);
+  for (int taken = 0; taken < 16 && *at != '\0'; ++at) {
+    const unsigned char rank = ranks.of[*at];
+    if (rank == 0) continue;
+    parts[taken / 8] |= std::uint64_t{rank} << (8 * (7 - taken % 8));
+    ++taken;
+  }
+  return {parts[0], parts[1]};
+}
 
 int CompareTextNoCase(const char* a, const char* b) {
   return CompareNoCase(reinterpret_cast<const unsigned char*>(a), reinterpret_cast<const unsigned char*>(b));

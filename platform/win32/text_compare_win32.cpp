@@ -6,5 +6,7 @@ namespace vardek::platform {
 
 int CompareTextNoCase(const char* a, const char* b) { return lstrcmpiA(a, b); }
 int CompareText(const char* a, const char* b) { return lstrcmpA(a, b); }
+// lstrcmpiA's order is the system's own: no key is derived from it.
+SortPrefix SortPrefixNoCase(const char*) { return {}; }
 
 }  // namespace vardek::platform

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalog/line_reader.h"
+#include "catalog/line_scanner.h"
 
 namespace vardek {
 namespace {
@@ -114,6 +115,78 @@ TEST(LineReader, AgreesWithTheByteRuleOnRandomText) {
       ASSERT_EQ(ReadAll(data, limit), ReadByTheRule(data, limit)) << "round " << round << " limit " << limit;
     }
   }
+}
+
+// Catalog-like text: lines of every length around the limit and the 64-byte
+// blocks, ended by CR LF, LF, stray CRs or nothing, with NUL bytes and CRs inside.
+std::string RandomCatalogText(std::mt19937& random) {
+  static const char* const kEnds[] = {"\r\n", "\r\n", "\r\n", "\n", "\r\r\n", "\r", ""};
+  std::string data;
+  const int lines = static_cast<int>(random() % 120);
+  for (int i = 0; i < lines; ++i) {
+    const unsigned shape = random() % 10;
+    const std::size_t length = shape < 6 ? random() % 40 : shape < 9 ? 250 + random() % 20 : random() % 700;
+    for (std::size_t c = 0; c < length; ++c) {
+      const unsigned pick = random() % 400;
+      data += pick == 0 ? '\r' : pick == 1 ? '\0' : pick == 2 ? '\n' : static_cast<char>('a' + pick % 26);
+    }
+    data += kEnds[random() % 7];
+  }
+  return data;
+}
+
+std::vector<Line> ScanAll(const std::string& data, int limit) {
+  std::vector<Line> lines;
+  LineScanner scanner;
+  scanner.Start(data.data(), data.data() + data.size(), limit);
+  std::vector<char> scratch(static_cast<std::size_t>(limit));
+  while (scanner.HasData()) {
+    bool cut = false;
+    const std::string_view line = scanner.Next(scratch.data(), cut);
+    lines.push_back({std::string(line), cut});
+  }
+  return lines;
+}
+
+// Every line by ReadLine, NUL bytes inside kept.
+std::vector<Line> ReadAllWhole(const std::string& data, int limit) {
+  std::vector<Line> lines;
+  const char* cursor = data.data();
+  const char* end = cursor + data.size();
+  std::vector<char> buffer(static_cast<std::size_t>(limit));
+  while (cursor < end) {
+    bool cut = false;
+    const std::size_t length = ReadLine(cursor, end, buffer.data(), limit, cut);
+    lines.push_back({std::string(buffer.data(), length), cut});
+  }
+  return lines;
+}
+
+TEST(LineScanner, AgreesWithTheLineReaderOnRandomCatalogText) {
+  std::mt19937 random(99);
+  for (int round = 0; round < 800; ++round) {
+    const std::string data = RandomCatalogText(random);
+    for (int limit : {kLineLimit, kConversionLineLimit, 70, 3}) {
+      ASSERT_EQ(ScanAll(data, limit), ReadAllWhole(data, limit)) << "round " << round << " limit " << limit;
+    }
+  }
+}
+
+TEST(LineScanner, HandsOutStoredLinesWithoutCopying) {
+  const std::string data = std::string(100, 'a') + "\r\n" + std::string(258, 'b') + "\r\n" +
+                           std::string(259, 'c') + "\r\n" + "d\re\r\n" + std::string(80, 'f') + "\r\n";
+  LineScanner scanner;
+  scanner.Start(data.data(), data.data() + data.size(), kLineLimit);
+  char scratch[kLineBufferSize];
+  bool cut = false;
+  // Kept in place: 100 and 258 characters; copied: the cut line, its empty
+  // rest, the line with a stray CR, and the last line (fewer than 64 bytes left).
+  const bool expectedInData[] = {true, true, false, false, false, false};
+  for (bool inData : expectedInData) {
+    const std::string_view line = scanner.Next(scratch, cut);
+    EXPECT_EQ(scanner.InData(line), inData) << line.size();
+  }
+  EXPECT_FALSE(scanner.HasData());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -137,6 +139,38 @@ TEST(SortState, EachColumnAlternatesOnItsOwn) {
   EXPECT_FALSE(state.Descending());
   state.Click(kColumnDate);
   EXPECT_FALSE(state.Descending());
+}
+
+TEST(SortRowOrder, KeyedSortAgreesWithThePlainComparisonOnRandomRows) {
+  std::mt19937 random(5);
+  // Case, accents, ignored hyphens and apostrophes, digits, symbols, shared
+  // prefixes longer than the keys, and dates of every shape.
+  const std::string pieces[] = {"a", "A", "\xE9", "\xC9", "e", "-", "'", "1", "9", "_", ".", "summer_budget4", "zz", "\xDF"};
+  const std::string dates[] = {"01/02/99", "12/31/03", "01-02-99", "", "1/2/3", "00/00/00", "02/30/80", "ab/cd/ef",
+                               "01/02/9", "12/31/79x"};
+  for (int round = 0; round < 40; ++round) {
+    ResultList list;
+    ASSERT_TRUE(list.Reset());
+    const int rows = 1 + static_cast<int>(random() % 300);
+    for (int r = 0; r < rows; ++r) {
+      std::string texts[3];
+      for (std::string& text : texts) {
+        for (unsigned n = random() % 6; n > 0; --n) text += pieces[random() % 14];
+      }
+      ASSERT_TRUE(list.AddRow(texts[0], dates[random() % 10], list.AddFolder(texts[1]), list.AddTitle(texts[2])));
+    }
+    for (int column = kColumnName; column <= kColumnTitle; ++column) {
+      for (bool descending : {false, true}) {
+        std::vector<int> keyed(static_cast<std::size_t>(rows));
+        std::iota(keyed.begin(), keyed.end(), 0);
+        std::vector<int> plain = keyed;
+        SortRowOrder(list, keyed, column, descending);
+        std::stable_sort(plain.begin(), plain.end(),
+                         [&](int a, int b) { return CompareRows(list, a, b, column, descending) < 0; });
+        ASSERT_EQ(keyed, plain) << "round " << round << " column " << column << " descending " << descending;
+      }
+    }
+  }
 }
 
 }  // namespace

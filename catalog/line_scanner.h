@@ -1,0 +1,40 @@
+#pragma once
+// Catalog lines handed out without copying: a line that reads exactly as it
+// is stored (no CR but the one before its LF, shorter than the limit) comes
+// as a view into the data; any other line goes through ReadLine into the
+// caller's scratch buffer. The lines, their bytes and their cut flags are
+// those of ReadLine in every case.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace vardek {
+
+class LineScanner {
+ public:
+  void Start(const char* begin, const char* end, int limit);
+  bool HasData() const { return cursor_ < end_; }
+  const char* Cursor() const { return cursor_; }
+
+  // The next line; `scratch` holds at least the limit in bytes and receives
+  // the lines that must be copied (zero-terminated there). `cut` as ReadLine.
+  std::string_view Next(char* scratch, bool& cut);
+
+  // True when `line` points into the data rather than into a scratch buffer.
+  bool InData(std::string_view line) const { return line.data() >= begin_ && line.data() < end_; }
+
+ private:
+  bool LoadBlock(const char* base);
+  std::string_view Copied(char* scratch, bool& cut);
+
+  const char* begin_ = nullptr;
+  const char* cursor_ = nullptr;
+  const char* end_ = nullptr;
+  int limit_ = 260;
+  // The 64-byte block being read: its LF bits not yet handed out. Only a
+  // block whose every CR stands right before an LF is used.
+  const char* block_ = nullptr;
+  std::uint64_t lfBits_ = 0;
+};
+
+}  // namespace vardek

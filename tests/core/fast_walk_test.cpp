@@ -1,0 +1,168 @@
+// The walks that read lines in place and skip what cannot match, set against
+// a plain walk built from the byte-by-byte line reader on random catalogs.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "browse/collect.h"
+#include "browse/name_match.h"
+#include "catalog/catalog_format.h"
+#include "catalog/line_reader.h"
+#include "maintenance/bad_dates.h"
+#include "test_support.h"
+
+namespace vardek {
+namespace {
+
+enum class Rows { SearchFiles, SearchFolders, BadDates };
+
+std::string UpToNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
+
+// The plain walk: every line copied by ReadLine, kinds from the zero-terminated
+// copy, depth rules, and the rows each command makes, as name|date|folder|title.
+std::vector<std::string> PlainRows(const std::string& data, Rows rows, const std::string& search) {
+  std::vector<std::string> found;
+  const char* cursor = data.data();
+  const char* end = cursor + data.size();
+  const bool newFormat = IsNewFormat(data.data(), data.size());
+  char line[kLineBufferSize];
+  std::string path;
+  std::string title;
+  int depth = 0;
+  const auto row = [&](std::string_view name, std::string_view date) {
+    found.push_back(UpToNul(name) + "|" + UpToNul(date.substr(0, kRowDateSize - 1)) + "|" +
+                    (path.empty() ? "\\" : path) + "|" + title);
+  };
+  while (cursor < end) {
+    bool cut = false;
+    const std::size_t length = ReadLine(cursor, end, line, kLineLimit, cut);
+    const std::string_view text(line, length);
+    switch (ClassifyLine(static_cast<const char*>(line))) {
+      case LineKind::Title: title = TitleDescription(line); break;
+      case LineKind::Folder:
+        if (depth + 1 >= kMaxFolderLevels) return found;
+        path += line;
+        ++depth;
+        if (rows == Rows::SearchFolders && NameMatches(std::string_view(line), search)) row("", "");
+        break;
+      case LineKind::Climb:
+        if (depth == 0) return found;
+        path.erase(path.rfind('\\'));
+        --depth;
+        break;
+      case LineKind::EndOfTitle:
+        depth = 0;
+        path.clear();
+        break;
+      case LineKind::Comment: break;
+      case LineKind::BlankLed:
+        if (rows == Rows::BadDates) break;
+        [[fallthrough]];
+      case LineKind::File: {
+        FileLineParts parts;
+        if (rows == Rows::SearchFolders || !SplitFileLine(text, newFormat, parts)) break;
+        if (rows == Rows::SearchFiles && NameMatches(parts.name, search)) row(parts.name, parts.dateText);
+        if (rows == Rows::BadDates && !IsValidDate(ReadDateText(parts.dateText))) row(parts.name, parts.dateText);
+        break;
+      }
+    }
+  }
+  return found;
+}
+
+// Catalog text of nested folders and files, with the damage a catalog may
+// carry: lines cut at the limit, stray CRs, NUL bytes, bare LFs, bad dates.
+std::string RandomCatalog(std::mt19937& random, const std::string& word) {
+  const auto pick = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
+  std::string data = pick(8) == 0 ? "@@@Old\r\n" : "|||First\r\n";
+  int depth = 0;
+  const int lines = 20 + static_cast<int>(pick(400));
+  for (int i = 0; i < lines; ++i) {
+    std::string line;
+    const unsigned kind = pick(40);
+    if (kind < 2) {
+      line = "|||Disc " + std::to_string(i);
+    } else if (kind < 6 && depth < 17) {
+      line = "\\" + (pick(3) == 0 ? word : "dir") + std::to_string(i);
+      ++depth;
+    } else if (kind < 10 && depth > 0) {
+      line = "..";
+      --depth;
+    } else if (kind == 10) {
+      line = "<eof>";
+      depth = 0;
+    } else if (kind == 11) {
+      line = pick(2) == 0 ? "* note" : " blank:01/01/99";
+    } else {
+      const std::string name = pick(4) == 0 ? "a" + word + "b" : "file" + std::to_string(i);
+      line = name + (pick(2) == 0 ? ":" : " ") + std::to_string(pick(13)) + "/" + std::to_string(pick(32)) + "/" +
+             std::to_string(pick(100));
+    }
+    const unsigned damage = pick(60);
+    if (damage == 0) line += std::string(250 + pick(30), 'x') + word;
+    if (damage == 1) line.insert(pick(static_cast<unsigned>(line.size())), 1, '\r');
+    if (damage == 2) line.insert(pick(static_cast<unsigned>(line.size())), 1, '\0');
+    data += line + (damage == 3 ? "\n" : "\r\n");
+  }
+  return data;
+}
+
+class FastWalkTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> WalkRows(Rows rows, const std::string& search) {
+    ResultList list;
+    EXPECT_TRUE(list.Reset());
+    char lowered[kSearchTextSize] = {};
+    std::strncpy(lowered, search.c_str(), sizeof lowered - 1);
+    LowerAscii(lowered);
+    const std::string path = folder.Path("r.cat");
+    if (rows == Rows::SearchFiles) CollectFiles(reader, path.c_str(), "", lowered, list, reporter);
+    if (rows == Rows::SearchFolders) CollectFolders(reader, path.c_str(), lowered, list, reporter);
+    if (rows == Rows::BadDates) FindBadDates(reader, path.c_str(), true, list, reporter);
+    return test::RowTexts(list);
+  }
+
+  test::ScratchFolder folder;
+  test::RecordingReporter reporter;
+  CatalogReader reader;
+};
+
+TEST_F(FastWalkTest, FindAndBadDatesAgreeWithThePlainWalk) {
+  std::mt19937 random(7);
+  const char* const words[] = {"Jpg", "zx81", "a", "\\dir1", "x:1", "1/0"};
+  for (int round = 0; round < 150; ++round) {
+    const std::string word = words[random() % 6];
+    const std::string data = RandomCatalog(random, word);
+    folder.Write("r.cat", data);
+    std::string lowered = word;
+    for (char& c : lowered) c = LowerAsciiChar(c);
+    const bool newFormat = IsNewFormat(data.data(), data.size());
+    ASSERT_EQ(WalkRows(Rows::SearchFiles, word), PlainRows(data, Rows::SearchFiles, lowered)) << round;
+    ASSERT_EQ(WalkRows(Rows::SearchFolders, word), PlainRows(data, Rows::SearchFolders, lowered)) << round;
+    if (newFormat) {
+      ASSERT_EQ(WalkRows(Rows::BadDates, word), PlainRows(data, Rows::BadDates, lowered)) << round;
+    }
+  }
+}
+
+TEST(FindLoweredText, AgreesWithAPlainSearchOnRandomText) {
+  std::mt19937 random(11);
+  const char alphabet[] = {'a', 'A', 'b', 'B', '.', '\r', '\n', '\0', '\xC9', '\xE9', '@', '`'};
+  for (int round = 0; round < 5000; ++round) {
+    std::string text(random() % 120, ' ');
+    for (char& c : text) c = alphabet[random() % sizeof alphabet];
+    std::string search(1 + random() % 4, ' ');
+    for (char& c : search) c = LowerAsciiChar(alphabet[random() % sizeof alphabet]);
+    std::size_t plain = std::string_view::npos;
+    for (std::size_t at = 0; at + search.size() <= text.size() && plain == std::string_view::npos; ++at) {
+      if (NameMatches(std::string_view(text).substr(at, search.size()), search)) plain = at;
+    }
+    ASSERT_EQ(FindLoweredText(text, search), plain) << round;
+  }
+}
+
+}  // namespace
+}  // namespace vardek
