@@ -8,6 +8,19 @@
 #define IDD_SCAN 105
 #define IDD_INSERT_DISC 107
 
+// Controls of the Find (104), Scan (105) and insert-disc (107) dialogs.
+#define IDC_FIND_FILE_TEXT 1000
+#define IDC_SCAN_DESCRIPTION 1001
+#define IDC_FIND_FOLDER_TEXT 1002
+#define IDC_PROMPT_EXECUTE 1003
+#define IDC_PROMPT_COPY 1004
+#define IDC_FIND_FILES 1005
+#define IDC_FIND_FOLDERS 1006
+#define IDC_FIND_SEARCH_ALL 1007
+#define IDC_SCAN_OK 1008
+#define IDC_DRIVE_LIST 1009  // the drive list of the Scan and insert-disc dialogs
+#define IDC_PROMPT_AREA 1010
+
 // Menu and accelerator command ids (the main window's OnCommand dispatches 40002 to 40017).
 #define IDM_OPEN_CATALOG 40002
 #define IDM_EXIT 40003

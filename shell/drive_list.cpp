@@ -1,0 +1,121 @@
+#include "shell/drive_list.h"
+
+#include "catalog/text_routines.h"
+
+namespace vardek {
+namespace {
+
+constexpr int kDriveLetters = 26;
+constexpr int kKnownDriveTypes = DRIVE_RAMDISK + 1;
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+UINT DriveTypeOf(char letter) {
+  char root[] = "x:\\";
+  root[0] = letter;
+  return GetDriveTypeA(root);
+}
+
+// The list position of the first drive of each known type, met while filling.
+class FirstDrives {
+ public:
+  FirstDrives() {
+    for (int& position : positions_) position = CB_ERR;
+  }
+  void Note(UINT driveType, int position) {
+    if (driveType < kKnownDriveTypes && positions_[driveType] == CB_ERR) {
+      positions_[driveType] = position;
+    }
+  }
+  int Of(UINT driveType) const {
+    return driveType < kKnownDriveTypes ? positions_[driveType] : CB_ERR;
+  }
+
+ private:
+  int positions_[kKnownDriveTypes];
+};
+
+FirstDrives AddDrives(HWND list) {
+  FirstDrives first;
+  const DWORD present = GetLogicalDrives();
+  for (int bit = 0; bit < kDriveLetters; ++bit) {
+    if (!(present & (1UL << bit))) continue;
+    const char letter = static_cast<char>('A' + bit);
+    const UINT driveType = DriveTypeOf(letter);
+    char entry[kDriveEntrySize];
+    FormatDriveEntry(letter, driveType, entry);
+    const auto position =
+        static_cast<int>(SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry)));
+    if (position >= 0) first.Note(driveType, position);
+  }
+  return first;
+}
+
+// Selects the entry of a remembered letter; CB_ERR when there is none. An
+// empty remembered drive (the first start) must not select whatever entry
+// comes first, which the prefix search for "" would do.
+int SelectRemembered(HWND list, char letter) {
+  if (!IsDriveLetter(letter)) return CB_ERR;
+  const char prefix[] = {letter, ':', '\0'};
+  return static_cast<int>(
+      SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix)));
+}
+
+int SelectPosition(HWND list, int position) {
+  if (position == CB_ERR) return CB_ERR;
+  return static_cast<int>(SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0));
+}
+
+}  // namespace
+
+const char* DriveTypeSuffix(UINT driveType) {
+  switch (driveType) {
+    case DRIVE_UNKNOWN: return " Unknown";
+    case DRIVE_NO_ROOT_DIR: return " Unmounted Drv";
+    case DRIVE_REMOVABLE: return " Removable";
+    case DRIVE_FIXED: return " Hard Drive";
+    case DRIVE_REMOTE: return " Network Drv";
+    case DRIVE_CDROM: return " CD-ROM";
+    case DRIVE_RAMDISK: return " RAM Drive";
+    default: return "";
+  }
+}
+
+void FormatDriveEntry(char letter, UINT driveType, char (&entry)[kDriveEntrySize]) {
+  entry[0] = letter;
+  entry[1] = ':';
+  CopyText(entry + 2, kDriveEntrySize - 2, DriveTypeSuffix(driveType));
+}
+
+DriveChoice FillDriveList(ComboControl& list, HWND dialog, int controlId,
+                          const char* rememberedDrive) {
+  DriveChoice choice;
+  choice.letter = rememberedDrive[0];
+  if (!list.Create(dialog, controlId, "", 0, 0, 0, 0)) return choice;
+  choice.attached = true;
+  const HWND handle = list.Handle();
+  SendMessageA(handle, CB_RESETCONTENT, 0, 0);
+  const FirstDrives first = AddDrives(handle);
+
+  int selected = SelectRemembered(handle, choice.letter);
+  if (selected == CB_ERR) selected = SelectPosition(handle, first.Of(list.DriveType()));
+  // Without a remembered letter there is nothing else to fall back on.
+  if (selected == CB_ERR && !IsDriveLetter(choice.letter)) selected = SelectPosition(handle, 0);
+  list.SetCurrentSelection(selected);
+
+  char entry[kDriveEntrySize];
+  if (SelectedDriveEntry(list, entry)) choice.letter = entry[0];
+  return choice;
+}
+
+bool SelectedDriveEntry(const ComboControl& list, char (&entry)[kDriveEntrySize]) {
+  const HWND handle = list.Handle();
+  const auto selected = SendMessageA(handle, CB_GETCURSEL, 0, 0);
+  if (selected == CB_ERR) return false;
+  const auto length = SendMessageA(handle, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
+  if (length == CB_ERR || length >= kDriveEntrySize) return false;
+  return SendMessageA(handle, CB_GETLBTEXT, static_cast<WPARAM>(selected),
+                      reinterpret_cast<LPARAM>(entry)) != CB_ERR;
+}
+
+}  // namespace vardek
