@@ -99,8 +99,9 @@ DriveChoice FillDriveList(ComboControl& list, HWND dialog, int controlId,
 
   int selected = SelectRemembered(handle, choice.letter);
   if (selected == CB_ERR) selected = SelectPosition(handle, first.Of(list.DriveType()));
-  // Without a remembered letter there is nothing else to fall back on.
-  if (selected == CB_ERR && !IsDriveLetter(choice.letter)) selected = SelectPosition(handle, 0);
+  // Without any remembered drive there is no letter to fall back on; a
+  // remembered letter that matches nothing ("~") stays, so nothing is used by chance.
+  if (selected == CB_ERR && choice.letter == '\0') selected = SelectPosition(handle, 0);
   list.SetCurrentSelection(selected);
 
   char entry[kDriveEntrySize];

@@ -163,6 +163,7 @@ struct PromptCase {
   const char* name;
   const char* sourcePath;   // as the double click built it
   char vanished;
+  bool withoutCdRom;
   const char* choice;       // the entry the prompt selects
   const char* title;        // the prompt's title, which is the path OK will use
 };
@@ -175,6 +176,7 @@ TEST_P(PromptDriveList, SelectsTheRememberedOrTheFirstCdRomAndShowsThePathInTheT
     ASSERT_FALSE(drives_->Map(c.vanished, DRIVE_CDROM).empty());
     drives_->Remove(c.vanished);
   }
+  if (c.withoutCdRom) drives_->Remove('d');
   InsertDiscPrompt prompt;
   SourcePathBuffer source = "";
   std::snprintf(source, sizeof source, "%s", c.sourcePath);
@@ -183,6 +185,7 @@ TEST_P(PromptDriveList, SelectsTheRememberedOrTheFirstCdRomAndShowsThePathInTheT
   pilot.WhenDialog(IDD_INSERT_DISC).Call(Look(&view)).Press("OK");
 
   EXPECT_EQ(prompt.Ask(Owner(), source, "Games 1998"), DialogAnswer::Ok);
+  if (c.withoutCdRom) drives_->Map('d', DRIVE_CDROM);
   EXPECT_EQ(view.selectedDrive, c.choice);
   EXPECT_EQ(view.caption, c.title);
   EXPECT_STREQ(source, c.title);
@@ -191,10 +194,15 @@ TEST_P(PromptDriveList, SelectsTheRememberedOrTheFirstCdRomAndShowsThePathInTheT
 INSTANTIATE_TEST_SUITE_P(
     Drives, PromptDriveList,
     ::testing::Values(
-        PromptCase{"RememberedRemovable", "A:\\DATA\\A.DAT", 0, "A: Removable", "A:\\DATA\\A.DAT"},
-        PromptCase{"RememberedDriveVanished", "E:\\DATA\\A.DAT", 'e', "D: CD-ROM",
+        PromptCase{"RememberedRemovable", "A:\\DATA\\A.DAT", 0, false, "A: Removable",
+                   "A:\\DATA\\A.DAT"},
+        PromptCase{"RememberedDriveVanished", "E:\\DATA\\A.DAT", 'e', false, "D: CD-ROM",
                    "D:\\DATA\\A.DAT"},
-        PromptCase{"NoRememberedDrive", "~:\\README.TXT", 0, "D: CD-ROM", "D:\\README.TXT"}),
+        PromptCase{"NoRememberedDrive", "~:\\README.TXT", 0, false, "D: CD-ROM",
+                   "D:\\README.TXT"},
+        // Nothing is chosen for the user: the path keeps a letter no drive has.
+        PromptCase{"NoRememberedDriveAndNoCdRom", "~:\\README.TXT", 0, true, "",
+                   "~:\\README.TXT"}),
     [](const ::testing::TestParamInfo<PromptCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DialogsTest, PickingAnotherDriveInThePromptChangesItsTitleAndThePath) {
