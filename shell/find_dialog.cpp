@@ -33,7 +33,7 @@ INT_PTR FindDialog::DialogProc(UINT message, WPARAM wParam, LPARAM) {
     case WM_INITDIALOG:
       return Start();
     case WM_SHOWWINDOW:
-      SetFocus(GetDlgItem(Handle(), lastField_));
+      if (wParam) SetFocus(GetDlgItem(Handle(), lastField_));
       return FALSE;
     case WM_COMMAND:
       OnCommandFrom(LOWORD(wParam), HIWORD(wParam));
