@@ -3,6 +3,10 @@
 //   SCENE "loaded":  wait until the main window is up with a catalog in its title tree;
 //   SCENE "title:N": the same, then click the N-th disc title of the first catalog and
 //                    wait until its files are listed.
+//   SCENE "dialog:ID": the loaded window, then the menu command ID, until its dialog shows.
+//   SCENE "prompt:N": title N listed, then a double click on its first file, until the
+//                    insert-disc prompt shows.
+// A scene with a dialog cancels it before the program is closed.
 // Then it writes the main window's screen rectangle ("x y width height") to READY_FILE,
 // waits for DONE_FILE and closes the program as a user would (WM_CLOSE). Every wait
 // has a deadline; a scene that does not come about ends the pilot with exit code 1.
@@ -161,6 +165,49 @@ bool WaitForFiles(const Desktop& desktop) {
   return Responsive(desktop.main);
 }
 
+// The program's dialog that is up now: a visible, enabled #32770 window of its process.
+HWND ShownDialog(DWORD process) {
+  struct Search {
+    DWORD process;
+    HWND found;
+  } search{process, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        char name[32] = "";
+        GetClassNameA(window, name, sizeof name);
+        if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(window) ||
+            !IsWindowEnabled(window) || ProcessOf(window) != s->process) {
+          return TRUE;
+        }
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool WaitForDialog(const Desktop& desktop, HWND& dialog) {
+  const DWORD process = ProcessOf(desktop.main);
+  if (!WaitFor([&] { return (dialog = ShownDialog(process)) != nullptr; }, kSceneDeadline)) {
+    std::fprintf(stderr, "pilot: no dialog came up\n");
+    return false;
+  }
+  return true;
+}
+
+// Double-clicks the first row of the file list, just below its header.
+void DoubleClickFirstRow(const Desktop& desktop) {
+  RECT list{};
+  RECT header{};
+  GetWindowRect(desktop.list, &list);
+  HWND headerWindow = FindWindowExA(desktop.list, nullptr, "SysHeader32", nullptr);
+  if (headerWindow) GetWindowRect(headerWindow, &header);
+  const int top = headerWindow ? header.bottom : list.top;
+  Click(list.left + 24, top + 8);
+  Click(list.left + 24, top + 8);
+}
+
 bool WriteRectangle(HWND window, const char* path) {
   RECT place{};
   GetWindowRect(window, &place);
@@ -176,9 +223,18 @@ bool FileExists(const char* path) { return GetFileAttributesA(path) != INVALID_F
 int Run(const std::string& scene, const char* readyFile, const char* doneFile) {
   Desktop desktop;
   if (!WaitUntilLoaded(desktop)) return 1;
+  HWND dialog = nullptr;
   if (scene.rfind("title:", 0) == 0) {
     int number = std::atoi(scene.c_str() + 6);
     if (!ClickTitle(desktop, number) || !WaitForFiles(desktop)) return 1;
+  } else if (scene.rfind("dialog:", 0) == 0) {
+    PostMessageA(desktop.main, WM_COMMAND, static_cast<WPARAM>(std::atoi(scene.c_str() + 7)), 0);
+    if (!WaitForDialog(desktop, dialog)) return 1;
+  } else if (scene.rfind("prompt:", 0) == 0) {
+    int number = std::atoi(scene.c_str() + 7);
+    if (!ClickTitle(desktop, number) || !WaitForFiles(desktop)) return 1;
+    DoubleClickFirstRow(desktop);
+    if (!WaitForDialog(desktop, dialog)) return 1;
   } else if (scene != "loaded") {
     std::fprintf(stderr, "pilot: unknown scene %s\n", scene.c_str());
     return 2;
@@ -186,6 +242,10 @@ int Run(const std::string& scene, const char* readyFile, const char* doneFile) {
   Sleep(kPaintPause);
   if (!WriteRectangle(desktop.main, readyFile)) return 1;
   WaitFor([&] { return FileExists(doneFile); }, kDoneDeadline);
+  if (dialog) {
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    WaitFor([&] { return !IsWindow(dialog); }, kCloseDeadline);
+  }
   PostMessageA(desktop.main, WM_CLOSE, 0, 0);
   if (!WaitFor([&] { return !IsWindow(desktop.main); }, kCloseDeadline)) {
     std::fprintf(stderr, "pilot: the program did not close\n");
@@ -198,7 +258,7 @@ int Run(const std::string& scene, const char* readyFile, const char* doneFile) {
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: vardek_desktop_pilot loaded|title:N READY_FILE DONE_FILE\n");
+    std::fprintf(stderr, "usage: vardek_desktop_pilot loaded|title:N|dialog:ID|prompt:N READY_FILE DONE_FILE\n");
     return 2;
   }
   return Run(argv[1], argv[2], argv[3]);

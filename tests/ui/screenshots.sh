@@ -14,7 +14,9 @@ wine_run="$root/cmake/wine-run"
 sample="$root/samples/discs.cat"
 framework_scenes=(ok okcancel yesno yesnocancel about work)
 # desktop scene -> file name
-desktop_scenes=("loaded main-window" "title:1 main-window-title")
+desktop_scenes=("loaded main-window" "title:1 main-window-title"
+                "dialog:40008 find-dialog" "dialog:40007 scan-dialog"
+                "prompt:1 insert-disc-prompt")
 
 # Waits for READY_FILE ("x y width height"), grabs that part of the screen into
 # PNG, then lets the scene end. Usage: grab NAME PID READY_FILE DONE_FILE PNG
