@@ -2,7 +2,8 @@
 # Saves PNGs of the program's windows: the message box in its four button sets,
 # the About box and the work window (vardek_ui_screens), and the main window of
 # Vardek.exe with the sample catalog loaded, then with a disc title selected and
-# its files listed (driven by vardek_desktop_pilot). Each scene is grabbed with
+# its files listed, then with the Find dialog, the Scan dialog and the insert-disc
+# prompt over it (driven by vardek_desktop_pilot). Each scene is grabbed with
 # ImageMagick's import inside Xvfb.
 # Usage: tests/ui/screenshots.sh BUILD_DIR OUTPUT_DIR
 #        tests/ui/screenshots.sh --main BUILD_DIR OUTPUT_DIR   (only the loaded main window)
