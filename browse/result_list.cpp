@@ -77,6 +77,60 @@ bool ResultList::GrowRows() {
   return true;
 }
 
+namespace {
+
+constexpr std::uint32_t kPackedDate = 0x80000000u;
+constexpr std::uint32_t kDashFirst = 1u << 24;
+constexpr std::uint32_t kDashSecond = 1u << 25;
+constexpr std::uint32_t kNoDate = kPackedDate | (1u << 26);  // an empty date text (folder rows)
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDateSeparator(char c) { return c == '/' || c == '-'; }
+
+// MM/DD/YY or MM-DD-YY (either separator in either place): six digits of
+// four bits and two bits for the separators.
+bool PackDate(std::string_view text, std::uint32_t& packed) {
+  if (text.size() != 8 || !IsDateSeparator(text[2]) || !IsDateSeparator(text[5])) return false;
+  packed = kPackedDate | (text[2] == '-' ? kDashFirst : 0) | (text[5] == '-' ? kDashSecond : 0);
+  int shift = 0;
+  for (const int at : {0, 1, 3, 4, 6, 7}) {
+    if (!IsDigit(text[at])) return false;
+    packed |= static_cast<std::uint32_t>(text[at] - '0') << shift;
+    shift += 4;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::uint32_t ResultList::StoreDate(std::string_view dateText) {
+  // What the row shows: up to 11 characters, ending at a NUL byte.
+  dateText = dateText.substr(0, kRowDateSize - 1);
+  dateText = dateText.substr(0, dateText.find('\0'));
+  if (dateText.empty()) return kNoDate;
+  std::uint32_t packed = 0;
+  if (PackDate(dateText, packed)) return packed;
+  const std::uint32_t offset = names_.Add(dateText);
+  return offset < kPackedDate ? offset : kNoOffset;
+}
+
+RowDate ResultList::Date(const ResultRow& row) const {
+  RowDate date;
+  if (row.date == kNoDate) return date;
+  if ((row.date & kPackedDate) == 0) {
+    CopyText(date.text, sizeof date.text, names_.At(row.date));
+    return date;
+  }
+  int shift = 0;
+  for (const int at : {0, 1, 3, 4, 6, 7}) {
+    date.text[at] = static_cast<char>('0' + ((row.date >> shift) & 0xF));
+    shift += 4;
+  }
+  date.text[2] = (row.date & kDashFirst) != 0 ? '-' : '/';
+  date.text[5] = (row.date & kDashSecond) != 0 ? '-' : '/';
+  return date;
+}
+
 bool ResultList::AddRow(std::string_view name, std::string_view dateText, std::uint32_t folderOffset,
                         std::uint32_t titleOffset) {
   if (rows_ == nullptr || static_cast<std::uint32_t>(count_) >= capacity_) return false;
@@ -85,10 +139,11 @@ bool ResultList::AddRow(std::string_view name, std::string_view dateText, std::u
   if (folderOffset == kNoOffset || titleOffset == kNoOffset) return false;
   const std::uint32_t nameOffset = names_.Add(name);
   if (nameOffset == kNoOffset) return false;
+  // Longer date texts (a damaged line) are cut to what the row shows.
+  const std::uint32_t date = StoreDate(dateText);
+  if (date == kNoOffset) return false;
   ResultRow& row = rows_[count_];
-  // Longer date texts (a damaged line) are cut to what the row holds.
-  std::memset(row.dateText, 0, sizeof row.dateText);
-  CopyText(row.dateText, sizeof row.dateText, dateText);
+  row.date = date;
   row.nameOffset = nameOffset;
   row.folderOffset = folderOffset;
   row.titleOffset = titleOffset;

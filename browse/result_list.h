@@ -47,11 +47,19 @@ class StringPool {
   std::uint32_t limit_ = kNoLimit;
 };
 
+// A row's date text as shown: at most 11 characters, zero-filled behind them.
+struct RowDate {
+  char text[kRowDateSize] = {};
+};
+
+// Sixteen bytes a row: a date of the usual shape (MM/DD/YY or MM-DD-YY) is
+// packed into `date`; any other date text is kept in the name pool and
+// `date` holds its offset there.
 struct ResultRow {
-  char dateText[kRowDateSize];
   std::uint32_t nameOffset;
   std::uint32_t folderOffset;
   std::uint32_t titleOffset;
+  std::uint32_t date;
 };
 
 class ResultList {
@@ -82,6 +90,7 @@ class ResultList {
   const char* Name(const ResultRow& row) const { return names_.At(row.nameOffset); }
   const char* Folder(const ResultRow& row) const { return folders_.At(row.folderOffset); }
   const char* Title(const ResultRow& row) const { return titles_.At(row.titleOffset); }
+  RowDate Date(const ResultRow& row) const;
 
   // 1 while the row array is usable, 0 after a failed allocation or growth.
   bool Usable() const { return usable_; }
@@ -94,6 +103,9 @@ class ResultList {
 
  private:
   bool GrowRows();
+  // The packed date, or the date text's offset in the name pool; kNoOffset
+  // when it could not be stored.
+  std::uint32_t StoreDate(std::string_view dateText);
 
   int count_ = 0;
   StringPool names_;

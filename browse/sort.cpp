@@ -51,8 +51,8 @@ int CompareRows(const ResultList& list, int rowA, int rowB, int column, bool des
     case kColumnDate: {
       char keyA[9];
       char keyB[9];
-      DateSortKey(a.dateText, keyA);
-      DateSortKey(b.dateText, keyB);
+      DateSortKey(list.Date(a).text, keyA);
+      DateSortKey(list.Date(b).text, keyB);
       return platform::CompareText(keyA, keyB);
     }
     case kColumnFolder: return platform::CompareTextNoCase(list.Folder(a), list.Folder(b));
@@ -87,7 +87,7 @@ KeyedRow KeyOf(const ResultList& list, int index, int column) {
   const ResultRow& row = list.Row(index);
   switch (column) {
     case kColumnName: return {platform::SortPrefixNoCase(list.Name(row)), list.Name(row), index};
-    case kColumnDate: return {DatePrefix(row.dateText), nullptr, index};
+    case kColumnDate: return {DatePrefix(list.Date(row).text), nullptr, index};
     case kColumnFolder: return {platform::SortPrefixNoCase(list.Folder(row)), list.Folder(row), index};
     case kColumnTitle: return {platform::SortPrefixNoCase(list.Title(row)), list.Title(row), index};
     default: return {{}, nullptr, index};

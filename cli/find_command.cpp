@@ -9,6 +9,7 @@
 #include "browse/sort.h"
 #include "catalog/text_routines.h"
 #include "cli/arguments.h"
+#include "cli/catalog_searches.h"
 #include "cli/console_reporter.h"
 #include "cli/progress.h"
 #include "cli/rows.h"
@@ -103,6 +104,12 @@ int RunFind(const Arguments& arguments) {
     return kExitFailure;
   }
   WalkTally walks;
+  // Many catalogs are searched side by side; with one, or with the progress
+  // line to show, one after the other.
+  if (catalogs.size() > 1 && !ProgressLine::Instance().Enabled()) {
+    SearchCatalogs(catalogs, searchText, folders, list, reporter, walks);
+    catalogs.clear();
+  }
   for (const std::string& catalog : catalogs) {
     CatalogReader reader;
     const auto progress = PercentProgress(reader, "Searching " + catalog);

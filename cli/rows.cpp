@@ -13,7 +13,7 @@ void PrintRows(const ResultList& list, const std::vector<int>* order) {
   const int count = order != nullptr ? static_cast<int>(order->size()) : list.Count();
   for (int i = 0; i < count; ++i) {
     const ResultRow& row = list.Row(order != nullptr ? (*order)[i] : i);
-    out.Row(list.Name(row), row.dateText, list.Folder(row), list.Title(row));
+    out.Row(list.Name(row), list.Date(row).text, list.Folder(row), list.Title(row));
   }
 }
 

@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < list.Count() && list.Usable(); ++i) {
       const vardek::ResultRow& row = list.Row(i);
       total += std::strlen(list.Name(row)) + std::strlen(list.Folder(row)) + std::strlen(list.Title(row)) +
-               strnlen(row.dateText, sizeof row.dateText);
-      if (strnlen(row.dateText, sizeof row.dateText) == sizeof row.dateText) std::abort();
+               strnlen(list.Date(row).text, vardek::kRowDateSize);
+      if (strnlen(list.Date(row).text, vardek::kRowDateSize) == vardek::kRowDateSize) std::abort();
     }
     if (total > size * 64 + 1000000) std::abort();
   }

@@ -50,10 +50,11 @@ void FileListView::CellText(int row, int column, char* buffer, int capacity) con
   const ResultList& results = window_.Results();
   if (row < 0 || row >= results.Count() || static_cast<unsigned>(row) >= results.RowCapacity()) return;
   const ResultRow& entry = results.Row(row);
+  const RowDate date = results.Date(entry);
   const char* text = "";
   switch (static_cast<FileColumn>(column)) {
     case FileColumn::Name: text = results.Name(entry); break;
-    case FileColumn::Date: text = entry.dateText; break;
+    case FileColumn::Date: text = date.text; break;
     case FileColumn::Folder: text = results.Folder(entry); break;
     case FileColumn::Title: text = results.Title(entry); break;
     case FileColumn::Hidden: return;

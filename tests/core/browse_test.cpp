@@ -76,11 +76,34 @@ TEST(ResultList, EmptyFolderIsStoredAsBackslashAndDatesAreCut) {
   ASSERT_TRUE(list.AddRow("a.txt", "01/02/03-and-a-lot-more", root, title));
   const ResultRow& row = list.Row(0);
   EXPECT_STREQ(list.Folder(row), "\\");
-  EXPECT_STREQ(row.dateText, "01/02/03-an");  // 11 characters
-  EXPECT_EQ(row.dateText[11], '\0');
+  EXPECT_STREQ(list.Date(row).text, "01/02/03-an");  // 11 characters
+  EXPECT_EQ(list.Date(row).text[11], '\0');
   ASSERT_TRUE(list.AddRow("b.txt", "", root, title));
   const ResultRow& folderLike = list.Row(1);
-  for (char c : folderLike.dateText) EXPECT_EQ(c, '\0');  // zero-filled behind the terminator
+  for (char c : list.Date(folderLike).text) EXPECT_EQ(c, '\0');  // zero-filled behind the terminator
+}
+
+TEST(ResultList, EveryDateTextComesBackAsItWasGiven) {
+  // Packed (the usual shapes), kept in the pool (any other), cut at 11
+  // characters or at a NUL byte, and empty.
+  const struct {
+    std::string given;
+    const char* shown;
+  } cases[] = {{"01/02/03", "01/02/03"}, {"12-31-99", "12-31-99"}, {"09/30-00", "09/30-00"},
+               {"00/00/00", "00/00/00"}, {"1/2/3", "1/2/3"}, {"01/02/0x", "01/02/0x"},
+               {"01/02/033", "01/02/033"}, {"01.02.03", "01.02.03"}, {"", ""},
+               {"01/01/2001 and more", "01/01/2001 "}, {std::string("01/0\0/03", 8), "01/0"}};
+  ResultList list;
+  ASSERT_TRUE(list.Reset());
+  const std::uint32_t folder = list.AddFolder("");
+  const std::uint32_t title = list.AddTitle("T");
+  for (const auto& c : cases) ASSERT_TRUE(list.AddRow("n", c.given, folder, title));
+  for (int i = 0; i < list.Count(); ++i) {
+    const RowDate date = list.Date(list.Row(i));
+    EXPECT_STREQ(date.text, cases[i].shown) << i;
+    for (std::size_t at = std::strlen(date.text); at < sizeof date.text; ++at) EXPECT_EQ(date.text[at], '\0') << i;
+  }
+  EXPECT_EQ(sizeof(ResultRow), 16u);
 }
 
 TEST(ResultList, RowsGrowBeyondTenThousandByTwoThousand) {
@@ -259,7 +282,7 @@ TEST_F(CollectTest, LongFolderPathsAndDateTextsStayInside) {
   ASSERT_EQ(list.Count(), 1);
   const ResultRow& row = list.Row(0);
   EXPECT_EQ(std::strlen(list.Folder(row)), 15u * 251u);  // kept whole, far beyond 299
-  EXPECT_STREQ(row.dateText, "01/01/2001 ");
+  EXPECT_STREQ(list.Date(row).text, "01/01/2001 ");
 }
 
 TEST_F(CollectTest, WalkEndsWhenTheRowsCannotGrowAndKeepsTheFillingRow) {

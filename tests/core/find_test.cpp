@@ -87,7 +87,7 @@ TEST_F(FindTest, FolderSearchGivesTheFullPathOfEachFoundFolder) {
   ASSERT_EQ(CollectFolders(reader, path.c_str(), "\\sys", list, reporter), WalkOutcome::Complete);
   EXPECT_EQ(RowTexts(), (std::vector<std::string>{"||\\WINDOWS\\SYSTEM|Disc", "||\\SYSTEM32|Disc"}));
   for (int i = 0; i < list.Count(); ++i) {
-    for (char c : list.Row(i).dateText) EXPECT_EQ(c, '\0');
+    for (char c : list.Date(list.Row(i)).text) EXPECT_EQ(c, '\0');
   }
 }
 

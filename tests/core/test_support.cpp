@@ -21,7 +21,7 @@ std::vector<std::string> RowTexts(const ResultList& list) {
   std::vector<std::string> texts;
   for (int i = 0; i < list.Count(); ++i) {
     const ResultRow& row = list.Row(i);
-    texts.push_back(std::string(list.Name(row)) + "|" + row.dateText + "|" + list.Folder(row) + "|" +
+    texts.push_back(std::string(list.Name(row)) + "|" + list.Date(row).text + "|" + list.Folder(row) + "|" +
                     list.Title(row));
   }
   return texts;

@@ -1,0 +1,21 @@
+#pragma once
+// find over several catalogs at once: each catalog is searched on a thread
+// of its own into a list of its own, and the rows, reports and outcomes are
+// then taken over in catalog order, so that the output is what one search
+// after the other gives. The core's walks stay single-threaded.
+#include <string>
+#include <vector>
+
+#include "browse/result_list.h"
+#include "catalog/reporter.h"
+#include "cli/rows.h"
+
+namespace vardek::cli {
+
+// Searches `catalogs` for files (or folders) matching `searchText` (lowered)
+// and adds their rows to `list` in catalog order; every report reaches
+// `reporter` in that order too, and every walk's outcome `walks`.
+void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
+                    ResultList& list, Reporter& reporter, WalkTally& walks);
+
+}  // namespace vardek::cli
