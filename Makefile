@@ -19,7 +19,7 @@ export WINEDEBUG := -all
 
 PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev googletest \
             libclang-rt-14-dev python3 time \
-            mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine
+            mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine ripgrep
 
 .PHONY: setup run demo test test-native test-win bench bench-win wine-prefix fuzz screenshots clean
 

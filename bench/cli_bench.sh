@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# vardek-cli on the generated ~2,000,000-line catalog, side by side with
-# grep in one run: find (a rare text and ".jpg"), list of the last title,
-# check and bad-dates; then the peak memory of a find with a million hits.
+# vardek-cli on the generated ~2,000,000-line catalog, side by side with the
+# standard tools in one run: find of a rare text against ripgrep, find of a
+# frequent one (rows printed) against grep, titles and check against wc -l,
+# bad-dates against check, a sort of a million rows, find --all over a folder
+# of catalogs; then the peak memory of a find with a million hits.
 # Usage: bench/cli_bench.sh RELEASE_BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,28 +14,53 @@ mkdir -p "$data"
 catalog="$data/big.cat"
 [ -f "$catalog" ] || python3 bench/generate_catalog.py "$catalog"
 [ -x "$cli" ] || cmake --build "$build" --target vardek-cli
+# find --all: the same catalog eight times in a folder of its own.
+many="$data/many"
+if [ ! -f "$many/8.cat" ]; then
+  mkdir -p "$many"
+  for i in 1 2 3 4 5 6 7 8; do cp "$catalog" "$many/$i.cat"; done
+fi
 
 last=$("$cli" titles "$catalog" 2>/dev/null | tail -n 1)
 echo "== vardek-cli: $(wc -l <"$catalog") lines, $(du -h "$catalog" | cut -f1), last title \"$last\""
-echo "   find zx81: $("$cli" find zx81 "$catalog" 2>/dev/null | wc -l) rows, grep: $(grep -F -i -c zx81 "$catalog") lines"
+echo "   find zx81: $("$cli" find zx81 "$catalog" 2>/dev/null | wc -l) rows, rg: $(rg -i -c zx81 "$catalog") lines"
 echo "   find .jpg: $("$cli" find .jpg "$catalog" 2>/dev/null | wc -l) rows, grep: $(grep -F -i -c .jpg "$catalog") lines"
 
 # Output through a pipe: GNU grep stops at the first match when it sees /dev/null.
-hyperfine --warmup 2 --runs 10 --output=pipe --export-markdown "$data/cli.md" \
+hyperfine --warmup 2 --runs 10 --output=pipe --export-markdown "$data/cli.md" --export-json "$data/cli.json" \
   -n "vardek-cli find zx81" "$cli find zx81 $catalog" \
+  -n "rg -i -c zx81" "rg -i -c zx81 $catalog" \
   -n "grep -F -i -c zx81" "grep -F -i -c zx81 $catalog" \
   -n "vardek-cli find .jpg" "$cli find .jpg $catalog" \
   -n "grep -F -i -c .jpg" "grep -F -i -c .jpg $catalog" \
-  -n "grep -F -i .jpg (prints the lines)" "grep -F -i .jpg $catalog" \
   -n "vardek-cli find --sort name .jpg" "$cli find --sort name .jpg $catalog" \
+  -n "vardek-cli titles" "$cli titles $catalog" \
   -n "vardek-cli list (last title)" "$cli list $catalog '$last'" \
   -n "vardek-cli check" "$cli check $catalog" \
   -n "vardek-cli bad-dates" "$cli bad-dates $catalog" \
-  -n "wc -l" "wc -l $catalog"
+  -n "wc -l" "wc -l $catalog" \
+  -n "vardek-cli find --all zx81 (8 catalogs)" "$cli find --all zx81 $many/1.cat" \
+  -n "rg -i -c zx81 (8 catalogs)" "rg -i -c zx81 $many"
+
+echo "== goals, as ratios of this run's means"
+python3 bench/ratios.py "$data/cli.json" \
+  "vardek-cli find zx81|rg -i -c zx81|1" \
+  "vardek-cli find .jpg|grep -F -i -c .jpg|1" \
+  "vardek-cli titles|wc -l|1" \
+  "vardek-cli check|wc -l|2" \
+  "vardek-cli bad-dates|vardek-cli check|1.2" \
+  "vardek-cli find --all zx81 (8 catalogs)|rg -i -c zx81 (8 catalogs)|1"
+
+echo "== sorting the rows of find .jpg by name (the sort alone, from the program's own clock)"
+"$build/bench/vardek-sort-bench" "$catalog" .jpg
 
 echo "== peak resident memory"
+size_kib=$(( $(stat -c %s "$catalog") / 1024 ))
 for args in "find .jpg" "find zx81" "find --sort date .jpg" "check" "bad-dates"; do
   # shellcheck disable=SC2086
   rss=$(/usr/bin/time -v "$cli" $args "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
-  echo "   vardek-cli $args: ${rss} KiB"
+  echo "   vardek-cli $args: ${rss} KiB (the mapped catalog: $size_kib KiB)"
 done
+rows=$("$cli" find .jpg "$catalog" 2>/dev/null | wc -l)
+rss=$(/usr/bin/time -v "$cli" find .jpg "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
+echo "   find .jpg beside the mapping: $(( (rss - size_kib) * 1024 / rows )) bytes a row over $rows rows (goal: under 40)"

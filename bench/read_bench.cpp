@@ -1,4 +1,5 @@
-// Reads a whole catalog through the catalog reader and says how fast.
+// Reads a whole catalog through the catalog reader, line by line as the
+// walks read it (in place where it can), and says how fast.
 #include <chrono>
 #include <cstdio>
 
@@ -20,9 +21,9 @@ int main(int argc, char** argv) {
   long lines = 0;
   unsigned long checksum = 0;
   while (reader.HasData()) {
-    reader.NextLine(line);
+    const std::string_view text = reader.NextLineView(line);
     ++lines;
-    checksum += static_cast<unsigned char>(line[0]);
+    checksum += text.empty() ? 0u : static_cast<unsigned char>(text[0]);
   }
   const double megabytes = reader.Size() / 1e6;
   reader.Unmap();
