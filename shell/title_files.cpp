@@ -24,8 +24,8 @@ void CatalogTree::ShowTitleFiles() {
       if (const LoadedCatalog* catalog = table_.FindByRoot(ParentItem(selected))) {
         std::string description = GetItemText(selected);
         BusyCursor busy;
-        CollectFiles(window_.Reader(), catalog->path.c_str(), description.c_str(), "",
-                     window_.Results(), window_.Report());
+        CollectTitleFiles(window_.Reader(), catalog->path.c_str(), description.c_str(), window_.Results(),
+                          window_.Report());
       }
     }
   }

@@ -44,6 +44,14 @@ TEST_F(FileListTest, SelectedTitleListsItsFilesInCatalogOrderWithABackslashForTh
   EXPECT_EQ(StatusText(0), "3 files found");
 }
 
+TEST_F(FileListTest, ATitleWithAnEmptyDescriptionListsItsOwnFilesOnly) {
+  Load(Join({TitleLines("Named", {"named.txt:01/01/01"}), {"|", "mine.txt:02/02/02", "<eof>"},
+             TitleLines("After", {"after.txt:03/03/03"})}));
+  ASSERT_TRUE(Tree().SelectItem(Title("")));
+  EXPECT_EQ(ListedRows(), (std::vector<std::string>{"mine.txt|02/02/02|\\|"}));
+  EXPECT_EQ(StatusText(0), "1 files found");
+}
+
 TEST_F(FileListTest, CountShownIsTheNumberOfRowsWithThousandsSeparators) {
   const struct {
     const char* select;
