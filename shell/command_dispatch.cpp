@@ -4,6 +4,7 @@
 
 #include "resource_ids.h"
 #include "shell/catalog_commands.h"
+#include "shell/desktop_commands.h"
 #include "shell/help_page.h"
 #include "shell/main_window.h"
 #include "shell/program_texts.h"
@@ -66,26 +67,24 @@ void MainWindow::OnNewCatalog() {
   RunCatalogCommand([this] { parts_.catalogCommands->NewCatalog(); });
 }
 
-// Commands that come with the scan, find and maintenance work: their slots
-// are routed and guarded already.
 void MainWindow::OnScanCd() {
-  RunCatalogCommand([] {});
+  RunCatalogCommand([this] { parts_.desktopCommands->ScanCd(); });
 }
 
 void MainWindow::OnDeleteCd() {
-  RunCatalogCommand([] {});
+  RunCatalogCommand([this] { parts_.desktopCommands->DeleteCd(); });
 }
 
 void MainWindow::OnFind() {
-  RunCatalogCommand([] {});
+  RunCatalogCommand([this] { parts_.desktopCommands->Find(); });
 }
 
 void MainWindow::OnFindBadDates() {
-  RunCatalogCommand([] {});
+  RunCatalogCommand([this] { parts_.desktopCommands->FindBadDates(); });
 }
 
 void MainWindow::OnCheckCatalog() {
-  RunCatalogCommand([] {});
+  RunCatalogCommand([this] { parts_.desktopCommands->CheckCatalog(); });
 }
 
 void MainWindow::OnExit() { OnClose(); }

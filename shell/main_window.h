@@ -13,6 +13,7 @@ namespace vardek {
 
 class CatalogCommands;
 class CatalogReader;
+class DesktopCommands;
 class CatalogTree;
 class FileListView;
 class HelpPage;
@@ -32,6 +33,7 @@ struct MainWindowParts {
   HelpPage* helpPage = nullptr;
   Reporter* reporter = nullptr;
   CatalogCommands* catalogCommands = nullptr;
+  DesktopCommands* desktopCommands = nullptr;
 };
 
 class MainWindow : public FrameWindow {

@@ -23,7 +23,8 @@ Program::Program()
       fileList(mainWindow),
       titleTree(mainWindow),
       reporter(mainWindow),
-      catalogCommands(mainWindow) {
+      catalogCommands(mainWindow),
+      desktopCommands(mainWindow, titleWriter) {
   MainWindowParts parts;
   parts.tree = &titleTree;
   parts.list = &fileList;
@@ -34,7 +35,9 @@ Program::Program()
   parts.helpPage = &helpPage;
   parts.reporter = &reporter;
   parts.catalogCommands = &catalogCommands;
+  parts.desktopCommands = &desktopCommands;
   mainWindow.Attach(parts);
+  desktopCommands.HookFileList(fileList);
 }
 
 bool StartUp(Program& program, int showCommand) {

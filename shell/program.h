@@ -6,6 +6,7 @@
 #include "scan/title_writer.h"
 #include "shell/catalog_commands.h"
 #include "shell/catalog_tree.h"
+#include "shell/desktop_commands.h"
 #include "shell/desktop_reporter.h"
 #include "shell/file_list_view.h"
 #include "shell/help_page.h"
@@ -47,6 +48,7 @@ struct Program {
   CatalogReader reader;       // the one catalog reader
   DesktopReporter reporter;
   CatalogCommands catalogCommands;
+  DesktopCommands desktopCommands;  // scan, find, sort, copy, check, delete, bad dates
 };
 
 // Everything up to the message loop: settings, main window with its children
