@@ -7,6 +7,7 @@
 #include "catalog/catalog_titles.h"
 #include "catalog/line_reader.h"
 #include "catalog/text_routines.h"
+#include "cli/cli.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 
@@ -53,6 +54,13 @@ bool ReportTitleCount(const std::string& path, ConsoleReporter& reporter) {
   if (!ReadCatalogTitles(reader, path.c_str(), reporter, [](const char*) {}, scan)) return false;
   reporter.Status(kStatusResultPart, (FormatCount(scan.titleCount) + " titles in catalog").c_str());
   return true;
+}
+
+int ReportChangeFailure(ChangeOutcome outcome, const std::string& catalog, ConsoleReporter& reporter) {
+  if (outcome == ChangeOutcome::TempNotWritten) {
+    reporter.ErrorBox("Error saving to temp file", TempPathFor(catalog).c_str());
+  }
+  return kExitFailure;
 }
 
 }  // namespace vardek::cli

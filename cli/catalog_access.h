@@ -2,6 +2,7 @@
 // What several commands do with a catalog before and after the core works on it.
 #include <string>
 
+#include "catalog/catalog_files.h"
 #include "catalog/catalog_format.h"
 #include "cli/console_reporter.h"
 
@@ -26,5 +27,10 @@ bool DescriptionOperand(const std::string& operand, std::string& description, Co
 // reports their count (" titles in catalog"); false when it cannot be read.
 bool ReportTitleCount(const std::string& path, ConsoleReporter& reporter);
 
+
+// A change that ended without replacing or removing the catalog. The core
+// drops a temp file it could not write without a word (the desktop does too);
+// the command line says so. Always the failure exit status.
+int ReportChangeFailure(ChangeOutcome outcome, const std::string& catalog, ConsoleReporter& reporter);
 
 }  // namespace vardek::cli

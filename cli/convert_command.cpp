@@ -41,16 +41,8 @@ int RunConvert(const Arguments& arguments) {
     case CatalogState::OldFormat:
       break;
   }
-  switch (ConvertCatalog(catalog.c_str(), reporter)) {
-    case ChangeOutcome::Replaced:
-      break;
-    case ChangeOutcome::TempNotWritten:
-      // The conversion is silent about a temp file it could not write.
-      reporter.ErrorBox("Error saving to temp file", TempPathFor(catalog).c_str());
-      return kExitFailure;
-    default:
-      return kExitFailure;
-  }
+  const ChangeOutcome outcome = ConvertCatalog(catalog.c_str(), reporter);
+  if (outcome != ChangeOutcome::Replaced) return ReportChangeFailure(outcome, catalog, reporter);
   if (!ReportTitleCount(catalog, reporter)) return kExitFailure;
   // As after the desktop's conversion, only the start of the file decides.
   if (InspectCatalog(catalog) != CatalogState::NewFormat) {

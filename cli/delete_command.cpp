@@ -79,18 +79,15 @@ int RunDelete(const Arguments& arguments) {
 
   CatalogReader reader;
   int removed = 0;
-  switch (DeleteTitleFromCatalog(reader, catalog.c_str(), description.c_str(), reporter, &removed)) {
+  const ChangeOutcome outcome = DeleteTitleFromCatalog(reader, catalog.c_str(), description.c_str(), reporter, &removed);
+  switch (outcome) {
     case ChangeOutcome::Removed:
       reporter.Status(kStatusResultPart, "0 titles in catalog");
       return kExitSuccess;
     case ChangeOutcome::Replaced:
       break;
-    case ChangeOutcome::TempNotWritten:
-      // The desktop program drops such a temp file without a word.
-      reporter.ErrorBox("Error saving to temp file", TempPathFor(catalog).c_str());
-      return kExitFailure;
     default:
-      return kExitFailure;
+      return ReportChangeFailure(outcome, catalog, reporter);
   }
   if (removed == 0) {
     reporter.ErrorBox("No title with that description in the catalog", catalog.c_str());
