@@ -28,7 +28,6 @@ namespace vardek::testing {
 namespace {
 
 constexpr DWORD kSettle = 100;
-constexpr DWORD kBrowserSettle = 600;
 
 struct BoxSeen {
   bool seen = false;
@@ -451,14 +450,50 @@ TEST_F(DesktopCommandsTest, DatesSortByCenturyAndEachColumnAlternatesUntilTheNex
 
 // --- Copy ----------------------------------------------------------------------
 
-// The folder browser: the folder chosen in its tree, then OK.
+// The browser's folder tree.
+HWND FolderTree(HWND browser) {
+  HWND tree = nullptr;
+  EnumChildWindows(
+      browser,
+      [](HWND child, LPARAM result) -> BOOL {
+        char name[32] = "";
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, WC_TREEVIEWA) != 0) return TRUE;
+        *reinterpret_cast<HWND*>(result) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&tree));
+  return tree;
+}
+
+// The text of the folder the browser has selected ("" when none is).
+std::string SelectedFolderName(HWND browser) {
+  HWND tree = FolderTree(browser);
+  char text[MAX_PATH] = "";
+  TVITEMA item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = tree ? TreeView_GetSelection(tree) : nullptr;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  if (item.hItem) TreeView_GetItem(tree, &item);
+  return text;
+}
+
+// The folder browser: the folder chosen in its tree, then OK. The browser
+// fills its tree after it shows, so the folder is chosen once the tree has
+// its first item, and again until the tree shows it selected.
 void ChooseFolder(Autopilot& pilot, const std::string& folder) {
+  const std::string leaf = folder.substr(folder.find_last_of('\\') + 1);
   pilot.WhenClass("#32770")
-      .Pause(kBrowserSettle)  // it has filled its tree
-      .Call([folder](HWND browser) {
-        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+      .WaitUntil([](HWND browser) {
+        HWND tree = FolderTree(browser);
+        return tree && TreeView_GetRoot(tree) != nullptr;
       })
-      .Pause(kBrowserSettle)  // the browser fills its tree down to the folder first
+      .WaitUntil([folder, leaf](HWND browser) {
+        if (lstrcmpiA(SelectedFolderName(browser).c_str(), leaf.c_str()) == 0) return true;
+        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+        return false;
+      })
       .Press("OK");
 }
 
@@ -486,9 +521,7 @@ struct CopyCase {
 
 class CopyCommand : public DesktopCommandsTest, public ::testing::WithParamInterface<CopyCase> {};
 
-// Disabled: the folder browser under Wine does not always take the selection
-// in time; the end-to-end scenario covers a copy meanwhile.
-TEST_P(CopyCommand, DISABLED_CopiesAndAsksOnlyWhenTheDestinationExists) {
+TEST_P(CopyCommand, CopiesAndAsksOnlyWhenTheDestinationExists) {
   const CopyCase& c = GetParam();
   CreateDirectoryA((discRoot_ + "\\DATA").c_str(), nullptr);
   WriteFile(discRoot_ + "\\DATA\\A.DAT", "from the disc");
@@ -528,7 +561,7 @@ INSTANTIATE_TEST_SUITE_P(Destinations, CopyCommand,
                                            CopyCase{"ExistingNo", true, "&No", "older"}),
                          [](const ::testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
 
-TEST_F(DesktopCommandsTest, DISABLED_AFailedSecondCopyIsReportedWithTheDestination) {
+TEST_F(DesktopCommandsTest, AFailedSecondCopyIsReportedWithTheDestination) {
   WriteFile(discRoot_ + "\\B.DAT", "b");
   CatalogFolder target;
   // A folder named like the file: it is there, but no copy can replace it.

@@ -167,6 +167,10 @@ Autopilot& Autopilot::Pause(DWORD milliseconds) {
   });
 }
 
+Autopilot& Autopilot::WaitUntil(std::function<bool(HWND window)> ready) {
+  return AddStep([this, ready](HWND) { awaited_ = ready; });
+}
+
 void CALLBACK Autopilot::Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (g_active) g_active->OnTick();
 }
@@ -209,8 +213,13 @@ void Autopilot::OnTick() {
   HWND window = reaction.window;
   if (!IsWindow(window)) {
     ADD_FAILURE() << "window of class " << reaction.className << " went before its steps ran";
+    awaited_ = nullptr;
     ++current_;
     return;
+  }
+  if (awaited_) {
+    if (!awaited_(window)) return;
+    awaited_ = nullptr;
   }
   if (reaction.next >= reaction.steps.size()) {
     ++current_;
@@ -224,6 +233,7 @@ void Autopilot::OnTick() {
 
 void Autopilot::GiveUp() {
   timedOut_ = true;
+  awaited_ = nullptr;
   ADD_FAILURE() << "automation timed out waiting for a window of class "
                 << reactions_[current_].className;
   for (std::size_t index = current_; index < reactions_.size(); ++index) {

@@ -49,6 +49,10 @@ class Autopilot {
   Autopilot& Type(int controlId, const char* text);  // WM_CHAR per character
   Autopilot& Close();                   // WM_CLOSE to the window
   Autopilot& Pause(DWORD milliseconds); // let the window idle before the next step
+  // Holds the next steps until `ready` says the window is ready for them; it
+  // is asked again each tick (it may act, e.g. ask again), up to the deadline.
+  // A step of the same window must follow it.
+  Autopilot& WaitUntil(std::function<bool(HWND window)> ready);
   Autopilot& Call(Step step);
 
   bool Finished() const { return current_ >= reactions_.size(); }
@@ -77,6 +81,7 @@ class Autopilot {
   DWORD deadline_ = 0;
   DWORD resumeAt_ = 0;
   bool paused_ = false;
+  std::function<bool(HWND)> awaited_;
   bool timedOut_ = false;
 };
 
