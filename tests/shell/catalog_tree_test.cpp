@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <utility>
 
 #include "automation.h"
 #include "catalog_side.h"
@@ -123,6 +124,18 @@ TEST_F(CatalogTreeTest, ACatalogThatCannotBeOpenedIsReportedAndAddsNothing) {
   }
 }
 
+// A tree control that moves the selection to another catalog's title when
+// an item is deleted (Windows' own may choose the item before the deleted one).
+WNDPROC g_treeProcedure = nullptr;
+HTREEITEM g_selectOnDelete = nullptr;
+LRESULT CALLBACK SelectingOnDelete(HWND tree, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == TVM_DELETEITEM && g_selectOnDelete) {
+    HTREEITEM title = std::exchange(g_selectOnDelete, nullptr);
+    CallWindowProcA(g_treeProcedure, tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(title));
+  }
+  return CallWindowProcA(g_treeProcedure, tree, message, wParam, lParam);
+}
+
 TEST_F(CatalogTreeTest, UnloadingWithATitleSelectedReadsNoCatalog) {
   CatalogFolder folder;
   std::string first = folder.Write("a.cat", TitleLines("First", {"one.txt:01/02/03"}));
@@ -133,12 +146,17 @@ TEST_F(CatalogTreeTest, UnloadingWithATitleSelectedReadsNoCatalog) {
   ASSERT_TRUE(Tree().SelectItem(ChildItem(TopItem(1), "Second")));
   ASSERT_EQ(List().ItemCount(), 1);
   // Were a selection made by the deletions listed, reading the vanished
-  // catalogs would put up "Error opening file".
+  // catalog would put up "Error opening file".
   DeleteFileA(first.c_str());
   DeleteFileA(second.c_str());
+  g_selectOnDelete = ChildItem(TopItem(0), "First");
+  g_treeProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      Tree().Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SelectingOnDelete)));
   BoxCounter boxes;
   Tree().ClearCatalogs();
   PumpFor(200);
+  SetWindowLongPtrA(Tree().Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_treeProcedure));
+  EXPECT_EQ(g_selectOnDelete, nullptr);  // the selection did move during the unloading
   EXPECT_EQ(boxes.Count(), 0);
   EXPECT_TRUE(TopItems().empty());
   EXPECT_EQ(List().ItemCount(), 0);
