@@ -19,19 +19,40 @@ bool StringPool::Start(std::uint32_t startSize, std::uint32_t growthStep) {
   return true;
 }
 
+namespace {
+
+// The size a block of `capacity` units grows to when it must hold more than
+// `needed` units: by half its size (whole steps), so that a long list moves
+// its block a few times rather than once every step. The smallest growth,
+// whole steps just past `needed`, is what `least` receives: it is tried when
+// the larger one cannot be had, so a list fills up to the same size as when
+// it grew a step at a time.
+std::uint64_t GrownSize(std::uint64_t capacity, std::uint64_t step, std::uint64_t needed, std::uint64_t& least) {
+  least = capacity + ((needed - capacity) / step + 1) * step;
+  const std::uint64_t half = (capacity / 2 + step - 1) / step * step;
+  return capacity + half > least ? capacity + half : least;
+}
+
+}  // namespace
+
+bool StringPool::Resize(std::uint64_t size) {
+  if (size > limit_ || size >= kNoOffset) return false;
+  char* moved = static_cast<char*>(std::realloc(block_, static_cast<std::size_t>(size)));
+  if (moved == nullptr) return false;
+  block_ = moved;
+  capacity_ = static_cast<std::uint32_t>(size);
+  return true;
+}
+
 std::uint32_t StringPool::Add(std::string_view text) {
   if (block_ == nullptr) return kNoOffset;
   const std::uint64_t needed = std::uint64_t{used_} + text.size();
   if (needed >= capacity_) {
-    // One step is enough for any catalog line; a longer text takes as many
-    // steps as it needs so that it never lands behind the block.
-    std::uint64_t grown = capacity_;
-    while (grown <= needed) grown += growthStep_;
-    if (grown > limit_ || grown >= kNoOffset) return kNoOffset;
-    char* moved = static_cast<char*>(std::realloc(block_, static_cast<std::size_t>(grown)));
-    if (moved == nullptr) return kNoOffset;
-    block_ = moved;
-    capacity_ = static_cast<std::uint32_t>(grown);
+    // A text longer than one step takes as many steps as it needs, so that
+    // it never lands behind the block.
+    std::uint64_t least = 0;
+    const std::uint64_t wanted = GrownSize(capacity_, growthStep_, needed, least);
+    if (!Resize(wanted) && (wanted == least || !Resize(least))) return kNoOffset;
   }
   const std::uint32_t offset = used_;
   if (!text.empty()) std::memcpy(block_ + offset, text.data(), text.size());
@@ -67,15 +88,22 @@ std::uint32_t ResultList::AddFolder(std::string_view path) {
   return folders_.Add(path.empty() ? std::string_view("\\") : path);
 }
 
-bool ResultList::GrowRows() {
-  const std::uint64_t grown = std::uint64_t{capacity_} + growthStep_;
-  if (grown > rowLimit_ || grown > 0x7FFFFFFFu / sizeof(ResultRow)) return false;
-  auto* moved = static_cast<ResultRow*>(std::realloc(rows_, static_cast<std::size_t>(grown) * sizeof(ResultRow)));
+bool ResultList::ResizeRows(std::uint64_t rows) {
+  if (rows > rowLimit_ || rows > 0x7FFFFFFFu / sizeof(ResultRow)) return false;
+  auto* moved = static_cast<ResultRow*>(std::realloc(rows_, static_cast<std::size_t>(rows) * sizeof(ResultRow)));
   if (moved == nullptr) return false;
-  std::memset(moved + capacity_, 0, static_cast<std::size_t>(growthStep_) * sizeof(ResultRow));
+  // Rows past the count are never read (AddRow writes every field of a row
+  // before it counts), so the new part is left as it comes: untouched
+  // memory costs the process nothing until rows are written there.
   rows_ = moved;
-  capacity_ = static_cast<std::uint32_t>(grown);
+  capacity_ = static_cast<std::uint32_t>(rows);
   return true;
+}
+
+bool ResultList::GrowRows() {
+  std::uint64_t least = 0;
+  const std::uint64_t wanted = GrownSize(capacity_, growthStep_, capacity_, least);
+  return ResizeRows(wanted) || (wanted != least && ResizeRows(least));
 }
 
 namespace {

@@ -7,6 +7,8 @@
 
 namespace vardek {
 
+// A block grows by half its size, in whole steps; when that much memory
+// cannot be had, by the least number of steps that holds what is added.
 inline constexpr std::uint32_t kPoolStartSize = 128000;
 inline constexpr std::uint32_t kPoolGrowthStep = 64000;
 inline constexpr std::uint32_t kRowStartCapacity = 10000;
@@ -40,6 +42,8 @@ class StringPool {
   void SetCapacityLimit(std::uint32_t maxBytes) { limit_ = maxBytes; }
 
  private:
+  bool Resize(std::uint64_t size);
+
   std::uint32_t used_ = 0;
   std::uint32_t capacity_ = 0;
   std::uint32_t growthStep_ = 0;
@@ -103,6 +107,7 @@ class ResultList {
 
  private:
   bool GrowRows();
+  bool ResizeRows(std::uint64_t rows);
   // The packed date, or the date text's offset in the name pool; kNoOffset
   // when it could not be stored.
   std::uint32_t StoreDate(std::string_view dateText);

@@ -106,25 +106,58 @@ TEST(ResultList, EveryDateTextComesBackAsItWasGiven) {
   EXPECT_EQ(sizeof(ResultRow), 16u);
 }
 
-TEST(ResultList, RowsGrowBeyondTenThousandByTwoThousand) {
+TEST(ResultList, RowsGrowBeyondTenThousandInFewLargeSteps) {
   ResultList list;
   ASSERT_TRUE(list.Reset());
   const std::uint32_t folder = list.AddFolder("\\DATA");
   const std::uint32_t title = list.AddTitle("Disc");
-  for (int i = 0; i < 12500; ++i) {
+  std::vector<std::uint32_t> capacities{list.RowCapacity()};
+  for (int i = 0; i < 100000; ++i) {
     ASSERT_TRUE(list.AddRow("f" + std::to_string(i), "01/01/01", folder, title)) << i;
-    if (i == 9998) {
-      EXPECT_EQ(list.RowCapacity(), 10000u);
-    }
-    if (i == 9999) {
-      EXPECT_EQ(list.RowCapacity(), 12000u);  // grown when the 10,000th row filled it
-    }
+    if (list.RowCapacity() != capacities.back()) capacities.push_back(list.RowCapacity());
   }
-  EXPECT_EQ(list.RowCapacity(), 14000u);
-  EXPECT_EQ(list.Count(), 12500);
+  EXPECT_EQ(list.Count(), 100000);
   EXPECT_STREQ(list.Name(list.Row(0)), "f0");
-  EXPECT_STREQ(list.Name(list.Row(12499)), "f12499");
+  EXPECT_STREQ(list.Name(list.Row(99999)), "f99999");
   EXPECT_STREQ(list.Folder(list.Row(10000)), "\\DATA");
+  // Whole steps of 2,000 rows, and few of them: a step at a time would move
+  // the block 45 times.
+  for (std::uint32_t capacity : capacities) EXPECT_EQ((capacity - 10000) % 2000, 0u) << capacity;
+  EXPECT_LE(capacities.size(), 8u);
+}
+
+TEST(ResultList, ListIsFullAtTheSameRowAsWhenItGrewAStepAtATime) {
+  // Row-array growth stops at the limit; the list takes as many rows as
+  // whole steps of 2,000 past 10,000 allow.
+  const struct {
+    std::uint32_t limit;
+    int rows;
+  } cases[] = {{10000, 10000}, {11999, 10000}, {12000, 12000}, {13000, 12000},
+               {15999, 14000}, {16000, 16000}, {17999, 16000}, {25000, 24000}};
+  for (const auto& c : cases) {
+    ResultList list;
+    list.SetRowLimit(c.limit);
+    ASSERT_TRUE(list.Reset());
+    const std::uint32_t folder = list.AddFolder("");
+    const std::uint32_t title = list.AddTitle("Disc");
+    int added = 0;
+    while (list.AddRow("f", "", folder, title)) ++added;
+    EXPECT_EQ(list.Count(), c.rows) << c.limit;
+    EXPECT_EQ(added, c.rows - 1) << c.limit;  // the row that filled the array stays
+    EXPECT_FALSE(list.Usable()) << c.limit;
+  }
+}
+
+TEST(StringPool, TakesASmallerStepWhenHalfItsSizeCannotBeHad) {
+  StringPool pool;
+  pool.SetCapacityLimit(1015);
+  ASSERT_TRUE(pool.Start(1000, 10));
+  ASSERT_EQ(pool.Add(std::string(998, 'a')), 0u);                    // 999 bytes used
+  EXPECT_EQ(pool.Add("abcd"), 999u);                                 // 1,500 refused: 1,010
+  EXPECT_EQ(pool.Capacity(), 1010u);
+  EXPECT_EQ(pool.Add("0123456789"), kNoOffset);                      // would need 1,020
+  EXPECT_EQ(pool.Add("x"), 1004u);                                   // still room for a short one
+  EXPECT_STREQ(pool.At(999), "abcd");
 }
 
 TEST(ResultList, RowThatFillsTheArrayStaysWhenItCannotGrow) {
