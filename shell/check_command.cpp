@@ -4,10 +4,30 @@
 #include "shell/catalog_tree.h"
 #include "shell/command_texts.h"
 #include "shell/desktop_commands.h"
+#include "shell/forwarding_reporter.h"
 #include "shell/main_window.h"
 #include "ui/work_window.h"
 
 namespace vardek {
+
+namespace {
+
+// The window's reporter, except that the meter stops when the check writes
+// its result: the meter's ticks would otherwise paint over the count (or
+// "Check incomplete") while the final box waits for the user.
+class MeterStoppingReporter : public ForwardingReporter {
+ public:
+  explicit MeterStoppingReporter(MainWindow& window) : ForwardingReporter(window.Report()), window_(window) {}
+  void Status(int part, const char* text) override {
+    window_.StopProgress();
+    ForwardingReporter::Status(part, text);
+  }
+
+ private:
+  MainWindow& window_;
+};
+
+}  // namespace
 
 void DesktopCommands::CheckCatalog() {
   SessionState& state = window_.State();
@@ -16,8 +36,9 @@ void DesktopCommands::CheckCatalog() {
     window_.Report().ErrorBox(kOneCatalogOnly, kProductName);
     return;
   }
+  MeterStoppingReporter reporter(window_);
   window_.StartProgress();
-  vardek::CheckCatalog(window_.Reader(), state.catalogPath, state.newFormat != 0, window_.Report(),
+  vardek::CheckCatalog(window_.Reader(), state.catalogPath, state.newFormat != 0, reporter,
                        [] { WorkWindow::PumpMessages(); });
   window_.StopProgress();
 }

@@ -23,7 +23,5 @@ inline constexpr char kOpenVerb[] = "open";
 inline constexpr int kWorkTextSize = 100;     // work-window text, terminator included
 inline constexpr int kTitleTextSize = 80;     // a title item's text as a description
 inline constexpr int kCatalogItemSize = 260;  // a catalog item's text
-inline constexpr unsigned kDoneBeepHertz = 440;
-inline constexpr unsigned kDoneBeepMilliseconds = 150;
 
 }  // namespace vardek

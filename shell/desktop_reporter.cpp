@@ -25,7 +25,7 @@ void DesktopReporter::InfoBox(const char* text, const char* caption) {
 void DesktopReporter::Status(int part, const char* text) { window_.StatusLine().SetText(part, text); }
 
 void DesktopReporter::CatalogReplaced() {
-  if (IsIconic(window_.Handle())) Beep(kReplacedBeepHertz, kReplacedBeepMilliseconds);
+  window_.BeepIfMinimised();
 }
 
 }  // namespace vardek

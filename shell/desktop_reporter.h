@@ -9,9 +9,6 @@ class MainWindow;
 
 class DesktopReporter : public Reporter {
  public:
-  static constexpr unsigned kReplacedBeepHertz = 440;
-  static constexpr unsigned kReplacedBeepMilliseconds = 150;
-
   explicit DesktopReporter(MainWindow& window) : window_(window) {}
 
   void ErrorBox(const char* text, const char* caption) override;

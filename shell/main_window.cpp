@@ -21,6 +21,7 @@ MainWindow::MainWindow()
     : accelerators_(nullptr),
       settingsKey_(kSettingsKey),
       addressOpener_(OpenWithShell),
+      beeper_(Beep),
       settingsWrites_(0) {
   SetStyle(kStyle);
 }
@@ -123,6 +124,10 @@ int MainWindow::RunMessageLoop() {
 void MainWindow::StartProgress() { SetTimer(Handle(), kProgressTimer, kProgressMilliseconds, nullptr); }
 
 void MainWindow::StopProgress() { KillTimer(Handle(), kProgressTimer); }
+
+void MainWindow::BeepIfMinimised() {
+  if (IsIconic(Handle())) beeper_(kDoneBeepHertz, kDoneBeepMilliseconds);
+}
 
 void MainWindow::OnTimer(WPARAM timerId) {
   if (timerId != kProgressTimer) return;

@@ -39,6 +39,9 @@ struct MainWindowParts {
 class MainWindow : public FrameWindow {
  public:
   using AddressOpener = void (*)(HWND owner, const char* address);
+  using Beeper = BOOL(WINAPI*)(DWORD hertz, DWORD milliseconds);
+  static constexpr DWORD kDoneBeepHertz = 440;
+  static constexpr DWORD kDoneBeepMilliseconds = 150;
   static constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
   static constexpr UINT_PTR kProgressTimer = 7;
   static constexpr UINT kProgressMilliseconds = 300;
@@ -82,6 +85,9 @@ class MainWindow : public FrameWindow {
   // while they pump messages.
   void StartProgress();
   void StopProgress();
+  // Sounds the end of a catalog change when the window is minimised, so
+  // that the user hears it.
+  void BeepIfMinimised();
 
   // Shared state for the command objects.
   SessionState& State() { return state_; }
@@ -101,6 +107,8 @@ class MainWindow : public FrameWindow {
   void SetSettingsKeyPath(const char* path) { settingsKey_ = path; }
   // How the update page is opened (the shell by default).
   void SetAddressOpener(AddressOpener opener) { addressOpener_ = opener; }
+  // How the end of a change is sounded (Beep by default).
+  void SetBeeper(Beeper beeper) { beeper_ = beeper; }
   // How often the settings were written in this run.
   int SettingsWrites() const { return settingsWrites_; }
 
@@ -116,6 +124,7 @@ class MainWindow : public FrameWindow {
   CommandGuard guard_;
   const char* settingsKey_;
   AddressOpener addressOpener_;
+  Beeper beeper_;
   int settingsWrites_;
 };
 

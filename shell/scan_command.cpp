@@ -11,11 +11,23 @@
 #include "shell/command_texts.h"
 #include "shell/desktop_commands.h"
 #include "shell/file_list_view.h"
+#include "shell/forwarding_reporter.h"
 #include "shell/main_window.h"
 #include "ui/busy_cursor.h"
 #include "ui/work_window.h"
 
 namespace vardek {
+
+namespace {
+
+// The scan sounds its end once, after the reload; the join inside it stays quiet.
+class QuietJoinReporter : public ForwardingReporter {
+ public:
+  using ForwardingReporter::ForwardingReporter;
+  void CatalogReplaced() override {}
+};
+
+}  // namespace
 
 void DesktopCommands::ScanCd() {
   SessionState& state = window_.State();
@@ -37,7 +49,7 @@ void DesktopCommands::ScanCd() {
   // Also after Cancel the tree shows the catalog as it is on disc.
   ReloadCatalog();
   window_.Work().Destroy();
-  if (IsIconic(window_.Handle())) Beep(kDoneBeepHertz, kDoneBeepMilliseconds);
+  window_.BeepIfMinimised();
 }
 
 void DesktopCommands::ScanInto(char letter, char notedLetter) {
@@ -51,7 +63,8 @@ void DesktopCommands::ScanInto(char letter, char notedLetter) {
   BusyCursor busy;
   const std::string root = std::string(1, letter) + ":\\";
   if (titleWriter_.Begin(description_)) titleWriter_.WalkDisc(root.c_str());
-  CatalogChange change(window_.Report());
+  QuietJoinReporter reporter(window_.Report());
+  CatalogChange change(reporter);
   const ChangeOutcome taken = change.Begin(state.catalogPath);
   if (taken == ChangeOutcome::TempNotWritten) {
     window_.Report().ErrorBox(kSavingToTempFailed, TempPathFor(state.catalogPath).c_str());

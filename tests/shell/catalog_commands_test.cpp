@@ -15,23 +15,6 @@
 namespace vardek::testing {
 namespace {
 
-// The open-file dialog's file name box: its one edit control (inside a combo
-// box on some versions of the dialog).
-HWND FileNameBox(HWND dialog) {
-  HWND found = nullptr;
-  EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM result) -> BOOL {
-        char name[32] = "";
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "Edit") != 0) return TRUE;
-        *reinterpret_cast<HWND*>(result) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 class CatalogCommandsTest : public CatalogSideTest {
  protected:
   void Command(int id) { SendMessageA(Window().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }

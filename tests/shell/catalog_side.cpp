@@ -76,6 +76,21 @@ std::string ReadFileText(const std::string& path) {
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+HWND FileNameBox(HWND dialog) {
+  HWND found = nullptr;
+  EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM result) -> BOOL {
+        char name[32] = "";
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, "Edit") != 0) return TRUE;
+        *reinterpret_cast<HWND*>(result) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 std::vector<TreeItemSeen> CatalogSideTest::ChildrenOf(HTREEITEM parent) {
   std::vector<TreeItemSeen> items;
   for (HTREEITEM item = Tree().FirstChild(parent); item; item = Tree().NextSibling(item)) {
@@ -129,7 +144,7 @@ std::string CatalogSideTest::StatusText(int part) {
   return text;
 }
 
-BoxCounter::BoxCounter() {
+BoxCounter::BoxCounter(bool dialogsToo) : dialogsToo_(dialogsToo) {
   g_countedBoxes.clear();
   g_counter = this;
   timer_ = SetTimer(nullptr, 0, 20, Tick);
@@ -147,7 +162,8 @@ void CALLBACK BoxCounter::Tick(HWND, UINT, UINT_PTR, DWORD) {
       [](HWND window, LPARAM) -> BOOL {
         char name[64] = "";
         GetClassNameA(window, name, sizeof name);
-        if (std::string(name) != "CMSGCLASS" || !IsWindowVisible(window) || g_countedBoxes.count(window)) {
+        const bool counted = std::string(name) == "CMSGCLASS" || (g_counter->dialogsToo_ && std::string(name) == "#32770");
+        if (!counted || !IsWindowVisible(window) || g_countedBoxes.count(window)) {
           return TRUE;
         }
         g_countedBoxes.insert(window);

@@ -32,6 +32,9 @@ std::vector<std::string> TitleLines(const std::string& title, const std::vector<
 std::vector<std::string> Join(std::vector<std::vector<std::string>> parts);
 std::string ReadFileText(const std::string& path);
 bool FileExists(const std::string& path);
+// The open-file dialog's file name box: its one edit control (inside a combo
+// box on some versions of the dialog).
+HWND FileNameBox(HWND dialog);
 
 struct TreeItemSeen {
   std::string text;
@@ -60,10 +63,11 @@ class CatalogSideTest : public ShellTest {
 };
 
 // Counts the program's message boxes that appear while it lives and closes
-// them with Ok; for steps after which no box may come.
+// them with Ok; for steps after which no box may come. With `dialogsToo` it
+// counts and closes dialogs as well (the prompt, the folder browser).
 class BoxCounter {
  public:
-  BoxCounter();
+  explicit BoxCounter(bool dialogsToo = false);
   ~BoxCounter();
   int Count() const { return count_; }
   const std::string& LastCaption() const { return lastCaption_; }
@@ -71,6 +75,7 @@ class BoxCounter {
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
   UINT_PTR timer_;
+  bool dialogsToo_;
   int count_ = 0;
   std::string lastCaption_;
 };

@@ -17,6 +17,7 @@
 #include "shell/command_texts.h"
 #include "shell/desktop_commands.h"
 #include "shell/folder_browser.h"
+#include "shell/status_bar.h"
 #include "test_drives.h"
 #include "ui/error_box.h"
 #include "ui/message_box.h"
@@ -46,37 +47,44 @@ void AnswerBox(Autopilot& pilot, BoxSeen* seen, const char* label) {
       .Press(label);
 }
 
-// The file dialog's name box: its one edit control.
-HWND FileNameBox(HWND dialog) {
-  HWND found = nullptr;
-  EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM result) -> BOOL {
-        char name[32] = "";
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "Edit") != 0) return TRUE;
-        *reinterpret_cast<HWND*>(result) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 void WriteFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
+// The beeps the program sounded (hertz, milliseconds), in place of the speaker.
+std::vector<std::pair<DWORD, DWORD>> g_beeps;
+BOOL WINAPI RecordBeep(DWORD hertz, DWORD milliseconds) {
+  g_beeps.emplace_back(hertz, milliseconds);
+  return TRUE;
+}
+
+// Picks the drive `letter` in a dialog's drive list as the user does.
+Autopilot::Step ChooseDrive(char letter) {
+  return [letter](HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_DRIVE_LIST);
+    const char prefix[] = {letter, ':', '\0'};
+    SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_DRIVE_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  };
+}
+
 class DesktopCommandsTest : public CatalogSideTest {
  protected:
+  // P: holds the disc, R: a second disc drive, S: an empty one, Q: a hard drive.
   static void SetUpTestSuite() {
     drives_ = std::make_unique<TestDrives>();
     discRoot_ = drives_->Map('p', DRIVE_CDROM);
+    secondDiscRoot_ = drives_->Map('r', DRIVE_CDROM);
+    drives_->Map('s', DRIVE_CDROM);
+    hardDriveRoot_ = drives_->Map('q', DRIVE_FIXED);
   }
   static void TearDownTestSuite() { drives_.reset(); }
 
   void SetUp() override {
     CatalogSideTest::SetUp();
     StartEmpty();
+    g_beeps.clear();
+    Window().SetBeeper(RecordBeep);
   }
 
   void Command(int id) { SendMessageA(Window().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
@@ -100,10 +108,14 @@ class DesktopCommandsTest : public CatalogSideTest {
 
   static std::unique_ptr<TestDrives> drives_;
   static std::string discRoot_;
+  static std::string secondDiscRoot_;
+  static std::string hardDriveRoot_;
   CatalogFolder folder_;
 };
 std::unique_ptr<TestDrives> DesktopCommandsTest::drives_;
 std::string DesktopCommandsTest::discRoot_;
+std::string DesktopCommandsTest::secondDiscRoot_;
+std::string DesktopCommandsTest::hardDriveRoot_;
 
 const std::vector<std::string> kTwoTitles = Join({
     TitleLines("Games", {"SETUP.EXE:05/07/03", "\\DATA", "A.DAT:01/02/99", "..", "README.TXT:02/30/03"}),
@@ -159,6 +171,62 @@ std::vector<std::string> LongCatalog() {
     lines.insert(lines.end(), one.begin(), one.end());
   }
   return lines;
+}
+
+// The widths of the meter's two parts, done and left to do, as part 0 of the
+// status bar shows them now.
+struct MeterSeen {
+  int done = -1;
+  int left = -1;
+};
+MeterSeen LookAtMeter(const StatusBar& status) {
+  const RECT part = status.PartRectangle(0);
+  const auto picture = Picture::OfClient(status.Handle());
+  const int row = (part.top + part.bottom) / 2;
+  MeterSeen seen{0, 0};
+  for (int x = part.left; x < part.right; ++x) {
+    seen.done += picture->At(x, row) == kProgressDoneColour;
+    seen.left += picture->At(x, row) == kProgressLeftColour;
+  }
+  return seen;
+}
+
+TEST_F(DesktopCommandsTest, TheMeterShowsTheCheckGoingAndMakesWayForItsResult) {
+  // A line the reader cuts half way: its box comes while the check runs.
+  std::vector<std::string> body(300, "EARLY.TXT:01/01/99");
+  body.push_back(std::string(300, 'L') + ":01/01/99");
+  body.insert(body.end(), 300, "LATE.TXT:01/01/99");
+  OpenCatalog("meter.cat", TitleLines("Meter", body));
+  const StatusBar& status = TheProgram().statusBar;
+  const RECT part = status.PartRectangle(0);
+  MeterSeen duringCheck;
+  MeterSeen atTheEnd;
+  BoxSeen cut;
+  BoxSeen good;
+  Autopilot pilot;
+  pilot.WhenClass(MessageBoxWindow::kClassName)
+      .WaitUntil([&](HWND) { return (duringCheck = LookAtMeter(status)).done > 0; })
+      .Call([&](HWND) { cut.text = ProgramMessageBox().Text(); })
+      .Press("&Ok");
+  // Long enough for two ticks of the meter, had it not stopped.
+  pilot.WhenClass(MessageBoxWindow::kClassName)
+      .Pause(3 * MainWindow::kProgressMilliseconds)
+      .Call([&](HWND) {
+        atTheEnd = LookAtMeter(status);
+        good.text = ProgramMessageBox().Text();
+      })
+      .Press("&Ok");
+  Command(IDM_CHECK_CATALOG);
+  ASSERT_TRUE(pilot.Finished());
+  EXPECT_EQ(cut.text, "Directory tree is corrupt.\nLine too long\nLine number: 302");
+  // About half read: done on the left, the rest still to do on the right.
+  const int quarter = (part.right - part.left) / 4;
+  EXPECT_GT(duringCheck.done, quarter);
+  EXPECT_GT(duringCheck.left, quarter);
+  EXPECT_EQ(good.text, "File is good");
+  EXPECT_EQ(atTheEnd.done, 0);  // the count shows, not the meter
+  EXPECT_EQ(atTheEnd.left, 0);
+  EXPECT_EQ(StatusText(0), "601 files found");
 }
 
 TEST_F(DesktopCommandsTest, ACommandThatWouldTakeTheReaderIsRefusedWhileTheCheckRuns) {
@@ -347,6 +415,65 @@ TEST_F(DesktopCommandsTest, CancelInTheScanDialogWritesNothingButReloads) {
   EXPECT_STREQ(Window().State().drive, "P:");
 }
 
+struct ScanEndCase {
+  const char* name;
+  const char* catalogName;  // the current catalog's name; it holds kTwoTitles
+  char chosen;              // the drive picked in the dialog (P: is remembered)
+  bool minimised;           // the window is minimised while the scan runs
+  const char* written;      // the file that gets the new title; nullptr: nothing written
+  const char* refusal;      // the box of the scan; nullptr: none
+  int saveName;
+  std::size_t beeps;
+};
+
+class ScanEnd : public DesktopCommandsTest, public ::testing::WithParamInterface<ScanEndCase> {};
+
+TEST_P(ScanEnd, SavesUnderTheCatalogNameSetsTheSaveNameAndBeepsOnceWhenMinimised) {
+  const ScanEndCase& c = GetParam();
+  WriteFile(discRoot_ + "\\ON-P.TXT", "p");
+  WriteFile(secondDiscRoot_ + "\\ON-R.TXT", "r");
+  const std::string opened = OpenCatalog(c.catalogName, kTwoTitles);
+  const std::string before = ReadFileText(opened);
+  Window().State().newFormat = 1;
+  Window().State().saveName = 0;
+  RememberDiscDrive();
+  HWND main = Window().Handle();
+  BoxSeen box;
+  Autopilot pilot;
+  pilot.WhenDialog(IDD_SCAN).Type(IDC_SCAN_DESCRIPTION, "Scanned").Call(ChooseDrive(c.chosen)).Call([&](HWND) {
+    if (c.minimised) ShowWindow(main, SW_MINIMIZE);
+  });
+  pilot.Press("OK");
+  if (c.refusal) AnswerBox(pilot, &box, "&Ok");
+  Command(IDM_SCAN_CD);
+  ASSERT_TRUE(pilot.Finished());
+  EXPECT_EQ(box.text, c.refusal ? c.refusal : "");
+  if (c.written) {
+    const std::string text = ReadFileText(folder_.PathOf(c.written));
+    EXPECT_EQ(text.rfind("|||Scanned\r\n", 0), 0u) << text;
+    EXPECT_EQ(Caption(), std::string("Vardek - ") + c.written);
+    EXPECT_NE(ChildItem(TopItem(0), "Scanned"), nullptr);
+  }
+  if (!c.written || opened != folder_.PathOf(c.written)) {
+    EXPECT_EQ(ReadFileText(opened), before);  // the catalog by the old name is left alone
+  }
+  const std::string name = c.catalogName;
+  EXPECT_FALSE(FileExists(folder_.PathOf(name.substr(0, name.find('.')) + ".$$$")));
+  EXPECT_EQ(Window().State().drive[0], c.chosen);  // remembered even when nothing was saved
+  EXPECT_EQ(Window().State().saveName, c.saveName);
+  ASSERT_EQ(g_beeps.size(), c.beeps);
+  for (const auto& beep : g_beeps) EXPECT_EQ(beep, std::make_pair(DWORD{440}, DWORD{150}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, ScanEnd,
+    ::testing::Values(ScanEndCase{"ATxtCatalogIsSavedAsCat", "notes.txt", 'P', false, "notes.cat", nullptr, 0, 0},
+                      ScanEndCase{"TheSameDriveKeepsTheSaveName", "disc.cat", 'P', false, "disc.cat", nullptr, 0, 0},
+                      ScanEndCase{"AnotherDriveSetsTheSaveName", "disc.cat", 'R', false, "disc.cat", nullptr, 1, 0},
+                      ScanEndCase{"AnEmptyDiscSavesNothing", "disc.cat", 'S', false, nullptr, "No files found - Nothing saved!", 0, 0},
+                      ScanEndCase{"MinimisedBeepsOnce", "disc.cat", 'P', true, "disc.cat", nullptr, 0, 1}),
+    [](const ::testing::TestParamInfo<ScanEndCase>& info) { return std::string(info.param.name); });
+
 // --- Find and sort -------------------------------------------------------------
 
 struct FindCase {
@@ -479,18 +606,28 @@ std::string SelectedFolderName(HWND browser) {
   return text;
 }
 
+// True when the browser's selected item is `folder`: a folder shows its own
+// name, a drive's root ("Q:\\") a name that holds its letter and colon.
+bool ShowsSelected(HWND browser, const std::string& folder) {
+  std::string shown = SelectedFolderName(browser);
+  if (folder.size() == 3 && folder.substr(1) == ":\\") {
+    CharUpperA(shown.data());
+    return shown.find(folder.substr(0, 2)) != std::string::npos;
+  }
+  return lstrcmpiA(shown.c_str(), folder.substr(folder.find_last_of('\\') + 1).c_str()) == 0;
+}
+
 // The folder browser: the folder chosen in its tree, then OK. The browser
 // fills its tree after it shows, so the folder is chosen once the tree has
 // its first item, and again until the tree shows it selected.
 void ChooseFolder(Autopilot& pilot, const std::string& folder) {
-  const std::string leaf = folder.substr(folder.find_last_of('\\') + 1);
   pilot.WhenClass("#32770")
       .WaitUntil([](HWND browser) {
         HWND tree = FolderTree(browser);
         return tree && TreeView_GetRoot(tree) != nullptr;
       })
-      .WaitUntil([folder, leaf](HWND browser) {
-        if (lstrcmpiA(SelectedFolderName(browser).c_str(), leaf.c_str()) == 0) return true;
+      .WaitUntil([folder](HWND browser) {
+        if (ShowsSelected(browser, folder)) return true;
         SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
         return false;
       })
@@ -517,6 +654,7 @@ struct CopyCase {
   bool destinationExists;
   const char* answer;        // to the overwrite question; nullptr when none may come
   const char* resultText;    // the destination's text afterwards
+  bool intoRoot = false;     // the folder chosen is the root of the hard drive Q:
 };
 
 class CopyCommand : public DesktopCommandsTest, public ::testing::WithParamInterface<CopyCase> {};
@@ -526,7 +664,12 @@ TEST_P(CopyCommand, CopiesAndAsksOnlyWhenTheDestinationExists) {
   CreateDirectoryA((discRoot_ + "\\DATA").c_str(), nullptr);
   WriteFile(discRoot_ + "\\DATA\\A.DAT", "from the disc");
   CatalogFolder target;
-  if (c.destinationExists) WriteFile(target.PathOf("A.DAT"), "older");
+  // As the user chooses it, and as the program then names the copy.
+  const std::string chosen = c.intoRoot ? "Q:\\" : target.Path().substr(0, target.Path().size() - 1);
+  const std::string destination = c.intoRoot ? "Q:\\A.DAT" : target.PathOf("A.DAT");
+  const std::string stored = c.intoRoot ? hardDriveRoot_ + "\\A.DAT" : destination;
+  DeleteFileA(stored.c_str());
+  if (c.destinationExists) WriteFile(stored, "older");
   OpenCatalog("copy.cat", TitleLines("Data disc", {"\\DATA", "A.DAT:01/01/99", ".."}));
   CopyText(Window().State().sourceDrive, kSourceDriveSize, "P:");
   SelectTitle("Data disc");
@@ -535,7 +678,7 @@ TEST_P(CopyCommand, CopiesAndAsksOnlyWhenTheDestinationExists) {
   BoxSeen question;
   Autopilot pilot;
   PromptCopy(pilot);
-  ChooseFolder(pilot, target.Path().substr(0, target.Path().size() - 1));
+  ChooseFolder(pilot, chosen);
   if (c.answer) AnswerBox(pilot, &question, c.answer);
   std::optional<BoxCounter> unexpected;  // closes any box: only where none may come
   if (!c.answer) unexpected.emplace();
@@ -545,12 +688,12 @@ TEST_P(CopyCommand, CopiesAndAsksOnlyWhenTheDestinationExists) {
   EXPECT_EQ(question.seen, c.answer != nullptr);
   if (c.answer) {
     EXPECT_EQ(question.text, kOverwriteQuestion);
-    EXPECT_EQ(question.caption, target.PathOf("A.DAT"));
+    EXPECT_EQ(question.caption, destination);
   }
   if (unexpected) {
     EXPECT_EQ(unexpected->Count(), 0) << unexpected->LastCaption();
   }
-  EXPECT_EQ(ReadFileText(target.PathOf("A.DAT")), c.resultText);
+  EXPECT_EQ(ReadFileText(stored), c.resultText);
   EXPECT_EQ(StatusText(0), "P:\\DATA\\A.DAT");
   EXPECT_STREQ(Window().State().sourceDrive, "P:");
 }
@@ -558,7 +701,8 @@ TEST_P(CopyCommand, CopiesAndAsksOnlyWhenTheDestinationExists) {
 INSTANTIATE_TEST_SUITE_P(Destinations, CopyCommand,
                          ::testing::Values(CopyCase{"New", false, nullptr, "from the disc"},
                                            CopyCase{"ExistingYes", true, "&Yes", "from the disc"},
-                                           CopyCase{"ExistingNo", true, "&No", "older"}),
+                                           CopyCase{"ExistingNo", true, "&No", "older"},
+                                           CopyCase{"IntoADriveRoot", true, "&Yes", "from the disc", true}),
                          [](const ::testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DesktopCommandsTest, AFailedSecondCopyIsReportedWithTheDestination) {
@@ -583,6 +727,95 @@ TEST_F(DesktopCommandsTest, AFailedSecondCopyIsReportedWithTheDestination) {
   EXPECT_EQ(box.caption, target.PathOf("B.DAT"));
   EXPECT_EQ(box.text.rfind(kCopyFailed, 0), 0u) << box.text;
   RemoveDirectoryA(target.PathOf("B.DAT").c_str());
+}
+
+TEST_F(DesktopCommandsTest, AFileNotOnTheChosenDriveIsReportedAndTheDriveRemembered) {
+  OpenCatalog("missing.cat", TitleLines("Disc", {"\\DATA", "MISSING.DAT:01/01/99", ".."}));
+  CopyText(Window().State().sourceDrive, kSourceDriveSize, "P:");
+  SelectTitle("Disc");
+  Settle();
+  SeenWindow prompt;
+  BoxSeen box;
+  Autopilot pilot;
+  pilot.WhenDialog(IDD_INSERT_DISC).Call(ChooseDrive('R')).Record(&prompt).Press("OK");
+  AnswerBox(pilot, &box, "&Ok");
+  DoubleClickFirstRow(List());
+  ASSERT_TRUE(pilot.Finished());
+  EXPECT_EQ(prompt.caption, "R:\\DATA\\MISSING.DAT");  // the title follows the chosen drive
+  EXPECT_EQ(box.text, "File not found.\nMake sure correct source drive was selected.");
+  EXPECT_EQ(box.caption, "R:\\DATA\\MISSING.DAT");
+  EXPECT_STREQ(Window().State().sourceDrive, "R:");
+}
+
+TEST_F(DesktopCommandsTest, ADoubleClickOnAFolderRowDoesNothing) {
+  OpenCatalog("folders.cat", kTwoTitles);
+  Autopilot find;
+  find.WhenDialog(IDD_FIND).Press("Folders").Type(IDC_FIND_FOLDER_TEXT, "dat").Press("OK");
+  Command(IDM_FIND);
+  ASSERT_TRUE(find.Finished());
+  Settle();
+  ASSERT_EQ(ListedRows(), std::vector<std::string>{"||\\DATA|Games"});
+  BoxCounter anything(true);  // closes a prompt or box, should one come
+  DoubleClickFirstRow(List());
+  Settle();
+  EXPECT_EQ(anything.Count(), 0) << anything.LastCaption();
+  EXPECT_EQ(StatusText(0), "1 folders found");  // no source path was shown
+}
+
+// A file type of its own in the test prefix: opening a .vdkopen file copies
+// it to `record`, so the record shows which file the shell opened. It goes
+// through HKEY_CLASSES_ROOT: Wine's shell does not look at the user's own
+// classes key.
+class RecordingFileType {
+ public:
+  static constexpr char kExtensionKey[] = ".vdkopen";
+  static constexpr char kTypeKey[] = "Vardek.TestOpened";
+
+  explicit RecordingFileType(const std::string& record) {
+    SetDefault(kExtensionKey, "Vardek.TestOpened");
+    char system[MAX_PATH] = "";
+    GetSystemDirectoryA(system, sizeof system);
+    SetDefault((std::string(kTypeKey) + "\\shell\\open\\command").c_str(),
+               std::string(system) + "\\cmd.exe /c copy \"%1\" \"" + record + "\"");
+  }
+  ~RecordingFileType() {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, kExtensionKey);
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, kTypeKey);
+  }
+
+ private:
+  static void SetDefault(const char* keyPath, const std::string& value) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, keyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+  }
+};
+
+TEST_F(DesktopCommandsTest, ExecuteOpensTheFileFromItsDiscWithItsProgram) {
+  CreateDirectoryA((discRoot_ + "\\DOCS").c_str(), nullptr);
+  WriteFile(discRoot_ + "\\DOCS\\NOTE.VDKOPEN", "opened from the disc");
+  CatalogFolder records;
+  const std::string record = records.PathOf("record.txt");
+  RecordingFileType fileType(record);
+  OpenCatalog("open.cat", TitleLines("Docs", {"\\DOCS", "NOTE.VDKOPEN:01/01/99", ".."}));
+  CopyText(Window().State().sourceDrive, kSourceDriveSize, "P:");
+  SelectTitle("Docs");
+  Settle();
+  BoxCounter boxes;
+  Autopilot pilot;
+  pilot.WhenDialog(IDD_INSERT_DISC)
+      .Call([](HWND prompt) { SendMessageA(GetDlgItem(prompt, IDC_PROMPT_EXECUTE), BM_CLICK, 0, 0); })
+      .Press("OK");
+  DoubleClickFirstRow(List());
+  ASSERT_TRUE(pilot.Finished());
+  // The handler runs as a process of its own; its copy is its record.
+  EXPECT_TRUE(PumpUntil([&] { return ReadFileText(record) == "opened from the disc"; }, 15000))
+      << "the handler did not open P:\\DOCS\\NOTE.VDKOPEN";
+  EXPECT_EQ(boxes.Count(), 0) << boxes.LastCaption();
+  EXPECT_EQ(StatusText(0), "P:\\DOCS\\NOTE.VDKOPEN");
 }
 
 // --- The main job ----------------------------------------------------------------
