@@ -6,6 +6,8 @@
 //   SCENE "dialog:ID": the loaded window, then the menu command ID, until its dialog shows.
 //   SCENE "prompt:N": title N listed, then a double click on its first file, until the
 //                    insert-disc prompt shows.
+//   SCENE "find:TEXT": the loaded window, then Find for files named with TEXT, until the
+//                    found files are listed.
 // A scene with a dialog cancels it before the program is closed.
 // Then it writes the main window's screen rectangle ("x y width height") to READY_FILE,
 // waits for DONE_FILE and closes the program as a user would (WM_CLOSE). Every wait
@@ -208,6 +210,36 @@ void DoubleClickFirstRow(const Desktop& desktop) {
   Click(list.left + 24, top + 8);
 }
 
+// Find (menu command 40008): TEXT typed into the file field, OK, until the rows show.
+bool FindFiles(const Desktop& desktop, const std::string& text) {
+  constexpr int kFindCommand = 40008;
+  constexpr int kFileField = 1000;
+  constexpr int kFilesRadio = 1005;
+  PostMessageA(desktop.main, WM_COMMAND, kFindCommand, 0);
+  HWND dialog = nullptr;
+  if (!WaitForDialog(desktop, dialog)) return false;
+  HWND field = GetDlgItem(dialog, kFileField);
+  // The field takes the focus as the dialog shows, and that checks "Files".
+  if (!WaitFor([&] { return AskOr(GetDlgItem(dialog, kFilesRadio), BM_GETCHECK, 0, 0, 0) == BST_CHECKED; },
+               kSceneDeadline)) {
+    std::fprintf(stderr, "pilot: the Find dialog did not check Files\n");
+    return false;
+  }
+  for (char c : text) PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+  if (!WaitFor([&] { return AskOr(field, WM_GETTEXTLENGTH, 0, 0, 0) == static_cast<LRESULT>(text.size()); },
+               kSceneDeadline)) {
+    std::fprintf(stderr, "pilot: the text did not reach the Find dialog\n");
+    return false;
+  }
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  const DWORD process = ProcessOf(desktop.main);
+  if (!WaitFor([&] { return !IsWindow(dialog) && !WorkWindowShown(process); }, kSceneDeadline)) {
+    std::fprintf(stderr, "pilot: the search did not end\n");
+    return false;
+  }
+  return WaitForFiles(desktop);
+}
+
 bool WriteRectangle(HWND window, const char* path) {
   RECT place{};
   GetWindowRect(window, &place);
@@ -235,6 +267,8 @@ int Run(const std::string& scene, const char* readyFile, const char* doneFile) {
     if (!ClickTitle(desktop, number) || !WaitForFiles(desktop)) return 1;
     DoubleClickFirstRow(desktop);
     if (!WaitForDialog(desktop, dialog)) return 1;
+  } else if (scene.rfind("find:", 0) == 0) {
+    if (!FindFiles(desktop, scene.substr(5))) return 1;
   } else if (scene != "loaded") {
     std::fprintf(stderr, "pilot: unknown scene %s\n", scene.c_str());
     return 2;
@@ -258,7 +292,7 @@ int Run(const std::string& scene, const char* readyFile, const char* doneFile) {
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: vardek_desktop_pilot loaded|title:N|dialog:ID|prompt:N READY_FILE DONE_FILE\n");
+    std::fprintf(stderr, "usage: vardek_desktop_pilot loaded|title:N|dialog:ID|prompt:N|find:TEXT READY_FILE DONE_FILE\n");
     return 2;
   }
   return Run(argv[1], argv[2], argv[3]);

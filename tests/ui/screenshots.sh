@@ -3,7 +3,7 @@
 # the About box and the work window (vardek_ui_screens), and the main window of
 # Vardek.exe with the sample catalog loaded, then with a disc title selected and
 # its files listed, then with the Find dialog, the Scan dialog and the insert-disc
-# prompt over it (driven by vardek_desktop_pilot). Each scene is grabbed with
+# prompt over it, and after a Find (driven by vardek_desktop_pilot). Each scene is grabbed with
 # ImageMagick's import inside Xvfb.
 # Usage: tests/ui/screenshots.sh BUILD_DIR OUTPUT_DIR
 #        tests/ui/screenshots.sh --main BUILD_DIR OUTPUT_DIR   (only the loaded main window)
@@ -17,7 +17,7 @@ framework_scenes=(ok okcancel yesno yesnocancel about work)
 # desktop scene -> file name
 desktop_scenes=("loaded main-window" "title:1 main-window-title"
                 "dialog:40008 find-dialog" "dialog:40007 scan-dialog"
-                "prompt:1 insert-disc-prompt")
+                "prompt:1 insert-disc-prompt" "find:.txt main-window-find")
 
 # Waits for READY_FILE ("x y width height"), grabs that part of the screen into
 # PNG, then lets the scene end. Usage: grab NAME PID READY_FILE DONE_FILE PNG
