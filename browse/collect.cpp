@@ -5,6 +5,7 @@
 
 #include "browse/folder_of_rows.h"
 #include "browse/name_match.h"
+#include "catalog/line_skip.h"
 
 namespace vardek {
 
@@ -14,20 +15,26 @@ enum class WalkMode { Browse, SearchFiles, SearchFolders };
 
 // What a search already knows about the catalog ahead: the next place where
 // the search text stands in the mapping. A stored line that lies wholly
-// before it cannot hold a match and is passed over without being split.
+// before it cannot hold a match: it is passed over without being handed out.
 class HitAhead {
  public:
   explicit HitAhead(std::string_view search) : search_(search) {}
+
+  // The next place at or after `from` where the text stands (the data's end
+  // when nowhere).
+  const char* NextFrom(const char* from, const char* dataEnd) {
+    if (next_ < from) {
+      const std::size_t found = FindLoweredText(std::string_view(from, static_cast<std::size_t>(dataEnd - from)), search_);
+      next_ = found == std::string_view::npos ? dataEnd : from + found;
+    }
+    return next_;
+  }
 
   bool MayMatch(const CatalogWalk& walk) {
     if (search_.empty() || !walk.LineInData()) return true;
     const std::string_view line = walk.Line();
     const char* lineEnd = line.data() + line.size();
-    if (next_ < line.data()) {
-      const std::string_view rest(line.data(), static_cast<std::size_t>(walk.DataEnd() - line.data()));
-      const std::size_t found = FindLoweredText(rest, search_);
-      next_ = found == std::string_view::npos ? walk.DataEnd() : line.data() + found;
-    }
+    NextFrom(line.data(), walk.DataEnd());
     return next_ <= lineEnd && static_cast<std::size_t>(lineEnd - next_) >= search_.size();
   }
 
@@ -52,13 +59,25 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
   std::uint32_t titleOffset = list.AddTitle("");
   bool inTitle = mode != WalkMode::Browse;
 
-  while (walk.Next()) {
+  // File lines no row can come from are passed over: a search for files
+  // passes over those before the next place of its text, a search for
+  // folders all of them, a listing those before its title.
+  LineSkip otherLines = MakeLineSkip(kStructureLineStarts);
+  const bool searchesFiles = mode == WalkMode::SearchFiles && !search.empty();
+  if (mode != WalkMode::SearchFiles || searchesFiles) walk.PassOver(&otherLines);
+
+  for (;;) {
+    if (searchesFiles && walk.Running()) otherLines.stopAt = hits.NextFrom(walk.NextLineStart(), walk.DataEnd());
+    if (!walk.Next()) break;
     switch (walk.Kind()) {
       case LineKind::Comment:
         break;
       case LineKind::Title:
         titleOffset = list.AddTitle(walk.Description());
-        if (mode == WalkMode::Browse && wanted == walk.Description()) inTitle = true;
+        if (mode == WalkMode::Browse && wanted == walk.Description()) {
+          inTitle = true;
+          walk.PassOver(nullptr);
+        }
         break;
       case LineKind::Folder:
         folder.Moved();

@@ -4,6 +4,7 @@
 
 #include "catalog/catalog_format.h"
 #include "catalog/catalog_walk.h"
+#include "catalog/line_skip.h"
 #include "catalog/text_routines.h"
 
 namespace vardek {
@@ -23,12 +24,6 @@ struct Finding {
   std::string second;
 };
 
-bool FileLinePasses(std::string_view line, bool newFormat) {
-  if (newFormat) return line.find(kNewSeparator) != std::string_view::npos;
-  return line.size() >= static_cast<std::size_t>(kOldSeparatorFromEnd) &&
-         line[line.size() - kOldSeparatorFromEnd] == kOldSeparator;
-}
-
 // Judges a line that passed the depth rules; true when it passes too.
 bool CheckLine(const CatalogWalk& walk, bool newFormat, long& fileCount, Finding& finding) {
   switch (walk.Kind()) {
@@ -37,7 +32,7 @@ bool CheckLine(const CatalogWalk& walk, bool newFormat, long& fileCount, Finding
       finding = {"Title too long", std::string(walk.Description(), kCutDescriptionLength) + "..."};
       return false;
     case LineKind::File:
-      if (FileLinePasses(walk.Line(), newFormat)) {
+      if (HasSeparator(walk.Line(), newFormat)) {
         ++fileCount;
         return true;
       }
@@ -69,6 +64,9 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
     result.outcome = CheckOutcome::OpenFailed;
     return result;
   }
+  // File lines that pass the separator rule are only counted.
+  const LineSkip passingFiles = MakeLineSkip(kNonFileLineStarts, LineTest::HoldsSeparator, newFormat);
+  walk.PassOver(&passingFiles);
   while (walk.Next()) {
     // A cut line is reported and the check goes on: its rest arrives as the next line.
     if (walk.Cut()) {
@@ -82,6 +80,7 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
     }
   }
   result.lineNumber = walk.LineNumber();
+  result.fileCount += walk.PassedOver();
 
   if (walk.Outcome() != WalkOutcome::Complete) {
     reporter.Status(kStatusResultPart, "Check incomplete");

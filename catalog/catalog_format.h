@@ -87,6 +87,11 @@ inline CatalogDate ReadDateText(std::string_view dateText) {
   return date;
 }
 
+// A date text the bad-date scan passes: a calendar date from 1980 to 2050.
+// The numbers are read whole: a year such as 65616 stays invalid instead of
+// wrapping round to a plausible one.
+inline bool IsGoodDateText(std::string_view dateText) { return IsValidDate(ReadDateText(dateText)); }
+
 struct FileLineParts {
   std::string_view name;
   std::string_view dateText;
@@ -96,5 +101,13 @@ struct FileLineParts {
 // format; in the old format the date is the last eight characters behind the
 // ninth character from the end. False when the line has no room for it.
 bool SplitFileLine(std::string_view line, bool newFormat, FileLineParts& parts);
+
+// The check's separator rule for a file line: a ":" anywhere in the new
+// format; in the old format a space nine characters from the end.
+inline bool HasSeparator(std::string_view line, bool newFormat) {
+  if (newFormat) return line.find(kNewSeparator) != std::string_view::npos;
+  return line.size() >= static_cast<std::size_t>(kOldSeparatorFromEnd) &&
+         line[line.size() - kOldSeparatorFromEnd] == kOldSeparator;
+}
 
 }  // namespace vardek

@@ -31,6 +31,8 @@ class CatalogReader {
   // mapping, or into `scratch` (at least the line limit in bytes, where the
   // line is zero-terminated). Valid until the next read or the unmapping.
   std::string_view NextLineView(char* scratch);
+  // Passes over at most `most` lines that `skip` lets go (see LineScanner::Skip).
+  std::size_t SkipLines(const LineSkip& skip, std::size_t most) { return lines_.Skip(skip, most); }
   // Where the next line starts, in the mapping.
   const char* Cursor() const { return lines_.Cursor(); }
   const char* End() const { return view_.data + view_.size; }

@@ -1,9 +1,11 @@
 #include "catalog/catalog_titles.h"
 
 #include <cstring>
+#include <limits>
 
 #include "catalog/catalog_format.h"
 #include "catalog/line_reader.h"
+#include "catalog/line_skip.h"
 
 namespace vardek {
 
@@ -16,7 +18,11 @@ bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& report
   }
   scan.newFormat = reader.NewFormat();
   char line[kLineBufferSize];
+  // Lines that cannot be titles are passed over by the block.
+  static const LineSkip kOtherLines = MakeLineSkip(kTitleLineStarts);
   while (reader.HasData()) {
+    reader.SkipLines(kOtherLines, std::numeric_limits<std::size_t>::max());
+    if (!reader.HasData()) break;
     const std::string_view view = reader.NextLineView(line);
     // Only the first characters decide; nothing else of the line is parsed,
     // and only a title line is copied, for its zero-terminated description.

@@ -1,6 +1,7 @@
 #include "catalog/catalog_walk.h"
 
 #include <cstring>
+#include <limits>
 
 #include "catalog/text_routines.h"
 
@@ -24,8 +25,19 @@ bool CatalogWalk::Open(const char* path) {
   return true;
 }
 
+// The hook still runs at every line number that is a multiple of 200: lines
+// are passed over only up to the one before it.
+void CatalogWalk::SkipLines() {
+  std::size_t most = std::numeric_limits<std::size_t>::max();
+  if (everyLines_ != nullptr) most = static_cast<std::size_t>(kWalkHookInterval - 1 - lineNumber_ % kWalkHookInterval);
+  const auto skipped = static_cast<long>(reader_.SkipLines(*skip_, most));
+  lineNumber_ += skipped;
+  passedOver_ += skipped;
+}
+
 bool CatalogWalk::Next() {
   if (!running_) return false;
+  if (skip_ != nullptr) SkipLines();
   if (!reader_.HasData()) {
     End(WalkOutcome::Complete);
     return false;

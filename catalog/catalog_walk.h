@@ -68,6 +68,16 @@ class CatalogWalk {
   // of the catalog, after a depth error (reported) or a Stop; the catalog is
   // then unmapped and Outcome() says why.
   bool Next();
+  // From now on, before each line, passes over the lines that `skip` lets go
+  // (nullptr: none): they are counted, not handed out, and must mean nothing
+  // to the caller beyond their number. The skip must outlive its use; its
+  // stop may be moved between lines.
+  void PassOver(const LineSkip* skip) { skip_ = skip; }
+  // Lines passed over so far.
+  long PassedOver() const { return passedOver_; }
+  bool Running() const { return running_; }
+  // Where the next line starts, in the mapping (while the walk runs).
+  const char* NextLineStart() const { return reader_.Cursor(); }
   // Ends the walk with `outcome`; the next Next() returns false.
   void Stop(WalkOutcome outcome);
 
@@ -99,6 +109,7 @@ class CatalogWalk {
   const char* Caption() const { return caption_; }
 
  private:
+  void SkipLines();
   bool Follow();
   void KeepTitleLine();
   bool Break(const char* rule);
@@ -118,6 +129,8 @@ class CatalogWalk {
   LineKind kind_ = LineKind::Comment;
   bool cut_ = false;
   long lineNumber_ = 0;
+  const LineSkip* skip_ = nullptr;
+  long passedOver_ = 0;
   std::string_view folderLine_;
 
   int depth_ = 0;

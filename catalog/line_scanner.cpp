@@ -1,6 +1,7 @@
 #include "catalog/line_scanner.h"
 
 #include <bit>
+#include <cstring>
 
 #include "catalog/line_reader.h"
 
@@ -14,6 +15,7 @@ namespace vardek {
 namespace {
 
 constexpr std::ptrdiff_t kBlockSize = 64;
+constexpr std::ptrdiff_t kPrefetchDistance = 2048;
 
 struct BlockBits {
   std::uint64_t lf = 0;
@@ -24,6 +26,13 @@ struct BlockBits {
 std::uint64_t BitsOf(const char* at, __m128i wanted) {
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
   return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
+}
+
+std::uint64_t EqualBits(const char* base, char c) {
+  const __m128i wanted = _mm_set1_epi8(c);
+  std::uint64_t bits = 0;
+  for (int part = 0; part < 4; ++part) bits |= BitsOf(base + 16 * part, wanted) << (16 * part);
+  return bits;
 }
 
 BlockBits ReadBits(const char* base) {
@@ -37,6 +46,12 @@ BlockBits ReadBits(const char* base) {
   return bits;
 }
 #else
+std::uint64_t EqualBits(const char* base, char c) {
+  std::uint64_t bits = 0;
+  for (int i = 0; i < kBlockSize; ++i) bits |= std::uint64_t{base[i] == c} << i;
+  return bits;
+}
+
 BlockBits ReadBits(const char* base) {
   BlockBits bits;
   for (int i = 0; i < kBlockSize; ++i) {
@@ -46,6 +61,16 @@ BlockBits ReadBits(const char* base) {
   return bits;
 }
 #endif
+
+// The bits below `bit` (0 to 64).
+std::uint64_t Below(std::ptrdiff_t bit) { return bit >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bit) - 1; }
+
+// The first set bit of `bits` from `from` up to `to` (exclusive), as a place
+// in the block; nullptr when there is none.
+const char* FirstBetween(const char* block, std::uint64_t bits, std::ptrdiff_t from, std::ptrdiff_t to) {
+  bits &= Below(to) & ~Below(from);
+  return bits == 0 ? nullptr : block + std::countr_zero(bits);
+}
 
 }  // namespace
 
@@ -62,6 +87,11 @@ void LineScanner::Start(const char* begin, const char* end, int limit) {
 bool LineScanner::LoadBlock(const char* base) {
   block_ = nullptr;
   if (end_ - base < kBlockSize) return false;
+#ifdef VARDEK_LINE_SCANNER_SSE2
+  // The blocks are read in order, but the processor's own prefetch stops at
+  // each page of the mapping.
+  _mm_prefetch(base + kPrefetchDistance, _MM_HINT_T0);
+#endif
   const BlockBits bits = ReadBits(base);
   std::uint64_t stray = bits.cr & ~(bits.lf >> 1);
   // The block's last byte is judged by the byte behind the block.
@@ -95,6 +125,83 @@ std::string_view LineScanner::Next(char* scratch, bool& cut) {
   const std::string_view line(cursor_, length);
   cursor_ = lf + 1;
   return line;
+}
+
+// The LFs of the current block, from the cursor on, that end lines before
+// the first line `skip` keeps and before its stop; `clear` says whether the
+// lines of the next block may still be passed over.
+std::uint64_t LineScanner::LinesBeforeKept(const LineSkip& skip, bool& clear) const {
+  std::uint64_t lfs = lfBits_;
+  clear = true;
+  const std::uint64_t cursorBit = cursor_ >= block_ ? std::uint64_t{1} << (cursor_ - block_) : 0;
+  for (std::uint64_t starts = cursorBit | (lfBits_ << 1); starts != 0; starts &= starts - 1) {
+    const int at = std::countr_zero(starts);
+    if (skip.keep[static_cast<unsigned char>(block_[at])]) {
+      lfs &= Below(at);
+      clear = false;
+      break;
+    }
+  }
+  if (skip.stopAt != nullptr && skip.stopAt < block_ + kBlockSize) {
+    lfs &= skip.stopAt <= block_ ? 0 : Below(skip.stopAt - block_);
+    clear = false;
+  }
+  return lfs;
+}
+
+// Of `lfs` (lowest first), the LFs whose lines keep to the line rule and pass
+// the test, up to the first that does not and at most `most` of them; `count`
+// receives their number. `colon` is the first ":" of the line at the cursor
+// before this block.
+std::uint64_t LineScanner::PassingLines(const LineSkip& skip, std::uint64_t lfs, std::size_t most,
+                                        const char* colon, std::size_t& count) const {
+  const std::uint64_t colonBits = skip.test != LineTest::None && skip.newFormat ? EqualBits(block_, ':') : 0;
+  const char* start = cursor_;
+  std::uint64_t passing = 0;
+  for (count = 0; lfs != 0 && count < most; lfs &= lfs - 1, ++count) {
+    const std::ptrdiff_t at = std::countr_zero(lfs);
+    const char* lf = block_ + at;
+    std::size_t length = static_cast<std::size_t>(lf - start);
+    if (length > 0 && lf[-1] == '\r') --length;
+    if (length > static_cast<std::size_t>(limit_ - 2)) break;
+    if (skip.test != LineTest::None) {
+      const std::ptrdiff_t from = start < block_ ? 0 : start - block_;
+      const char* first = start < block_ && colon != nullptr ? colon : FirstBetween(block_, colonBits, from, at);
+      if (!PassesLineTest(skip.test, skip.newFormat, std::string_view(start, length), first)) break;
+    }
+    passing |= lfs & (~lfs + 1);
+    start = lf + 1;
+  }
+  return passing;
+}
+
+std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
+  if (cursor_ >= end_ || most == 0) return 0;
+  if ((block_ == nullptr || cursor_ >= block_ + kBlockSize) && !LoadBlock(cursor_)) return 0;
+  const bool colons = skip.test != LineTest::None && skip.newFormat;
+  // The first ":" of the line at the cursor where it began before the block.
+  const char* colon = nullptr;
+  if (colons && cursor_ < block_) colon = static_cast<const char*>(std::memchr(cursor_, ':', block_ - cursor_));
+  std::size_t skipped = 0;
+  for (;;) {
+    bool clear = true;
+    std::size_t count = 0;
+    const std::uint64_t passing = PassingLines(skip, LinesBeforeKept(skip, clear), most - skipped, colon, count);
+    if (passing != 0) {
+      skipped += count;
+      cursor_ = block_ + (kBlockSize - std::countl_zero(passing));
+      lfBits_ &= ~passing;
+      colon = nullptr;
+    }
+    if (!clear || lfBits_ != 0 || skipped == most) return skipped;
+    // The line at the cursor goes on into the next block.
+    if (block_ + kBlockSize - cursor_ >= limit_) return skipped;
+    if (colons && colon == nullptr) {
+      const std::ptrdiff_t from = cursor_ < block_ ? 0 : cursor_ - block_;
+      colon = FirstBetween(block_, EqualBits(block_, ':'), from, kBlockSize);
+    }
+    if (!LoadBlock(block_ + kBlockSize)) return skipped;
+  }
 }
 
 }  // namespace vardek

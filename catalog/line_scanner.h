@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "catalog/line_skip.h"
+
 namespace vardek {
 
 class LineScanner {
@@ -20,12 +22,21 @@ class LineScanner {
   // the lines that must be copied (zero-terminated there). `cut` as ReadLine.
   std::string_view Next(char* scratch, bool& cut);
 
+  // Passes over at most `most` lines from the cursor that `skip` lets go,
+  // up to the first line it keeps, and returns how many. Only lines that
+  // Next would hand out in place are passed over, whole 64-byte blocks at a
+  // time where no kept line starts in them.
+  std::size_t Skip(const LineSkip& skip, std::size_t most);
+
   // True when `line` points into the data rather than into a scratch buffer.
   bool InData(std::string_view line) const { return line.data() >= begin_ && line.data() < end_; }
 
  private:
   bool LoadBlock(const char* base);
   std::string_view Copied(char* scratch, bool& cut);
+  std::uint64_t LinesBeforeKept(const LineSkip& skip, bool& clear) const;
+  std::uint64_t PassingLines(const LineSkip& skip, std::uint64_t lfs, std::size_t most, const char* colon,
+                             std::size_t& count) const;
 
   const char* begin_ = nullptr;
   const char* cursor_ = nullptr;

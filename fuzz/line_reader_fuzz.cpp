@@ -1,5 +1,6 @@
 // The one line reader of every catalog reader, with both of its limits, and
-// the scanner that hands the same lines out in place.
+// the scanner that hands the same lines out in place, also when it passes
+// over lines by the block in between.
 #include <cstdint>
 #include <initializer_list>
 #include <cstdlib>
@@ -7,6 +8,61 @@
 
 #include "catalog/line_reader.h"
 #include "catalog/line_scanner.h"
+#include "catalog/line_skip.h"
+
+namespace {
+
+// A line the plain reader gives that `skip` may pass over: stored exactly as
+// read, ended by LF or CR LF, below the limit, its first byte not kept,
+// passing the test, ending before the stop.
+bool MayPassOver(const char* start, const char* next, const char* line, std::size_t length, bool cut,
+                 const vardek::LineSkip& skip, int limit) {
+  if (cut || next == start || next[-1] != '\n' || length > static_cast<std::size_t>(limit - 2)) return false;
+  const std::size_t stored = static_cast<std::size_t>(next - start) - 1;
+  if (stored != length && !(stored == length + 1 && start[length] == '\r')) return false;
+  if (std::memcmp(start, line, length) != 0 || skip.keep[static_cast<unsigned char>(*start)]) return false;
+  if (skip.stopAt != nullptr && next - 1 >= skip.stopAt) return false;
+  const char* colon = static_cast<const char*>(std::memchr(line, ':', length));
+  return vardek::PassesLineTest(skip.test, skip.newFormat, std::string_view(line, length), colon);
+}
+
+// Reads the data with the plain reader while a scanner passes over lines by
+// the rule the first byte chooses; aborts where they part.
+void CompareSkipping(const char* begin, const char* end, int limit) {
+  static const vardek::LineTest kTests[] = {vardek::LineTest::None, vardek::LineTest::HoldsSeparator,
+                                            vardek::LineTest::GoodDate};
+  const unsigned choice = begin < end ? static_cast<unsigned char>(*begin) : 0;
+  vardek::LineSkip skip = vardek::MakeLineSkip(choice & 1 ? vardek::kNonFileLineStarts : vardek::kTitleLineStarts,
+                                               kTests[(choice >> 1) % 3], (choice & 8) != 0);
+  if ((choice & 16) != 0) skip.stopAt = begin + (end - begin) / 2;
+  vardek::LineScanner scanner;
+  scanner.Start(begin, end, limit);
+  const char* cursor = begin;
+  char scratch[vardek::kLineBufferSize];
+  char buffer[vardek::kLineBufferSize];
+  while (cursor < end) {
+    for (std::size_t skipped = scanner.Skip(skip, (choice & 32) != 0 ? 3 : static_cast<std::size_t>(-1)); skipped > 0;
+         --skipped) {
+      const char* start = cursor;
+      bool cut = false;
+      if (cursor >= end) std::abort();
+      const std::size_t length = vardek::ReadLine(cursor, end, buffer, limit, cut);
+      if (!MayPassOver(start, cursor, buffer, length, cut, skip, limit)) std::abort();
+    }
+    if (scanner.Cursor() != cursor) std::abort();
+    if (cursor >= end) break;
+    bool cut = false;
+    const std::size_t length = vardek::ReadLine(cursor, end, buffer, limit, cut);
+    bool scannedCut = false;
+    const auto scanned = scanner.Next(scratch, scannedCut);
+    if (scanned.size() != length || std::memcmp(scanned.data(), buffer, length) != 0 || scannedCut != cut ||
+        scanner.Cursor() != cursor)
+      std::abort();
+  }
+  if (scanner.HasData()) std::abort();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   for (const int limit : {vardek::kLineLimit, vardek::kConversionLineLimit, 2}) {
@@ -37,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     if (consumed != size) std::abort();
+    CompareSkipping(reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size, limit);
   }
   return 0;
 }

@@ -4,17 +4,14 @@
 
 #include "browse/folder_of_rows.h"
 #include "catalog/catalog_format.h"
+#include "catalog/line_skip.h"
 
 namespace vardek {
 
 namespace {
 
 // A file line's date is bad: not a calendar date from 1980 to 2050.
-bool HasBadDate(const FileLineParts& parts) {
-  // The numbers are read whole: a year such as 65616 stays invalid instead of
-  // wrapping round to a plausible one.
-  return !IsValidDate(ReadDateText(parts.dateText));
-}
+bool HasBadDate(const FileLineParts& parts) { return !IsGoodDateText(parts.dateText); }
 
 }  // namespace
 
@@ -27,6 +24,9 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
   // Before the first title line there is no disc: rows show an empty description.
   std::uint32_t titleOffset = list.AddTitle("");
   FolderOfRows folder(list);
+  // File lines with good dates make no rows and are only counted.
+  const LineSkip goodDates = MakeLineSkip(kStructureLineStarts, LineTest::GoodDate, newFormat);
+  walk.PassOver(&goodDates);
   while (walk.Next()) {
     switch (walk.Kind()) {
       case LineKind::Comment:

@@ -9,7 +9,9 @@
 
 #include "browse/collect.h"
 #include "browse/name_match.h"
+#include "catalog/catalog_check.h"
 #include "catalog/catalog_format.h"
+#include "catalog/catalog_titles.h"
 #include "catalog/line_reader.h"
 #include "maintenance/bad_dates.h"
 #include "test_support.h"
@@ -145,6 +147,93 @@ TEST_F(FastWalkTest, FindAndBadDatesAgreeWithThePlainWalk) {
     if (newFormat) {
       ASSERT_EQ(WalkRows(Rows::BadDates, word), PlainRows(data, Rows::BadDates, lowered)) << round;
     }
+  }
+}
+
+// A catalog the check reads far into: sound titles, folders and files, good
+// and bad dates, and now and then a line of the damage the check reports.
+std::string MostlySoundCatalog(std::mt19937& random) {
+  const auto pick = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
+  const std::string damage[] = {"nocolon", "", "..", "<eof>", "|||" + std::string(90, 't'), "a\rb:01/01/99",
+                                std::string("x\0y:01/01/99", 13), " blank", "* note"};
+  std::string data = "|||Disc 0\r\n";
+  int depth = 0;
+  const int lines = 100 + static_cast<int>(pick(3000));
+  for (int i = 0; i < lines; ++i) {
+    std::string line;
+    const unsigned kind = pick(100);
+    if (kind == 0 && depth == 0) {
+      line = "|||Disc " + std::to_string(i);
+    } else if (kind < 5 && depth < 15) {
+      line = "\\dir" + std::to_string(i);
+      ++depth;
+    } else if (kind < 10 && depth > 0) {
+      line = "..";
+      --depth;
+    } else if (kind == 10 && depth == 0) {
+      line = "<eof>";
+    } else if (kind == 11 && pick(12) == 0) {
+      line = pick(4) == 0 ? std::string(250 + pick(20), 'L') : damage[pick(9)];
+    } else {
+      line = "f" + std::to_string(i) + ":" + std::to_string(pick(14)) + "/" + std::to_string(pick(32)) + "/" +
+             std::to_string(pick(100));
+    }
+    data += line + (pick(50) == 0 ? "\n" : "\r\n");
+  }
+  return data;
+}
+
+// The same catalog with a CR at the start of every stored line: the line
+// rule drops it, and no block that holds one is read in place, so every
+// line goes through the byte-by-byte reader and none is passed over.
+std::string WithCrAtEveryLineStart(const std::string& data) {
+  std::string copy;
+  for (std::size_t i = 0; i < data.size(); ++i) {
+    if (i == 0 || data[i - 1] == '\n') copy += '\r';
+    copy += data[i];
+  }
+  return copy;
+}
+
+class PassOverTest : public FastWalkTest {
+ protected:
+  // What the check, the title scan, the bad-date scan (with its hook) and
+  // the listing of one title make of `data`, as texts.
+  std::vector<std::string> Readings(const std::string& data, const std::string& title) {
+    folder.Write("r.cat", data);
+    const std::string path = folder.Path("r.cat");
+    std::vector<std::string> seen;
+    reporter.reports.clear();
+    const CheckResult check = CheckCatalog(reader, path.c_str(), true, reporter);
+    seen.push_back("check " + std::to_string(static_cast<int>(check.outcome)) + " " +
+                   std::to_string(check.lineNumber) + " " + std::to_string(check.fileCount));
+    for (const test::Report& report : reporter.reports) seen.push_back(report.kind + " " + report.text + " " + report.caption);
+    CatalogTitleScan scan;
+    ReadCatalogTitles(reader, path.c_str(), reporter, [&](const char* d) { seen.push_back(std::string("title ") + d); },
+                      scan);
+    seen.push_back("titles " + std::to_string(scan.titleCount));
+    ResultList list;
+    EXPECT_TRUE(list.Reset());
+    long hooks = 0;
+    const std::function<void()> hook = [&hooks] { ++hooks; };
+    const BadDateResult bad = FindBadDates(reader, path.c_str(), true, list, reporter, hook);
+    seen.push_back("bad-dates " + std::to_string(bad.lineCount) + " hooks " + std::to_string(hooks));
+    for (const std::string& row : test::RowTexts(list)) seen.push_back("bad " + row);
+    ResultList listed;
+    EXPECT_TRUE(listed.Reset());
+    CollectTitleFiles(reader, path.c_str(), title.c_str(), listed, reporter);
+    for (const std::string& row : test::RowTexts(listed)) seen.push_back("listed " + row);
+    return seen;
+  }
+};
+
+TEST_F(PassOverTest, CheckTitlesBadDatesAndListingAgreeWithTheByteByByteReading) {
+  std::mt19937 random(42);
+  for (int round = 0; round < 60; ++round) {
+    const std::string data = MostlySoundCatalog(random);
+    const std::string title = "Disc " + std::to_string(random() % 200);
+    const std::vector<std::string> fast = Readings(data, title);
+    ASSERT_EQ(fast, Readings(WithCrAtEveryLineStart(data), title)) << round;
   }
 }
 

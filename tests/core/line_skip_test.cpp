@@ -1,0 +1,201 @@
+// Passing over lines by the block: every line passed over is one the reader
+// was allowed to pass over, and every line handed out afterwards is the
+// plain line reader's own, with its number.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "catalog/line_reader.h"
+#include "catalog/line_scanner.h"
+#include "catalog/line_skip.h"
+
+namespace vardek {
+namespace {
+
+constexpr std::size_t kAll = std::numeric_limits<std::size_t>::max();
+
+// A line as the plain reader gives it, with where it is stored.
+struct PlainLine {
+  std::string text;
+  bool cut = false;
+  std::size_t start = 0;  // offset of its first stored byte
+  std::size_t next = 0;   // offset of the line after it
+};
+
+std::vector<PlainLine> ReadPlainly(const std::string& data) {
+  std::vector<PlainLine> lines;
+  const char* cursor = data.data();
+  const char* end = cursor + data.size();
+  char buffer[kLineBufferSize];
+  while (cursor < end) {
+    PlainLine line;
+    line.start = static_cast<std::size_t>(cursor - data.data());
+    const std::size_t length = ReadLine(cursor, end, buffer, kLineLimit, line.cut);
+    line.text.assign(buffer, length);
+    line.next = static_cast<std::size_t>(cursor - data.data());
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// May `skip` pass over this line? Its stored bytes are exactly its text and
+// its line end, its first byte is not kept, it passes the test and ends
+// before the stop.
+bool MayPassOver(const std::string& data, const PlainLine& line, const LineSkip& skip) {
+  std::string stored = data.substr(line.start, line.next - line.start);
+  if (line.cut || stored.empty() || stored.back() != '\n') return false;
+  stored.pop_back();
+  if (!stored.empty() && stored.back() == '\r') stored.pop_back();
+  if (stored != line.text || line.text.size() > static_cast<std::size_t>(kLineLimit - 2)) return false;
+  if (skip.keep[static_cast<unsigned char>(data[line.start])]) return false;
+  if (skip.stopAt != nullptr && data.data() + line.next - 1 >= skip.stopAt) return false;
+  const std::size_t colon = line.text.find(':');
+  return PassesLineTest(skip.test, skip.newFormat, line.text,
+                        colon == std::string::npos ? nullptr : line.text.data() + colon);
+}
+
+// Catalog-like lines with every first character the skips look at, lines
+// around the limit, stray CRs, NUL bytes, bare LFs, good and bad dates.
+std::string RandomLines(std::mt19937& random) {
+  static const char* const kShapes[] = {"|||Disc", "\\dir", "..", "<eof>", "* note", " blank:01/01/99",
+                                        "@@@Old", ".hidden:01/01/99", "", "file:07/14/04", "file:13/45/99",
+                                        "file 07-14-04", "nocolon", "a:b:02/29/00"};
+  static const char* const kEnds[] = {"\r\n", "\r\n", "\r\n", "\r\n", "\n", "\r\r\n", "\r", ""};
+  std::string data;
+  const int lines = static_cast<int>(random() % 300);
+  for (int i = 0; i < lines; ++i) {
+    const unsigned pick = random() % 40;
+    std::string line = pick < 14 ? kShapes[pick] : "name" + std::to_string(random() % 1000) + ":01/02/03";
+    if (random() % 30 == 0) line += std::string(200 + random() % 120, 'x');
+    if (random() % 80 == 0) line.insert(random() % (line.size() + 1), 1, '\0');
+    data += line + kEnds[random() % (random() % 20 == 0 ? 8 : 4)];
+  }
+  return data;
+}
+
+LineSkip RandomSkip(std::mt19937& random, const std::string& data) {
+  static const std::string_view kKept[] = {kTitleLineStarts, kStructureLineStarts, kNonFileLineStarts, ""};
+  static const LineTest kTests[] = {LineTest::None, LineTest::HoldsSeparator, LineTest::GoodDate};
+  LineSkip skip = MakeLineSkip(kKept[random() % 4], kTests[random() % 3], random() % 4 != 0);
+  if (random() % 3 == 0 && !data.empty()) skip.stopAt = data.data() + random() % data.size();
+  return skip;
+}
+
+TEST(LineSkip, PassesOverOnlyLinesItMayAndHandsOutThePlainLinesAfter) {
+  std::mt19937 random(2026);
+  std::size_t passedOver = 0;
+  std::size_t mayPassOver = 0;
+  for (int round = 0; round < 1500; ++round) {
+    const std::string data = RandomLines(random);
+    const std::vector<PlainLine> plain = ReadPlainly(data);
+    LineSkip skip = RandomSkip(random, data);
+    LineScanner scanner;
+    scanner.Start(data.data(), data.data() + data.size(), kLineLimit);
+    char scratch[kLineBufferSize];
+    std::size_t at = 0;
+    while (scanner.HasData()) {
+      const std::size_t most = random() % 4 == 0 ? random() % 5 : kAll;
+      const std::size_t skipped = scanner.Skip(skip, most);
+      ASSERT_LE(skipped, most);
+      ASSERT_LE(at + skipped, plain.size()) << round;
+      for (std::size_t i = at; i < at + skipped; ++i) ASSERT_TRUE(MayPassOver(data, plain[i], skip)) << round << " " << i;
+      for (std::size_t i = at; i < plain.size() && MayPassOver(data, plain[i], skip); ++i) ++mayPassOver;
+      passedOver += skipped;
+      at += skipped;
+      if (!scanner.HasData()) break;
+      bool cut = false;
+      const std::string_view line = scanner.Next(scratch, cut);
+      ASSERT_LT(at, plain.size()) << round;
+      ASSERT_EQ(std::string(line), plain[at].text) << round << " line " << at;
+      ASSERT_EQ(cut, plain[at].cut) << round << " line " << at;
+      ASSERT_EQ(scanner.Cursor(), data.data() + plain[at].next) << round << " line " << at;
+      ++at;
+    }
+    ASSERT_EQ(at, plain.size()) << round;
+  }
+  // Most lines that may be passed over are: only the last bytes of a text and
+  // blocks with a stray CR are read line by line.
+  EXPECT_GT(passedOver * 2, mayPassOver);
+}
+
+// Passes over as much as it can from the start of `data`, then returns how
+// many lines that was and the next line.
+std::pair<std::size_t, std::string> SkipFromStart(const std::string& data, const LineSkip& skip,
+                                                  std::size_t most = kAll) {
+  LineScanner scanner;
+  scanner.Start(data.data(), data.data() + data.size(), kLineLimit);
+  const std::size_t skipped = scanner.Skip(skip, most);
+  char scratch[kLineBufferSize];
+  bool cut = false;
+  return {skipped, scanner.HasData() ? std::string(scanner.Next(scratch, cut)) : "<end>"};
+}
+
+std::string Repeat(const std::string& line, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += line + "\r\n";
+  return text;
+}
+
+TEST(LineSkip, StopsAtTheFirstLineItKeeps) {
+  const LineSkip titles = MakeLineSkip(kTitleLineStarts);
+  const LineSkip files = MakeLineSkip(kNonFileLineStarts, LineTest::HoldsSeparator, true);
+  const LineSkip goodDates = MakeLineSkip(kStructureLineStarts, LineTest::GoodDate, true);
+  // 300 lines of 20 bytes, the middle line, 300 more, a title and 300 more:
+  // a middle line that may be passed over makes 601 lines up to the title.
+  struct Case {
+    std::string middle;
+    const LineSkip* skip;
+    std::size_t skipped;
+  };
+  const Case cases[] = {
+      {"|||Disc", &titles, 300},
+      {"@@@Old", &titles, 300},
+      {"\\folder", &titles, 601},
+      {"\\folder", &files, 300},
+      {"..", &files, 300},
+      {"<eof>", &goodDates, 300},
+      {"* note", &files, 300},
+      {" blank:01/01/99", &files, 300},
+      {"", &files, 300},
+      {"", &titles, 601},
+      {"nocolon", &files, 300},
+      {"bad:13/01/99", &goodDates, 300},
+      {"leap:02/29/00", &goodDates, 601},
+      {"nodate", &goodDates, 601},
+      // The limit: 258 characters are read in place, 259 are cut.
+      {std::string(258, 'a'), &titles, 601},
+      {std::string(259, 'a'), &titles, 300},
+  };
+  const std::string files300 = Repeat("photo.jpg:07/14/04", 300);
+  for (const Case& c : cases) {
+    const std::string data = files300 + c.middle + "\r\n" + files300 + "|||End\r\n" + files300;
+    const auto [skipped, next] = SkipFromStart(data, *c.skip);
+    EXPECT_EQ(skipped, c.skipped) << c.middle.substr(0, 20);
+    EXPECT_EQ(next, c.skipped == 300 ? c.middle : "|||End") << c.middle.substr(0, 20);
+  }
+  // A stray CR ends the passing over before its 64-byte block (bytes 5952 to
+  // 6015): 297 lines end before it.
+  const std::string stray = files300 + "a\rb:01/01/99\r\n" + files300;
+  EXPECT_EQ(SkipFromStart(stray, files).first, 297u);
+}
+
+TEST(LineSkip, StopsBeforeTheLineThatReachesTheStopAndAfterTheMostLines) {
+  const std::string data = Repeat("photo.jpg:07/14/04", 300);  // 20 bytes a line
+  LineSkip files = MakeLineSkip(kNonFileLineStarts);
+  // The LF of line 100 is its 20th byte: a stop there keeps line 100, a stop
+  // one byte further lets it go.
+  files.stopAt = data.data() + 99 * 20 + 19;
+  EXPECT_EQ(SkipFromStart(data, files).first, 99u);
+  files.stopAt = data.data() + 99 * 20 + 20;
+  EXPECT_EQ(SkipFromStart(data, files).first, 100u);
+  files.stopAt = nullptr;
+  EXPECT_EQ(SkipFromStart(data, files, 199).first, 199u);
+  EXPECT_EQ(SkipFromStart(data, files, 0).first, 0u);
+}
+
+}  // namespace
+}  // namespace vardek
