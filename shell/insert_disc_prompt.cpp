@@ -13,15 +13,33 @@ constexpr char kPromptStart[] = "Insert the CD title \" ";
 constexpr char kPromptEnd[] = " \" into the selected drive and press enter.";
 constexpr int kPromptMargin = 2;  // pixels between the frame and the text
 
+
+// Where the frame's top line ends below the top of the frame: the frame draws
+// it half a text line down (of its own font), two pixels thick.
+int FrameLineBottom(HWND frame) {
+  HDC context = GetDC(frame);
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(frame, WM_GETFONT, 0, 0));
+  HGDIOBJ previous = font ? SelectObject(context, font) : nullptr;
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(context, &metrics);
+  if (previous) SelectObject(context, previous);
+  ReleaseDC(frame, context);
+  return metrics.tmHeight / 2 + 1;
+}
+
 }  // namespace
 
 void PromptPainter::Measure(HWND dialog, int areaControlId) {
-  GetWindowRect(GetDlgItem(dialog, areaControlId), &area);
+  HWND frame = GetDlgItem(dialog, areaControlId);
+  GetWindowRect(frame, &area);
   POINT corners[2] = {{area.left, area.top}, {area.right, area.bottom}};
   ScreenToClient(dialog, &corners[0]);
   ScreenToClient(dialog, &corners[1]);
   SetRect(&area, corners[0].x, corners[0].y, corners[1].x, corners[1].y);
   InflateRect(&area, -kPromptMargin, -kPromptMargin);
+  // The request starts below the frame's top line: text across the line would
+  // lose the tops of its first row when the frame paints.
+  area.top = corners[0].y + FrameLineBottom(frame) + kPromptMargin;
   background = GetSysColor(COLOR_BTNFACE);
 }
 

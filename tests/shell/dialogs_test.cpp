@@ -346,6 +346,7 @@ TEST_F(DialogsTest, ThePromptPaintsItsRequestInsideItsFrame) {
   SourcePathBuffer source = "D:\\A.DAT";
   RECT frame{};
   RECT ink{};
+  int underTheLine = -1;
   Autopilot pilot;
   pilot.WhenDialog(IDD_INSERT_DISC)
       .Pause(kSettle)
@@ -359,11 +360,26 @@ TEST_F(DialogsTest, ThePromptPaintsItsRequestInsideItsFrame) {
         // request's second line of text can be there.
         const RECT band = {frame.left + 4, frame.top + 14, frame.right - 4, frame.bottom - 4};
         ink = picture->InkBounds(band, GetSysColor(COLOR_BTNFACE));
+        // The frame's top line is the first row drawn across the whole width;
+        // the row just under it must be clear, or the text runs into the line.
+        auto inkIn = [&](int y) {  // pixels of the row not of the background
+          int count = 0;
+          for (int x = frame.left + 4; x < frame.right - 4; ++x) {
+            count += picture->At(x, y) != GetSysColor(COLOR_BTNFACE);
+          }
+          return count;
+        };
+        const int width = frame.right - frame.left - 8;
+        int y = frame.top;
+        while (y < frame.bottom && inkIn(y) < width) ++y;
+        while (y < frame.bottom && inkIn(y) == width) ++y;
+        underTheLine = inkIn(y);
       })
       .Press("Cancel");
 
   EXPECT_EQ(prompt.Ask(Owner(), source, "Games 1998"), DialogAnswer::Cancel);
   EXPECT_FALSE(IsRectEmpty(&ink)) << "the request is not painted inside the frame";
+  EXPECT_EQ(underTheLine, 0) << "the request's first row runs into the frame's top line";
 }
 
 // --- The Find dialog -------------------------------------------------------------
