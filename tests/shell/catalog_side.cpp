@@ -162,7 +162,8 @@ void CALLBACK BoxCounter::Tick(HWND, UINT, UINT_PTR, DWORD) {
       [](HWND window, LPARAM) -> BOOL {
         char name[64] = "";
         GetClassNameA(window, name, sizeof name);
-        const bool counted = std::string(name) == "CMSGCLASS" || (g_counter->dialogsToo_ && std::string(name) == "#32770");
+        const bool counted =
+            std::string(name) == "CMSGCLASS" || (g_counter->dialogsToo_ && std::string(name) == "#32770");
         if (!counted || !IsWindowVisible(window) || g_countedBoxes.count(window)) {
           return TRUE;
         }

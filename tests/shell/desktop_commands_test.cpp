@@ -434,16 +434,18 @@ TEST_P(ScanEnd, SavesUnderTheCatalogNameSetsTheSaveNameAndBeepsOnceWhenMinimised
   WriteFile(secondDiscRoot_ + "\\ON-R.TXT", "r");
   const std::string opened = OpenCatalog(c.catalogName, kTwoTitles);
   const std::string before = ReadFileText(opened);
-  Window().State().newFormat = 1;
   Window().State().saveName = 0;
   RememberDiscDrive();
   HWND main = Window().Handle();
   BoxSeen box;
   Autopilot pilot;
-  pilot.WhenDialog(IDD_SCAN).Type(IDC_SCAN_DESCRIPTION, "Scanned").Call(ChooseDrive(c.chosen)).Call([&](HWND) {
-    if (c.minimised) ShowWindow(main, SW_MINIMIZE);
-  });
-  pilot.Press("OK");
+  pilot.WhenDialog(IDD_SCAN)
+      .Type(IDC_SCAN_DESCRIPTION, "Scanned")
+      .Call(ChooseDrive(c.chosen))
+      .Call([&](HWND) {
+        if (c.minimised) ShowWindow(main, SW_MINIMIZE);
+      })
+      .Press("OK");
   if (c.refusal) AnswerBox(pilot, &box, "&Ok");
   Command(IDM_SCAN_CD);
   ASSERT_TRUE(pilot.Finished());
@@ -470,7 +472,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ScanEndCase{"ATxtCatalogIsSavedAsCat", "notes.txt", 'P', false, "notes.cat", nullptr, 0, 0},
                       ScanEndCase{"TheSameDriveKeepsTheSaveName", "disc.cat", 'P', false, "disc.cat", nullptr, 0, 0},
                       ScanEndCase{"AnotherDriveSetsTheSaveName", "disc.cat", 'R', false, "disc.cat", nullptr, 1, 0},
-                      ScanEndCase{"AnEmptyDiscSavesNothing", "disc.cat", 'S', false, nullptr, "No files found - Nothing saved!", 0, 0},
+                      ScanEndCase{"AnEmptyDiscSavesNothing", "disc.cat", 'S', false, nullptr,
+                                  "No files found - Nothing saved!", 0, 0},
                       ScanEndCase{"MinimisedBeepsOnce", "disc.cat", 'P', true, "disc.cat", nullptr, 0, 1}),
     [](const ::testing::TestParamInfo<ScanEndCase>& info) { return std::string(info.param.name); });
 

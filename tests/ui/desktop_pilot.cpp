@@ -292,7 +292,8 @@ int Run(const std::string& scene, const char* readyFile, const char* doneFile) {
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: vardek_desktop_pilot loaded|title:N|dialog:ID|prompt:N|find:TEXT READY_FILE DONE_FILE\n");
+    std::fprintf(stderr,
+                 "usage: vardek_desktop_pilot loaded|title:N|dialog:ID|prompt:N|find:TEXT READY_FILE DONE_FILE\n");
     return 2;
   }
   return Run(argv[1], argv[2], argv[3]);
