@@ -63,12 +63,19 @@ int CompareRows(const ResultList& list, int rowA, int rowB, int column, bool des
 
 namespace {
 
-// A row's key, worked out once before the sort, and the text it came from.
+// A row's key, worked out once before the sort, and where the row stood
+// before the sort.
 struct KeyedRow {
   platform::SortPrefix key;
-  const char* text;
   int row;
+  int position = 0;
 };
+
+// The text of a row's text column.
+const char* TextOf(const ResultList& list, int index, int column) {
+  const ResultRow& row = list.Row(index);
+  return column == kColumnName ? list.Name(row) : column == kColumnFolder ? list.Folder(row) : list.Title(row);
+}
 
 // A date key of eight digits (every usual date text) orders as its number
 // does and marks itself in `low`; other dates get no key.
@@ -84,13 +91,12 @@ platform::SortPrefix DatePrefix(const char* dateText) {
 }
 
 KeyedRow KeyOf(const ResultList& list, int index, int column) {
-  const ResultRow& row = list.Row(index);
   switch (column) {
-    case kColumnName: return {platform::SortPrefixNoCase(list.Name(row)), list.Name(row), index};
-    case kColumnDate: return {DatePrefix(list.Date(row).text), nullptr, index};
-    case kColumnFolder: return {platform::SortPrefixNoCase(list.Folder(row)), list.Folder(row), index};
-    case kColumnTitle: return {platform::SortPrefixNoCase(list.Title(row)), list.Title(row), index};
-    default: return {{}, nullptr, index};
+    case kColumnName:
+    case kColumnFolder:
+    case kColumnTitle: return {platform::SortPrefixNoCase(TextOf(list, index, column)), index};
+    case kColumnDate: return {DatePrefix(list.Date(list.Row(index)).text), index};
+    default: return {{}, index};
   }
 }
 
@@ -98,29 +104,74 @@ KeyedRow KeyOf(const ResultList& list, int index, int column) {
 // the rows are equal, kUndecided when the texts must be compared.
 constexpr int kUndecided = 2;
 
-int KeyOrder(const KeyedRow& a, const KeyedRow& b, int column) {
-  if (column == kColumnDate) {
-    if (a.key.low != 1 || b.key.low != 1) return kUndecided;  // a date of another shape
-    return a.key.high < b.key.high ? -1 : a.key.high > b.key.high ? 1 : 0;
+int DateKeyOrder(const KeyedRow& a, const KeyedRow& b) {
+  if (a.key.low != 1 || b.key.low != 1) return kUndecided;  // a date of another shape
+  return a.key.high < b.key.high ? -1 : a.key.high > b.key.high ? 1 : 0;
+}
+
+// Sorts a run of rows by `less`, rows it finds equal in the order they stand;
+// a short run (most of them) without the buffer of a stable sort.
+template <typename Less>
+void SortRunStably(std::vector<KeyedRow>::iterator first, std::vector<KeyedRow>::iterator last, Less less) {
+  constexpr std::ptrdiff_t kShortRun = 24;
+  if (last - first > kShortRun) {
+    std::stable_sort(first, last, less);
+    return;
   }
-  if (column < kColumnName || column > kColumnTitle) return 0;
-  if (a.key != b.key) return a.key < b.key ? -1 : 1;
-  // The same text (a name that many discs hold) needs no comparison in full.
-  return std::strcmp(a.text, b.text) == 0 ? 0 : kUndecided;
+  for (auto next = first + 1; next < last; ++next) {
+    const KeyedRow moving = *next;
+    auto place = next;
+    for (; place != first && less(moving, *(place - 1)); --place) *place = *(place - 1);
+    *place = moving;
+  }
+}
+
+// Text columns: the rows are sorted by their keys alone, rows of one key in
+// the order they stood; then each run of one key whose texts are not all the
+// same is put in order by the texts in full. Where keys differ their order is
+// the texts' order, so this is the order of a sort by the texts in full.
+void SortByTextKeys(const ResultList& list, std::vector<KeyedRow>& keyed, int column, bool descending) {
+  std::sort(keyed.begin(), keyed.end(), [descending](const KeyedRow& a, const KeyedRow& b) {
+    if (a.key != b.key) return descending ? b.key < a.key : a.key < b.key;
+    return a.position < b.position;
+  });
+  // A name that many discs hold is the same text over and over.
+  const auto byText = [&](const KeyedRow& a, const KeyedRow& b) {
+    return std::strcmp(TextOf(list, a.row, column), TextOf(list, b.row, column)) != 0 &&
+           CompareRows(list, a.row, b.row, column, descending) < 0;
+  };
+  for (auto run = keyed.begin(); run != keyed.end();) {
+    const char* text = TextOf(list, run->row, column);
+    auto runEnd = run + 1;
+    bool sameTexts = true;
+    for (; runEnd != keyed.end() && runEnd->key == run->key; ++runEnd) {
+      sameTexts = sameTexts && std::strcmp(TextOf(list, runEnd->row, column), text) == 0;
+    }
+    if (!sameTexts) SortRunStably(run, runEnd, byText);
+    run = runEnd;
+  }
 }
 
 }  // namespace
 
 void SortRowOrder(const ResultList& list, std::vector<int>& order, int column, bool descending) {
   std::vector<KeyedRow> keyed(order.size());
-  for (std::size_t i = 0; i < order.size(); ++i) keyed[i] = KeyOf(list, order[i], column);
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    keyed[i] = KeyOf(list, order[i], column);
+    keyed[i].position = static_cast<int>(i);
+  }
   // The desktop list's own sort decides about ties; here equal rows keep
   // their catalog order, so the output of a sort is reproducible.
-  std::stable_sort(keyed.begin(), keyed.end(), [&](const KeyedRow& a, const KeyedRow& b) {
-    const int known = descending ? KeyOrder(b, a, column) : KeyOrder(a, b, column);
-    if (known != kUndecided) return known < 0;
-    return CompareRows(list, a.row, b.row, column, descending) < 0;
-  });
+  if (column == kColumnDate) {
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const KeyedRow& a, const KeyedRow& b) {
+      const int known = descending ? DateKeyOrder(b, a) : DateKeyOrder(a, b);
+      if (known != kUndecided) return known < 0;
+      return CompareRows(list, a.row, b.row, column, descending) < 0;
+    });
+  } else if (column >= kColumnName && column <= kColumnTitle) {
+    SortByTextKeys(list, keyed, column, descending);
+  }
+  // Any other column leaves the order as it is.
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = keyed[i].row;
 }
 
