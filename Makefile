@@ -54,7 +54,7 @@ test-win: $(WIN)/build.ninja wine-prefix
 	cmake --build $(WIN) -j $(JOBS)
 	cd $(WIN) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure
 
-run: setup $(WIN)/build.ninja wine-prefix
+run: setup $(WIN)/build.ninja
 	cmake --build $(WIN) -j $(JOBS) --target Vardek vardek_desktop_pilot
 	bash cmake/run-vardek $(WIN) build/screenshots
 
