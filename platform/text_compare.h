@@ -9,6 +9,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <string>
 
 namespace vardek::platform {
 
@@ -36,5 +37,11 @@ struct SortPrefix {
   auto operator<=>(const SortPrefix&) const = default;
 };
 SortPrefix SortPrefixNoCase(const char* text);
+
+// Appends the locale's full sort key of a text to `keys`: two texts' keys
+// compare byte for byte (as std::string does) in CompareTextNoCase's order.
+// False, appending nothing, where the platform gives no such key (the texts
+// are then compared).
+bool AppendSortKeyNoCase(const char* text, std::string& keys);
 
 }  // namespace vardek::platform

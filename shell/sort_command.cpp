@@ -1,5 +1,6 @@
-// The header click: the list's items sorted by one column through the core's
-// row comparison; each column alternates on its own until the next fill.
+// The header click: the list's items sorted by one column in the order of the
+// core's row comparison; each column alternates on its own until the next fill.
+#include "browse/row_sort_keys.h"
 #include "browse/sort.h"
 #include "shell/desktop_commands.h"
 #include "shell/file_list_view.h"
@@ -9,15 +10,16 @@ namespace vardek {
 
 namespace {
 
+// The list compares each row with many others: their keys are worked out
+// once, and compare as the rows do.
 struct SortRequest {
-  const ResultList* rows;
-  int column;
+  const RowSortKeys* keys;
   bool descending;
 };
 
 int CALLBACK CompareItems(LPARAM rowA, LPARAM rowB, LPARAM request) {
   const SortRequest& sort = *reinterpret_cast<const SortRequest*>(request);
-  return CompareRows(*sort.rows, static_cast<int>(rowA), static_cast<int>(rowB), sort.column, sort.descending);
+  return sort.keys->Compare(static_cast<int>(rowA), static_cast<int>(rowB), sort.descending);
 }
 
 bool HasDirection(int column) { return column >= kColumnName && column <= kColumnTitle; }
@@ -28,7 +30,8 @@ void DesktopCommands::SortByColumn(int column) {
   FileListView& list = window_.FileList();
   sortColumn_ = column;
   if (HasDirection(column)) sortDescending_ = list.Descending(column);
-  SortRequest request{&window_.Results(), sortColumn_, sortDescending_};
+  const RowSortKeys keys(window_.Results(), sortColumn_);
+  SortRequest request{&keys, sortDescending_};
   SendMessageA(list.Handle(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(&request),
                reinterpret_cast<LPARAM>(&CompareItems));
   if (HasDirection(column)) list.SetDescending(column, !list.Descending(column));

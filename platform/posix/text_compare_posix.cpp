@@ -156,4 +156,7 @@ int CompareText(const char* a, const char* b) {
   return CompareBy(ua, ub, CaseWeights());
 }
 
+// The three-step comparison has no key of its own here; sorts compare the texts.
+bool AppendSortKeyNoCase(const char*, std::string&) { return false; }
+
 }  // namespace vardek::platform
