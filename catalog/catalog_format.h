@@ -30,6 +30,10 @@ LineKind ClassifyLine(const char* line);
 // reads as its zero-terminated copy would.
 LineKind ClassifyLine(std::string_view line);
 
+// Where the first title line at or after `offset` starts (a line start is
+// right after an LF); `size` when there is none.
+std::size_t NextTitleLine(const char* data, std::size_t size, std::size_t offset);
+
 // Text of a title line from its fourth character ("" when it is shorter).
 const char* TitleDescription(const char* line);
 
@@ -51,19 +55,21 @@ inline int WidenYear(int storedYear) {
   return storedYear + 1900 * static_cast<int>(year - 80u <= 19u) + 2000 * static_cast<int>(year <= 20u);
 }
 
-inline bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-inline int DaysInMonth(int month, int year) {
-  constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  return kMonthLengths[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+inline bool IsLeapYear(int year) {
+  return ((year & 3) == 0) & ((year % 100 != 0) | (year % 400 == 0));
 }
 
-// Year 1980-2050, month 1-12, day within the month.
+inline constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// Year 1980-2050, month 1-12, day within the month. Without branches: the
+// bad-date scan tests one date a line, and the dates of a catalog fall on
+// both sides at random.
 inline bool IsValidDate(const CatalogDate& date) {
-  if (date.year < 1980 || date.year > 2050) return false;
-  if (date.month < 1 || date.month > 12) return false;
-  return date.day >= 1 && date.day <= DaysInMonth(date.month, date.year);
+  const bool yearValid = static_cast<unsigned>(date.year - 1980) <= 70u;
+  const bool monthValid = static_cast<unsigned>(date.month - 1) <= 11u;
+  const int days = kMonthLengths[monthValid ? date.month - 1 : 0] +
+                   static_cast<int>((date.month == 2) & IsLeapYear(date.year));
+  return yearValid & monthValid & (static_cast<unsigned>(date.day - 1) < static_cast<unsigned>(days));
 }
 
 // ReadDateText for any text, not only the usual shape.
@@ -89,8 +95,19 @@ inline CatalogDate ReadDateText(std::string_view dateText) {
 
 // A date text the bad-date scan passes: a calendar date from 1980 to 2050.
 // The numbers are read whole: a year such as 65616 stays invalid instead of
-// wrapping round to a plausible one.
-inline bool IsGoodDateText(std::string_view dateText) { return IsValidDate(ReadDateText(dateText)); }
+// wrapping round to a plausible one. The usual text of eight characters is
+// read without branches: the scan tests one date a line.
+inline bool IsGoodDateText(std::string_view dateText) {
+  const auto digit = [](char c) { return static_cast<unsigned>(c - '0') <= 9u; };
+  const char* t = dateText.data();
+  if (dateText.size() == 8 && (digit(t[0]) & digit(t[1]) & !digit(t[2]) & digit(t[3]) & digit(t[4]) &
+                                !digit(t[5]) & digit(t[6]) & digit(t[7]))) {
+    const CatalogDate date{WidenYear((t[6] - '0') * 10 + (t[7] - '0')), (t[0] - '0') * 10 + (t[1] - '0'),
+                           (t[3] - '0') * 10 + (t[4] - '0')};
+    return IsValidDate(date);
+  }
+  return IsValidDate(ReadDateText(dateText));
+}
 
 struct FileLineParts {
   std::string_view name;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "catalog/catalog_format.h"
+#include "catalog/line_skip.h"
 
 namespace vardek {
 namespace {
@@ -85,6 +89,49 @@ TEST(CatalogDates, ValidityFollowsTheCalendar) {
   EXPECT_FALSE(IsValidDate(ReadDateText("99999999999999/01/99")));
   EXPECT_FALSE(IsLeapYear(1900));
   EXPECT_TRUE(IsLeapYear(2400));
+}
+
+// The bad-date scan's quick reading of a date text against the plain one:
+// every usual text MM/DD/YY of two-digit fields, and random texts of other shapes.
+TEST(CatalogDates, GoodDateTextAgreesWithThePlainReading) {
+  std::string text = "00/00/00";
+  for (int fields = 0; fields < 1000000; ++fields) {
+    const int parts[3] = {fields / 10000, fields / 100 % 100, fields % 100};
+    for (int i = 0; i < 3; ++i) {
+      text[3 * i] = static_cast<char>('0' + parts[i] / 10);
+      text[3 * i + 1] = static_cast<char>('0' + parts[i] % 10);
+    }
+    ASSERT_EQ(IsGoodDateText(text), IsValidDate(ReadAnyDateText(text))) << text;
+  }
+  std::mt19937 random(3);
+  const char alphabet[] = {'0', '1', '2', '9', '/', '-', ' ', 'a', '\0'};
+  for (int round = 0; round < 20000; ++round) {
+    std::string other(random() % 11, '0');
+    for (char& c : other) c = alphabet[random() % sizeof alphabet];
+    ASSERT_EQ(IsGoodDateText(other), IsValidDate(ReadAnyDateText(other))) << other;
+  }
+}
+
+// Every byte that starts no line the depth rules look at starts a file,
+// comment or blank-led line; and no file line starts with a byte the check
+// keeps apart.
+TEST(CatalogFormat, LineStartsThatSkipsKeepCoverEveryOtherKind) {
+  for (int byte = 0; byte < 256; ++byte) {
+    for (const std::string rest : {"", "@", "@@", ".", "x"}) {
+      const std::string line = std::string(1, static_cast<char>(byte)) + rest;
+      const LineKind kind = ClassifyLine(std::string_view(line));
+      const char c = static_cast<char>(byte);
+      if (kStructureLineStarts.find(c) == std::string_view::npos) {
+        EXPECT_TRUE(kind == LineKind::File || kind == LineKind::Comment || kind == LineKind::BlankLed) << byte;
+      }
+      if (kNonFileLineStarts.find(c) == std::string_view::npos) {
+        EXPECT_EQ(kind, LineKind::File) << byte;
+      }
+      if (kTitleLineStarts.find(c) == std::string_view::npos) {
+        EXPECT_NE(kind, LineKind::Title) << byte;
+      }
+    }
+  }
 }
 
 TEST(CatalogLines, SplitsNewFormatAtTheFirstColon) {
