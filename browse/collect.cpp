@@ -45,9 +45,13 @@ class HitAhead {
 
 WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
                  const char* searchText, ResultList& list, Reporter& reporter,
-                 const std::function<void()>& everyLines) {
+                 const std::function<void()>& everyLines, CatalogPart* part = nullptr) {
   CatalogWalk walk(reader, reporter, everyLines);
-  if (!walk.Open(catalogPath)) return walk.Outcome();
+  if (part != nullptr) {
+    walk.OpenPart(*part->whole, part->index, part->count);
+  } else if (!walk.Open(catalogPath)) {
+    return walk.Outcome();
+  }
   std::string search = searchText == nullptr ? "" : searchText;
   for (char& c : search) c = LowerAsciiChar(c);
   const std::string_view wanted = description == nullptr ? "" : description;
@@ -109,6 +113,7 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
       }
     }
   }
+  if (part != nullptr) part->endDepth = walk.Depth();
   return walk.Outcome();
 }
 
@@ -125,6 +130,12 @@ WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const c
 WalkOutcome CollectTitleFiles(CatalogReader& reader, const char* catalogPath, const char* description,
                               ResultList& list, Reporter& reporter) {
   return Walk(reader, catalogPath, WalkMode::Browse, description, "", list, reporter, {});
+}
+
+WalkOutcome CollectInPart(CatalogReader& reader, const char* searchText, bool folders, ResultList& list,
+                          Reporter& reporter, CatalogPart& part) {
+  return Walk(reader, nullptr, folders ? WalkMode::SearchFolders : WalkMode::SearchFiles, nullptr, searchText,
+              list, reporter, {}, &part);
 }
 
 WalkOutcome CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,

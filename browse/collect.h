@@ -30,6 +30,23 @@ WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const c
 WalkOutcome CollectTitleFiles(CatalogReader& reader, const char* catalogPath, const char* description,
                               ResultList& list, Reporter& reporter);
 
+// One part of a catalog that `whole` holds mapped, for searches of its parts
+// side by side (CatalogWalk::OpenPart); `endDepth` receives the folder depth
+// at its end.
+struct CatalogPart {
+  const CatalogReader* whole = nullptr;
+  int index = 0;
+  int count = 1;
+  int endDepth = 0;
+};
+
+// CollectFiles in search mode (or CollectFolders) over one part: the rows of
+// the parts, one list after the other, are those of the search over the
+// whole when every part before the last ends at the root and every walk
+// ends Complete without a report.
+WalkOutcome CollectInPart(CatalogReader& reader, const char* searchText, bool folders, ResultList& list,
+                          Reporter& reporter, CatalogPart& part);
+
 // Every folder of the catalog whose folder line ("\" and name) matches
 // `searchText`: a row with empty name and date and the folder's full path.
 WalkOutcome CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,

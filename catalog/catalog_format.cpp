@@ -31,6 +31,19 @@ const char* TitleDescription(const char* line) {
   return line + 3;
 }
 
+std::size_t NextTitleLine(const char* data, std::size_t size, std::size_t offset) {
+  std::size_t at = offset == 0 ? 0 : offset - 1;  // where to look for the LF before a line
+  while (at < size) {
+    const auto* lf = static_cast<const char*>(std::memchr(data + at, '\n', size - at));
+    if (lf == nullptr) break;
+    const std::size_t start = static_cast<std::size_t>(lf - data) + 1;
+    const std::size_t firstCharacters = size - start < 3 ? size - start : 3;
+    if (start < size && ClassifyLine(std::string_view(data + start, firstCharacters)) == LineKind::Title) return start;
+    at = start;
+  }
+  return size;
+}
+
 bool IsNewFormat(const char* data, std::size_t size) {
   if (size >= 1 && data[0] == '*') return true;
   return size >= 3 && std::memcmp(data, kNewTitleMarker, 3) == 0;

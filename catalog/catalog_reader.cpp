@@ -17,8 +17,20 @@ bool CatalogReader::Map(const char* path, int lineLimit) {
   return true;
 }
 
+void CatalogReader::Share(const CatalogReader& mapped, int lineLimit) {
+  Unmap();
+  view_ = mapped.view_;
+  shared_ = true;
+  lines_.Start(view_.data, view_.data + view_.size, lineLimit);
+  newFormat_ = mapped.newFormat_;
+  lineLimit_ = lineLimit;
+  cut_ = false;
+}
+
 void CatalogReader::Unmap() {
-  if (view_.data != nullptr) platform::UnmapWholeFile(view_);
+  if (view_.data != nullptr && !shared_) platform::UnmapWholeFile(view_);
+  view_ = platform::MappedView{};
+  shared_ = false;
   lines_.Start(nullptr, nullptr, lineLimit_);
 }
 

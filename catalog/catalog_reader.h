@@ -22,6 +22,9 @@ class CatalogReader {
   // False when the file cannot be opened, is empty, or is 4 GiB or larger.
   bool Map(const char* path, int lineLimit);
   void Unmap();
+  // Reads the catalog that `mapped` holds mapped, through no mapping of its
+  // own (walks over parts side by side); `mapped` must stay mapped meanwhile.
+  void Share(const CatalogReader& mapped, int lineLimit);
 
   bool HasData() const { return lines_.HasData(); }
   // Reads the next line into `buffer` (at least the line limit in bytes).
@@ -33,9 +36,12 @@ class CatalogReader {
   std::string_view NextLineView(char* scratch);
   // Passes over at most `most` lines that `skip` lets go (see LineScanner::Skip).
   std::size_t SkipLines(const LineSkip& skip, std::size_t most) { return lines_.Skip(skip, most); }
-  // Where the next line starts, in the mapping.
+  // Reads only bytes `from` to `to` (offsets at line starts) from now on.
+  void Restrict(std::size_t from, std::size_t to) { lines_.Start(view_.data + from, view_.data + to, lineLimit_); }
+  // Where the next line starts, in the mapping, and where the lines end.
   const char* Cursor() const { return lines_.Cursor(); }
-  const char* End() const { return view_.data + view_.size; }
+  const char* End() const { return lines_.End(); }
+  const char* Data() const { return view_.data; }
   int PercentRead() const;
 
   bool IsMapped() const { return view_.data != nullptr; }
@@ -49,6 +55,7 @@ class CatalogReader {
   int lineLimit_ = 260;
   bool cut_ = false;
   bool newFormat_ = false;
+  bool shared_ = false;  // the view is another reader's
 };
 
 }  // namespace vardek

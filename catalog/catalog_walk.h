@@ -64,6 +64,13 @@ class CatalogWalk {
   // Maps the catalog (line limit 260). False, after the error box "Error
   // opening file" with the path as caption, when it cannot be mapped.
   bool Open(const char* path);
+  // Reads only part `index` of `count` of the catalog that `whole` holds
+  // mapped (and must hold until the walk ends): the catalog is cut right
+  // before title lines into near equal sizes, so walks over the parts, one
+  // after the other, read the lines of one walk over the whole. Each part's
+  // walk starts at the root and counts its lines from 1; where the walk
+  // before it did not end at the root, the parts do not add up.
+  void OpenPart(const CatalogReader& whole, int index, int count);
   // Reads the next line and applies the depth rules to it. False at the end
   // of the catalog, after a depth error (reported) or a Stop; the catalog is
   // then unmapped and Outcome() says why.

@@ -17,6 +17,7 @@ class LineScanner {
   void Start(const char* begin, const char* end, int limit);
   bool HasData() const { return cursor_ < end_; }
   const char* Cursor() const { return cursor_; }
+  const char* End() const { return end_; }
 
   // The next line; `scratch` holds at least the limit in bytes and receives
   // the lines that must be copied (zero-terminated there). `cut` as ReadLine.

@@ -14,12 +14,16 @@ namespace vardek::cli {
 
 namespace {
 
+std::size_t Cores() { return std::max(1u, std::thread::hardware_concurrency()); }
+
 // The reports of one search, kept until its turn comes.
 class HeldReports : public Reporter {
  public:
   void ErrorBox(const char* text, const char* caption) override { held_.push_back({Kind::Error, 0, text, caption}); }
   void InfoBox(const char* text, const char* caption) override { held_.push_back({Kind::Info, 0, text, caption}); }
   void Status(int part, const char* text) override { held_.push_back({Kind::Status, part, text, ""}); }
+
+  bool Empty() const { return held_.empty(); }
 
   void PassOn(Reporter& reporter) const {
     for (const Held& report : held_) {
@@ -78,21 +82,81 @@ bool TakeRows(const ResultList& from, ResultList& list) {
   return true;
 }
 
+// Runs work(0) to work(jobs - 1) spread over the cores, this thread included.
+void OnEveryCore(std::size_t jobs, const std::function<void(std::size_t)>& work) {
+  std::atomic<std::size_t> next{0};
+  const auto take = [&] {
+    for (std::size_t i = next++; i < jobs; i = next++) work(i);
+  };
+  std::vector<std::thread> threads;
+  for (std::size_t t = 1; t < std::min<std::size_t>(Cores(), jobs); ++t) threads.emplace_back(take);
+  take();
+  for (std::thread& thread : threads) thread.join();
+}
+
+// A search of one part of a catalog; it gives up at the rows a list holds
+// before its first growth, where a search of the whole costs less than
+// taking the rows over.
+struct PartSearch {
+  ResultList list;
+  HeldReports reports;
+  CatalogPart part;
+  WalkOutcome outcome = WalkOutcome::OpenFailed;
+};
+
+// One catalog cut at title lines and searched on every core. True when the
+// parts add up to the search of the whole (each walk complete, no report,
+// every part before the last ending at the root) and their rows went into
+// `list`; false, with `list` as it was, when the whole must be searched.
+bool SearchInParts(const std::string& catalog, const char* searchText, bool folders, ResultList& list) {
+  CatalogReader whole;
+  if (!whole.Map(catalog.c_str(), kLineLimit)) return false;
+  std::vector<std::unique_ptr<PartSearch>> parts;
+  for (std::size_t i = 0; i < Cores(); ++i) parts.push_back(std::make_unique<PartSearch>());
+  OnEveryCore(parts.size(), [&](std::size_t i) {
+    PartSearch& search = *parts[i];
+    search.part = {&whole, static_cast<int>(i), static_cast<int>(parts.size())};
+    if (!search.list.Reset()) return;
+    search.list.SetRowLimit(kRowStartCapacity);
+    CatalogReader reader;
+    search.outcome = CollectInPart(reader, searchText, folders, search.list, search.reports, search.part);
+  });
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const PartSearch& search = *parts[i];
+    if (search.outcome != WalkOutcome::Complete || !search.reports.Empty()) return false;
+    if (i + 1 < parts.size() && search.part.endDepth != 0) return false;
+  }
+  for (const auto& search : parts) {
+    if (!TakeRows(search->list, list)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
                     ResultList& list, Reporter& reporter, WalkTally& walks) {
+  if (catalogs.size() == 1) {
+    if (Cores() > 1 && SearchInParts(catalogs[0], searchText, folders, list)) {
+      walks.Add(WalkOutcome::Complete);
+      return;
+    }
+    // The rows of parts taken over before one did not fit go: the whole is
+    // searched, straight into the list.
+    if (list.Count() > 0 && !list.Reset()) {
+      reporter.ErrorBox(kNotEnoughMemory, kProductName);
+      walks.Add(WalkOutcome::ListFull);
+      return;
+    }
+    CatalogReader reader;
+    const char* path = catalogs[0].c_str();
+    walks.Add(folders ? CollectFolders(reader, path, searchText, list, reporter)
+                      : CollectFiles(reader, path, "", searchText, list, reporter));
+    return;
+  }
   std::vector<std::unique_ptr<Search>> searches;
   for (std::size_t i = 0; i < catalogs.size(); ++i) searches.push_back(std::make_unique<Search>());
-  std::atomic<std::size_t> next{0};
-  const auto work = [&] {
-    for (std::size_t i = next++; i < catalogs.size(); i = next++) RunOne(catalogs[i], searchText, folders, *searches[i]);
-  };
-  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  std::vector<std::thread> threads;
-  for (unsigned t = 1; t < std::min<std::size_t>(cores, catalogs.size()); ++t) threads.emplace_back(work);
-  work();
-  for (std::thread& thread : threads) thread.join();
+  OnEveryCore(catalogs.size(), [&](std::size_t i) { RunOne(catalogs[i], searchText, folders, *searches[i]); });
 
   bool full = false;
   for (const auto& search : searches) {

@@ -2,7 +2,10 @@
 // find over several catalogs at once: each catalog is searched on a thread
 // of its own into a list of its own, and the rows, reports and outcomes are
 // then taken over in catalog order, so that the output is what one search
-// after the other gives. The core's walks stay single-threaded.
+// after the other gives. One catalog is cut at title lines into a part for
+// each core; where the parts do not add up to the whole (damage, a walk not
+// back at the root, many rows) the whole is searched after all. The core's
+// walks stay single-threaded.
 #include <string>
 #include <vector>
 

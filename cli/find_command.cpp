@@ -104,9 +104,9 @@ int RunFind(const Arguments& arguments) {
     return kExitFailure;
   }
   WalkTally walks;
-  // Many catalogs are searched side by side; with one, or with the progress
-  // line to show, one after the other.
-  if (catalogs.size() > 1 && !ProgressLine::Instance().Enabled()) {
+  // Catalogs, or the parts of one, are searched side by side; with the
+  // progress line to show, one after the other.
+  if (!catalogs.empty() && !ProgressLine::Instance().Enabled()) {
     SearchCatalogs(catalogs, searchText, folders, list, reporter, walks);
     catalogs.clear();
   }

@@ -237,6 +237,59 @@ TEST_F(PassOverTest, CheckTitlesBadDatesAndListingAgreeWithTheByteByByteReading)
   }
 }
 
+// Parts of a catalog cut at title lines: where every part's walk is complete
+// and every part before the last ends at the root, their rows one after the
+// other are the rows of the whole.
+TEST_F(FastWalkTest, PartsOfACatalogAddUpToTheWhole) {
+  std::mt19937 random(17);
+  int added = 0;
+  for (int round = 0; round < 120; ++round) {
+    const std::string data = round % 3 == 0 ? RandomCatalog(random, "zx") : MostlySoundCatalog(random);
+    folder.Write("r.cat", data);
+    const std::string path = folder.Path("r.cat");
+    const std::string search = round % 2 == 0 ? "1" : "dir";
+    const bool folders = round % 4 == 1;
+    ResultList whole;
+    ASSERT_TRUE(whole.Reset());
+    if (folders) {
+      CollectFolders(reader, path.c_str(), search.c_str(), whole, reporter);
+    } else {
+      CollectFiles(reader, path.c_str(), "", search.c_str(), whole, reporter);
+    }
+    CatalogReader mapped;
+    ASSERT_TRUE(mapped.Map(path.c_str(), kLineLimit));
+    const int count = 1 + static_cast<int>(random() % 4);
+    std::vector<std::string> parted;
+    bool addsUp = true;
+    for (int index = 0; index < count; ++index) {
+      ResultList list;
+      ASSERT_TRUE(list.Reset());
+      test::RecordingReporter partReporter;
+      CatalogPart part{&mapped, index, count};
+      CatalogReader partReader;
+      const WalkOutcome outcome = CollectInPart(partReader, search.c_str(), folders, list, partReporter, part);
+      addsUp = addsUp && outcome == WalkOutcome::Complete && partReporter.reports.empty() &&
+               (index + 1 == count || part.endDepth == 0);
+      for (const std::string& row : test::RowTexts(list)) parted.push_back(row);
+    }
+    if (!addsUp) continue;
+    ++added;
+    ASSERT_EQ(parted, test::RowTexts(whole)) << round << " in " << count << " parts";
+  }
+  EXPECT_GT(added, 40);
+}
+
+TEST(NextTitleLine, FindsTheFirstTitleLineStartingAtOrAfterTheOffset) {
+  const std::string data = "|||A\r\nx|y\r\n@@@B\r\n@@x\r\n|\n";
+  // Line starts: 0, 6 (x|y), 11 (@@@B), 17 (@@x), 22 (|); 24 bytes.
+  struct Case {
+    std::size_t offset;
+    std::size_t start;
+  };
+  const Case cases[] = {{0, 11}, {1, 11}, {11, 11}, {12, 22}, {22, 22}, {23, 24}};
+  for (const Case& c : cases) EXPECT_EQ(NextTitleLine(data.data(), data.size(), c.offset), c.start) << c.offset;
+}
+
 TEST(FindLoweredText, AgreesWithAPlainSearchOnRandomText) {
   std::mt19937 random(11);
   const char alphabet[] = {'a', 'A', 'b', 'B', '.', '\r', '\n', '\0', '\xC9', '\xE9', '@', '`'};
