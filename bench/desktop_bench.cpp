@@ -1,8 +1,10 @@
-// Times the desktop program's two biggest fills on its real, visible windows:
+// Times the desktop program's biggest jobs on its real, visible windows:
 // opening a catalog into the title tree (titles expanded and sorted, as at
-// start-up), and listing a disc title of many files in the file list (the
-// selection in the tree, and the fill alone). Each time runs until the
-// window has painted the result. Runs under Wine in Xvfb from `make bench`.
+// start-up), listing a disc title of many files in the file list (the
+// selection in the tree, and the fill alone), a click on the "Date" and on
+// the "File Name" header over those rows, and Find over the big catalog from
+// the dialog's OK to the filled list. Each time runs until the window has
+// painted the result. Runs under Wine in Xvfb from `make bench`.
 // Usage: vardek-desktop-bench BIG_CATALOG WIDE_CATALOG [RUNS]
 //   WIDE_CATALOG holds a title "Wide disc" with the many files.
 #include <chrono>
@@ -15,6 +17,9 @@
 
 #include "browse/collect.h"
 #include "browse/result_list.h"
+#include "browse/row_sort_keys.h"
+#include "browse/sort.h"
+#include "resource_ids.h"
 #include "shell/program.h"
 #include "ui/module.h"
 
@@ -143,6 +148,102 @@ bool BenchFill(const char* path, int runs) {
   return true;
 }
 
+// Clicks a column header as the list reports it (LVN_COLUMNCLICK to its parent).
+void ClickHeader(int column) {
+  FileListView& list = g_program.fileList;
+  NMLISTVIEW click{};
+  click.hdr.hwndFrom = list.Handle();
+  click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list.Handle()));
+  click.hdr.code = LVN_COLUMNCLICK;
+  click.iItem = -1;
+  click.iSubItem = column;
+  SendMessageA(GetParent(list.Handle()), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
+// Each run starts from a fresh fill in catalog order: a click on "Date", then
+// on "File Name" (the names are in catalog order, so this one starts from
+// the date order).
+bool BenchSort(int runs) {
+  FileListView& list = g_program.fileList;
+  std::vector<double> byDate, byName, nameKeys;
+  for (int run = 0; run < runs; ++run) {
+    list.Clear();
+    list.Fill(FileRows::Files);
+    nameKeys.push_back(Time([] { RowSortKeys keys(g_program.results, kColumnName); }));
+    byDate.push_back(Time([] { ClickHeader(kColumnDate); }));
+    byName.push_back(Time([] { ClickHeader(kColumnName); }));
+  }
+  std::printf("== header click over %d rows\n", list.ItemCount());
+  Report("click \"Date\" (from catalog order)", byDate);
+  Report("click \"File Name\" (from date order)", byName);
+  Report("  its keys alone (one per row)", nameKeys);
+  return list.ItemCount() > 0;
+}
+
+// The Find dialog's part of a search: once it shows with "Files" checked,
+// the text goes into the file field and OK is pressed; the clock starts there.
+struct FindAnswer {
+  const char* text = "";
+  Clock::time_point okPressed;
+  bool pressed = false;
+  UINT_PTR timer = 0;
+};
+FindAnswer g_findAnswer;
+
+BOOL CALLBACK AnswerIfFindDialog(HWND window, LPARAM) {
+  HWND field = GetDlgItem(window, IDC_FIND_FILE_TEXT);
+  if (!field || !IsWindowVisible(window) || !GetDlgItem(window, IDC_FIND_SEARCH_ALL)) return TRUE;
+  if (SendMessageA(GetDlgItem(window, IDC_FIND_FILES), BM_GETCHECK, 0, 0) != BST_CHECKED) return TRUE;
+  SetWindowTextA(field, g_findAnswer.text);
+  KillTimer(nullptr, g_findAnswer.timer);
+  g_findAnswer.pressed = true;
+  g_findAnswer.okPressed = Clock::now();
+  PostMessageA(window, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
+void CALLBACK LookForFindDialog(HWND, UINT, UINT_PTR, DWORD) {
+  if (!g_findAnswer.pressed) EnumThreadWindows(GetCurrentThreadId(), AnswerIfFindDialog, 0);
+}
+
+// Seconds from OK in the Find dialog until the list has painted its rows.
+double TimeFind(const char* text) {
+  Settle();
+  g_findAnswer = FindAnswer{text, {}, false, SetTimer(nullptr, 0, 10, LookForFindDialog)};
+  SendMessageA(g_program.mainWindow.Handle(), WM_COMMAND, IDM_FIND, 0);
+  RedrawWindow(g_program.mainWindow.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (!g_findAnswer.pressed) return -1;
+  return std::chrono::duration<double>(Clock::now() - g_findAnswer.okPressed).count();
+}
+
+bool BenchFind(const char* path, int runs) {
+  g_program.titleTree.ClearCatalogs();
+  if (!OpenInto(path)) {
+    std::fprintf(stderr, "desktop bench: %s did not open\n", path);
+    return false;
+  }
+  for (const char* text : {"zx81", ".pdf"}) {
+    std::vector<double> seconds;
+    for (int run = 0; run < runs; ++run) {
+      const double took = TimeFind(text);
+      if (took < 0) {
+        std::fprintf(stderr, "desktop bench: the Find dialog did not show\n");
+        return false;
+      }
+      seconds.push_back(took);
+    }
+    std::printf("== find \"%s\" in the loaded catalog: %d rows listed (result rows: %d)\n", text,
+                g_program.fileList.ItemCount(), g_program.results.Count());
+    if (g_program.fileList.ItemCount() != g_program.results.Count() || g_program.results.Count() == 0) {
+      std::fprintf(stderr, "desktop bench: the list does not hold every row found\n");
+      return false;
+    }
+    std::string what = std::string("find \"") + text + "\" (OK to the filled list)";
+    Report(what.c_str(), seconds);
+  }
+  return true;
+}
+
 void ForgetBenchSettings() {
   RegDeleteKeyA(HKEY_CURRENT_USER, kBenchSettingsKey);
 }
@@ -164,7 +265,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "desktop bench: the main window could not be created\n");
     return 1;
   }
-  bool measured = BenchOpen(argv[1], runs) && BenchFill(argv[2], runs);
+  bool measured = BenchOpen(argv[1], runs) && BenchFill(argv[2], runs) && BenchSort(runs) &&
+                  BenchFind(argv[1], runs);
   DestroyWindow(g_program.mainWindow.Handle());
   ForgetBenchSettings();
   return measured ? 0 : 1;
