@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop program under Wine in Xvfb, on its real windows: opening the
-# generated ~2,000,000-line catalog into the title tree, and filling the file
-# list with the 100,000 files of one disc title.
+# generated ~2,000,000-line catalog into the title tree, filling the file list
+# with the 100,000 files of one disc title and sorting them by a header click,
+# and Find over the big catalog.
 # Usage: bench/desktop_bench.sh WINDOWS_BUILD_DIR   (built with -DVARDEK_BENCH=ON)
 set -euo pipefail
 cd "$(dirname "$0")/.."
