@@ -1,5 +1,6 @@
 #pragma once
 // The rules of the catalog text that every reader and writer shares.
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -50,10 +51,18 @@ struct CatalogDate {
 int ReadDecimalAt(std::string_view text, std::size_t position);
 
 // Written without branches: the years of a catalog fall on both sides at random.
-inline int WidenYear(int storedYear) {
+constexpr int WidenYear(int storedYear) {
   const auto year = static_cast<unsigned>(storedYear);
   return storedYear + 1900 * static_cast<int>(year - 80u <= 19u) + 2000 * static_cast<int>(year <= 20u);
 }
+
+// WidenYear of every two-digit year, looked up where a compiler would turn
+// the comparisons back into a branch.
+inline constexpr auto kWidenedTwoDigitYears = [] {
+  std::array<int, 100> years{};
+  for (int year = 0; year < 100; ++year) years[static_cast<std::size_t>(year)] = WidenYear(year);
+  return years;
+}();
 
 inline bool IsLeapYear(int year) {
   return ((year & 3) == 0) & ((year % 100 != 0) | (year % 400 == 0));
@@ -102,8 +111,8 @@ inline bool IsGoodDateText(std::string_view dateText) {
   const char* t = dateText.data();
   if (dateText.size() == 8 && (digit(t[0]) & digit(t[1]) & !digit(t[2]) & digit(t[3]) & digit(t[4]) &
                                 !digit(t[5]) & digit(t[6]) & digit(t[7]))) {
-    const CatalogDate date{WidenYear((t[6] - '0') * 10 + (t[7] - '0')), (t[0] - '0') * 10 + (t[1] - '0'),
-                           (t[3] - '0') * 10 + (t[4] - '0')};
+    const CatalogDate date{kWidenedTwoDigitYears[static_cast<std::size_t>((t[6] - '0') * 10 + (t[7] - '0'))],
+                           (t[0] - '0') * 10 + (t[1] - '0'), (t[3] - '0') * 10 + (t[4] - '0')};
     return IsValidDate(date);
   }
   return IsValidDate(ReadDateText(dateText));

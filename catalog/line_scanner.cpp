@@ -153,10 +153,12 @@ std::uint64_t LineScanner::LinesBeforeKept(const LineSkip& skip, bool& clear) co
 // Of `lfs` (lowest first), the LFs whose lines keep to the line rule and pass
 // the test, up to the first that does not and at most `most` of them; `count`
 // receives their number. `colon` is the first ":" of the line at the cursor
-// before this block.
-std::uint64_t LineScanner::PassingLines(const LineSkip& skip, std::uint64_t lfs, std::size_t most,
-                                        const char* colon, std::size_t& count) const {
-  const std::uint64_t colonBits = skip.test != LineTest::None && skip.newFormat ? EqualBits(block_, ':') : 0;
+// before this block. One loop for each test keeps the loop of each tight.
+template <LineTest kTest>
+std::uint64_t LineScanner::PassingLinesWith(const LineSkip& skip, std::uint64_t lfs, std::size_t most,
+                                            const char* colon, std::size_t& count) const {
+  const bool colons = kTest != LineTest::None && skip.newFormat;
+  const std::uint64_t colonBits = colons ? EqualBits(block_, ':') : 0;
   const char* start = cursor_;
   std::uint64_t passing = 0;
   for (count = 0; lfs != 0 && count < most; lfs &= lfs - 1, ++count) {
@@ -165,18 +167,29 @@ std::uint64_t LineScanner::PassingLines(const LineSkip& skip, std::uint64_t lfs,
     std::size_t length = static_cast<std::size_t>(lf - start);
     if (length > 0 && lf[-1] == '\r') --length;
     if (length > static_cast<std::size_t>(limit_ - 2)) break;
-    if (skip.test != LineTest::None) {
+    if constexpr (kTest != LineTest::None) {
       // Selected rather than branched on: the first line of a block begins
       // in the block before about every other time.
       const char* inBlock = FirstBetween(block_, colonBits, std::max<std::ptrdiff_t>(start - block_, 0), at);
       const char* before = start < block_ ? colon : nullptr;
       const char* first = before != nullptr ? before : inBlock;
-      if (!PassesLineTest(skip.test, skip.newFormat, std::string_view(start, length), first)) break;
+      if (!PassesLineTest(kTest, skip.newFormat, std::string_view(start, length), first)) break;
     }
     passing |= lfs & (~lfs + 1);
     start = lf + 1;
   }
   return passing;
+}
+
+std::uint64_t LineScanner::PassingLines(const LineSkip& skip, std::uint64_t lfs, std::size_t most,
+                                        const char* colon, std::size_t& count) const {
+  switch (skip.test) {
+    case LineTest::None: return PassingLinesWith<LineTest::None>(skip, lfs, most, colon, count);
+    case LineTest::HoldsSeparator: return PassingLinesWith<LineTest::HoldsSeparator>(skip, lfs, most, colon, count);
+    case LineTest::GoodDate: return PassingLinesWith<LineTest::GoodDate>(skip, lfs, most, colon, count);
+  }
+  count = 0;
+  return 0;
 }
 
 std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {

@@ -38,6 +38,9 @@ class LineScanner {
   std::uint64_t LinesBeforeKept(const LineSkip& skip, bool& clear) const;
   std::uint64_t PassingLines(const LineSkip& skip, std::uint64_t lfs, std::size_t most, const char* colon,
                              std::size_t& count) const;
+  template <LineTest kTest>
+  std::uint64_t PassingLinesWith(const LineSkip& skip, std::uint64_t lfs, std::size_t most, const char* colon,
+                                 std::size_t& count) const;
 
   const char* begin_ = nullptr;
   const char* cursor_ = nullptr;
