@@ -107,10 +107,10 @@ inline CatalogDate ReadDateText(std::string_view dateText) {
 // wrapping round to a plausible one. The usual text of eight characters is
 // read without branches: the scan tests one date a line.
 inline bool IsGoodDateText(std::string_view dateText) {
-  const auto digit = [](char c) { return static_cast<unsigned>(c - '0') <= 9u; };
+  const auto digit = [](char c) { return static_cast<int>(static_cast<unsigned>(c - '0') <= 9u); };
   const char* t = dateText.data();
-  if (dateText.size() == 8 && (digit(t[0]) & digit(t[1]) & !digit(t[2]) & digit(t[3]) & digit(t[4]) &
-                                !digit(t[5]) & digit(t[6]) & digit(t[7]))) {
+  if (dateText.size() == 8 && (digit(t[0]) & digit(t[1]) & (digit(t[2]) ^ 1) & digit(t[3]) & digit(t[4]) &
+                               (digit(t[5]) ^ 1) & digit(t[6]) & digit(t[7])) != 0) {
     const CatalogDate date{kWidenedTwoDigitYears[static_cast<std::size_t>((t[6] - '0') * 10 + (t[7] - '0'))],
                            (t[0] - '0') * 10 + (t[1] - '0'), (t[3] - '0') * 10 + (t[4] - '0')};
     return IsValidDate(date);
