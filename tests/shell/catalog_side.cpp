@@ -76,20 +76,26 @@ std::string ReadFileText(const std::string& path) {
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-HWND FileNameBox(HWND dialog) {
-  HWND found = nullptr;
+HWND ChildOfClass(HWND parent, const char* className) {
+  struct Search {
+    const char* className;
+    HWND found;
+  } search{className, nullptr};
   EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM result) -> BOOL {
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
         char name[32] = "";
         GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "Edit") != 0) return TRUE;
-        *reinterpret_cast<HWND*>(result) = child;
+        if (lstrcmpiA(name, s->className) != 0) return TRUE;
+        s->found = child;
         return FALSE;
       },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
+
+HWND FileNameBox(HWND dialog) { return ChildOfClass(dialog, "Edit"); }
 
 std::vector<TreeItemSeen> CatalogSideTest::ChildrenOf(HTREEITEM parent) {
   std::vector<TreeItemSeen> items;

@@ -32,6 +32,8 @@ std::vector<std::string> TitleLines(const std::string& title, const std::vector<
 std::vector<std::string> Join(std::vector<std::vector<std::string>> parts);
 std::string ReadFileText(const std::string& path);
 bool FileExists(const std::string& path);
+// The first window of `className` among the children of `parent` (nullptr: none).
+HWND ChildOfClass(HWND parent, const char* className);
 // The open-file dialog's file name box: its one edit control (inside a combo
 // box on some versions of the dialog).
 HWND FileNameBox(HWND dialog);

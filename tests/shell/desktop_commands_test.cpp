@@ -581,20 +581,7 @@ TEST_F(DesktopCommandsTest, DatesSortByCenturyAndEachColumnAlternatesUntilTheNex
 // --- Copy ----------------------------------------------------------------------
 
 // The browser's folder tree.
-HWND FolderTree(HWND browser) {
-  HWND tree = nullptr;
-  EnumChildWindows(
-      browser,
-      [](HWND child, LPARAM result) -> BOOL {
-        char name[32] = "";
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, WC_TREEVIEWA) != 0) return TRUE;
-        *reinterpret_cast<HWND*>(result) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&tree));
-  return tree;
-}
+HWND FolderTree(HWND browser) { return ChildOfClass(browser, WC_TREEVIEWA); }
 
 // The text of the folder the browser has selected ("" when none is).
 std::string SelectedFolderName(HWND browser) {
