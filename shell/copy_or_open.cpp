@@ -62,7 +62,7 @@ bool BuildSourcePath(const char* drive, const char* folder, const char* name, ch
 
 void DesktopCommands::CopyOrOpenFile() {
   FileListView& list = window_.FileList();
-  const int item = static_cast<int>(SendMessageA(list.Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  const int item = list.SelectedItem();
   if (item < 0) return;
   const ResultList& results = window_.Results();
   const int row = static_cast<int>(list.ItemData(item));

@@ -35,7 +35,7 @@ class FirstDrives {
   int positions_[kKnownDriveTypes];
 };
 
-FirstDrives AddDrives(HWND list) {
+FirstDrives AddDrives(ComboControl& list) {
   FirstDrives first;
   const DWORD present = GetLogicalDrives();
   for (int bit = 0; bit < kDriveLetters; ++bit) {
@@ -44,8 +44,7 @@ FirstDrives AddDrives(HWND list) {
     const UINT driveType = DriveTypeOf(letter);
     char entry[kDriveEntrySize];
     FormatDriveEntry(letter, driveType, entry);
-    const auto position =
-        static_cast<int>(SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry)));
+    const int position = list.AddString(entry);
     if (position >= 0) first.Note(driveType, position);
   }
   return first;
@@ -54,16 +53,15 @@ FirstDrives AddDrives(HWND list) {
 // Selects the entry of a remembered letter; CB_ERR when there is none. An
 // empty remembered drive (the first start) must not select whatever entry
 // comes first, which the prefix search for "" would do.
-int SelectRemembered(HWND list, char letter) {
+int SelectRemembered(ComboControl& list, char letter) {
   if (!IsDriveLetter(letter)) return CB_ERR;
   const char prefix[] = {letter, ':', '\0'};
-  return static_cast<int>(
-      SendMessageA(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix)));
+  return list.SelectString(prefix);
 }
 
-int SelectPosition(HWND list, int position) {
+int SelectPosition(ComboControl& list, int position) {
   if (position == CB_ERR) return CB_ERR;
-  return static_cast<int>(SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0));
+  return list.SetSelection(position);
 }
 
 }  // namespace
@@ -93,15 +91,14 @@ DriveChoice FillDriveList(ComboControl& list, HWND dialog, int controlId,
   choice.letter = rememberedDrive[0];
   if (!list.Create(dialog, controlId, "", 0, 0, 0, 0)) return choice;
   choice.attached = true;
-  const HWND handle = list.Handle();
-  SendMessageA(handle, CB_RESETCONTENT, 0, 0);
-  const FirstDrives first = AddDrives(handle);
+  list.ResetContent();
+  const FirstDrives first = AddDrives(list);
 
-  int selected = SelectRemembered(handle, choice.letter);
-  if (selected == CB_ERR) selected = SelectPosition(handle, first.Of(list.DriveType()));
+  int selected = SelectRemembered(list, choice.letter);
+  if (selected == CB_ERR) selected = SelectPosition(list, first.Of(list.DriveType()));
   // Without any remembered drive there is no letter to fall back on; a
   // remembered letter that matches nothing ("~") stays, so nothing is used by chance.
-  if (selected == CB_ERR && choice.letter == '\0') selected = SelectPosition(handle, 0);
+  if (selected == CB_ERR && choice.letter == '\0') selected = SelectPosition(list, 0);
   list.SetCurrentSelection(selected);
 
   char entry[kDriveEntrySize];
@@ -110,13 +107,7 @@ DriveChoice FillDriveList(ComboControl& list, HWND dialog, int controlId,
 }
 
 bool SelectedDriveEntry(const ComboControl& list, char (&entry)[kDriveEntrySize]) {
-  const HWND handle = list.Handle();
-  const auto selected = SendMessageA(handle, CB_GETCURSEL, 0, 0);
-  if (selected == CB_ERR) return false;
-  const auto length = SendMessageA(handle, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
-  if (length == CB_ERR || length >= kDriveEntrySize) return false;
-  return SendMessageA(handle, CB_GETLBTEXT, static_cast<WPARAM>(selected),
-                      reinterpret_cast<LPARAM>(entry)) != CB_ERR;
+  return list.EntryText(list.Selection(), entry, kDriveEntrySize);
 }
 
 }  // namespace vardek

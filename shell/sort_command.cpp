@@ -32,8 +32,7 @@ void DesktopCommands::SortByColumn(int column) {
   if (HasDirection(column)) sortDescending_ = list.Descending(column);
   const RowSortKeys keys(window_.Results(), sortColumn_);
   SortRequest request{&keys, sortDescending_};
-  SendMessageA(list.Handle(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(&request),
-               reinterpret_cast<LPARAM>(&CompareItems));
+  list.SortItems(&CompareItems, reinterpret_cast<LPARAM>(&request));
   if (HasDirection(column)) list.SetDescending(column, !list.Descending(column));
 }
 

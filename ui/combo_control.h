@@ -14,6 +14,15 @@ class ComboControl : public Control {
   // CBN_SELCHANGE stores the selection and runs the action.
   int OnControlCommand(int notificationCode, int controlId) override;
 
+  // Thin forwarders over the combo box messages; positions are CB_ERR on failure.
+  void ResetContent();
+  int AddString(const char* text);
+  int SelectString(const char* prefix);  // the first entry that starts with `prefix`
+  int SetSelection(int position);
+  int Selection() const;
+  // The text of the entry at `position`; false when there is none or it does not fit.
+  bool EntryText(int position, char* text, int size) const;
+
   int CurrentSelection() const { return currentSelection_; }
   void SetCurrentSelection(int selection) { currentSelection_ = selection; }
   // The drive type the drive list shows (GetDriveTypeA values).

@@ -56,6 +56,15 @@ LPARAM ListControl::ItemData(int index) const {
   return item.lParam;
 }
 
+int ListControl::SelectedItem() const {
+  return static_cast<int>(SendMessageA(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+bool ListControl::SortItems(ItemCompare compare, LPARAM request) {
+  return SendMessageA(Handle(), LVM_SORTITEMS, static_cast<WPARAM>(request), reinterpret_cast<LPARAM>(compare)) !=
+         0;
+}
+
 void ListControl::SetRedraw(bool redraw) {
   SendMessageA(Handle(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
   if (redraw) InvalidateRect(Handle(), nullptr, TRUE);

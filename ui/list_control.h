@@ -21,6 +21,10 @@ class ListControl : public Control {
   int InsertItem(int index, LPARAM data);  // item data only, no text; -1 on failure
   LPARAM ItemData(int index) const;        // 0 when there is no such item
   void SetRedraw(bool redraw);             // WM_SETREDRAW; on again repaints the list
+  int SelectedItem() const;                // the first selected item; -1 when none is
+  // LVM_SORTITEMS: `compare` gets two items' data and `request`.
+  using ItemCompare = int(CALLBACK*)(LPARAM itemA, LPARAM itemB, LPARAM request);
+  bool SortItems(ItemCompare compare, LPARAM request);
 };
 
 }  // namespace vardek
