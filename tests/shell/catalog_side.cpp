@@ -77,22 +77,11 @@ std::string ReadFileText(const std::string& path) {
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 HWND ChildOfClass(HWND parent, const char* className) {
-  struct Search {
-    const char* className;
-    HWND found;
-  } search{className, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[32] = "";
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, s->className) != 0) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FirstChild(parent, [className](HWND child) {
+    char name[32] = "";
+    GetClassNameA(child, name, sizeof name);
+    return lstrcmpiA(name, className) == 0;
+  });
 }
 
 HWND FileNameBox(HWND dialog) { return ChildOfClass(dialog, "Edit"); }

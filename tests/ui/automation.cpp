@@ -21,20 +21,8 @@ std::string ClassNameOf(HWND window) {
 }
 
 HWND FindChildWithText(HWND parent, const char* text) {
-  struct Search {
-    const char* text;
-    HWND found;
-  } search{text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (WindowText(child) != s->text) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  const std::string wanted = text;
+  return FirstChild(parent, [&wanted](HWND child) { return WindowText(child) == wanted; });
 }
 
 // The focused window when it is inside `window`, else the window itself.
@@ -67,6 +55,23 @@ struct Watchdog {
 } g_watchdog;
 
 }  // namespace
+
+HWND FirstChild(HWND parent, const std::function<bool(HWND child)>& matches) {
+  struct Search {
+    const std::function<bool(HWND)>* matches;
+    HWND found;
+  } search{&matches, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (!(*s->matches)(child)) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 std::string WindowText(HWND window) {
   char text[1024] = "";

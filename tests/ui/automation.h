@@ -88,6 +88,9 @@ class Autopilot {
 // The caption of a dialog template in the executable ("" when there is none).
 std::string DialogTemplateCaption(int templateId);
 
+// The first child (at any depth) of `parent` that `matches`; nullptr when none does.
+HWND FirstChild(HWND parent, const std::function<bool(HWND child)>& matches);
+
 // The text of a window (GetWindowTextA).
 std::string WindowText(HWND window);
 

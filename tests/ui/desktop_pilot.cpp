@@ -66,27 +66,32 @@ DWORD ProcessOf(HWND window) {
   return process;
 }
 
-// True while the program shows its work window ("Loading ...").
-bool WorkWindowShown(DWORD process) {
+// A visible window of `className` of `process` (enabled too where asked); nullptr when none is up.
+HWND ProcessWindow(DWORD process, const char* className, bool enabledOnly) {
   struct Search {
     DWORD process;
-    bool found;
-  } search{process, false};
+    const char* className;
+    bool enabledOnly;
+    HWND found;
+  } search{process, className, enabledOnly, nullptr};
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         char name[32] = "";
         GetClassNameA(window, name, sizeof name);
-        if (std::strcmp(name, "WKWND") == 0 && IsWindowVisible(window) &&
-            ProcessOf(window) == s->process) {
-          s->found = true;
-          return FALSE;
+        if (std::strcmp(name, s->className) != 0 || !IsWindowVisible(window) ||
+            (s->enabledOnly && !IsWindowEnabled(window)) || ProcessOf(window) != s->process) {
+          return TRUE;
         }
-        return TRUE;
+        s->found = window;
+        return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
+
+// True while the program shows its work window ("Loading ...").
+bool WorkWindowShown(DWORD process) { return ProcessWindow(process, "WKWND", false) != nullptr; }
 
 struct Desktop {
   HWND main = nullptr;
@@ -168,26 +173,7 @@ bool WaitForFiles(const Desktop& desktop) {
 }
 
 // The program's dialog that is up now: a visible, enabled #32770 window of its process.
-HWND ShownDialog(DWORD process) {
-  struct Search {
-    DWORD process;
-    HWND found;
-  } search{process, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[32] = "";
-        GetClassNameA(window, name, sizeof name);
-        if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(window) ||
-            !IsWindowEnabled(window) || ProcessOf(window) != s->process) {
-          return TRUE;
-        }
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND ShownDialog(DWORD process) { return ProcessWindow(process, "#32770", true); }
 
 bool WaitForDialog(const Desktop& desktop, HWND& dialog) {
   const DWORD process = ProcessOf(desktop.main);
