@@ -11,25 +11,9 @@ namespace {
 
 constexpr std::uint64_t kNoKey = ~std::uint64_t{0};
 
-// Eight digits in a row order as the number they make, which is also the
-// order of a text comparison of equal-length digit strings.
 std::uint64_t DateKeyOf(const char* dateText) {
-  char key[9];
-  DateSortKey(dateText, key);
-  std::uint64_t packed = 0;
-  for (int i = 0; i < 8; ++i) {
-    if (key[i] < '0' || key[i] > '9') return kNoKey;
-    packed = packed << 8 | static_cast<unsigned char>(key[i]);
-  }
-  return packed;
-}
-
-const char* TextOf(const ResultList& list, const ResultRow& row, int column) {
-  switch (column) {
-    case kColumnName: return list.Name(row);
-    case kColumnFolder: return list.Folder(row);
-    default: return list.Title(row);
-  }
+  std::uint64_t number = 0;
+  return DateKeyNumber(dateText, number) ? number : kNoKey;
 }
 
 int Sign(int value) { return (value > 0) - (value < 0); }
@@ -50,7 +34,7 @@ RowSortKeys::RowSortKeys(const ResultList& list, int column)
   for (int row = 0; row < count; ++row) {
     // A platform without keys says so at the first row; a row without a
     // key (none could be made) is compared by its text.
-    if (!platform::AppendSortKeyNoCase(TextOf(list, list.Row(row), column), keys_) && row == 0) {
+    if (!platform::AppendSortKeyNoCase(RowText(list, list.Row(row), column), keys_) && row == 0) {
       starts_.clear();
       return;
     }

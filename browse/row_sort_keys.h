@@ -28,8 +28,8 @@ class RowSortKeys {
   const ResultList& list_;
   int column_;
   int count_;
-  // Date column: the eight bytes of the date sort key, first byte highest,
-  // when they are all digits; kNoKey for a date of another shape.
+  // Date column: each row's date key as a number (DateKeyNumber); kNoKey
+  // for a date of another shape.
   std::vector<std::uint64_t> dates_;
   // Text columns: the locale's key of row i is keys_[starts_[i], starts_[i + 1]),
   // empty where there is none; no starts at all when the platform has no keys.

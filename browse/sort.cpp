@@ -42,6 +42,25 @@ void DateSortKey(const char* dateText, char* key) {
   key[8] = '\0';
 }
 
+bool DateKeyNumber(const char* dateText, std::uint64_t& number) {
+  char key[9];
+  DateSortKey(dateText, key);
+  number = 0;
+  for (int i = 0; i < 8; ++i) {
+    if (key[i] < '0' || key[i] > '9') return false;
+    number = number * 10 + static_cast<std::uint64_t>(key[i] - '0');
+  }
+  return true;
+}
+
+const char* RowText(const ResultList& list, const ResultRow& row, int column) {
+  switch (column) {
+    case kColumnName: return list.Name(row);
+    case kColumnFolder: return list.Folder(row);
+    default: return list.Title(row);
+  }
+}
+
 int CompareRows(const ResultList& list, int rowA, int rowB, int column, bool descending) {
   if (descending) std::swap(rowA, rowB);
   const ResultRow& a = list.Row(rowA);
@@ -71,22 +90,13 @@ struct KeyedRow {
   int position = 0;
 };
 
-// The text of a row's text column.
-const char* TextOf(const ResultList& list, int index, int column) {
-  const ResultRow& row = list.Row(index);
-  return column == kColumnName ? list.Name(row) : column == kColumnFolder ? list.Folder(row) : list.Title(row);
-}
+const char* TextOf(const ResultList& list, int index, int column) { return RowText(list, list.Row(index), column); }
 
-// A date key of eight digits (every usual date text) orders as its number
-// does and marks itself in `low`; other dates get no key.
+// A date key of eight digits (every usual date text) marks itself in `low`;
+// other dates get no key.
 platform::SortPrefix DatePrefix(const char* dateText) {
-  char key[9];
-  DateSortKey(dateText, key);
   std::uint64_t number = 0;
-  for (int i = 0; i < 8; ++i) {
-    if (key[i] < '0' || key[i] > '9') return {};
-    number = number * 10 + static_cast<std::uint64_t>(key[i] - '0');
-  }
+  if (!DateKeyNumber(dateText, number)) return {};
   return {number, 1};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Ordering the file list by a column: names, folders and descriptions as text
 // without regard to case, dates by calendar date.
+#include <cstdint>
 #include <vector>
 
 #include "browse/result_list.h"
@@ -17,6 +18,14 @@ inline constexpr int kColumnTitle = 4;
 // more than 80 is in the 1900s, any other in the 2000s; a date text shorter
 // than eight characters gives a key that ends where the text does.
 void DateSortKey(const char* dateText, char* key);
+
+// The date key as a number, which orders as the key does; false when its
+// eight characters are not all digits (a date text of another shape).
+bool DateKeyNumber(const char* dateText, std::uint64_t& number);
+
+// The text of a row in column 1, 3 or 4 (name, folder, disc description);
+// any other column gives the description.
+const char* RowText(const ResultList& list, const ResultRow& row, int column);
 
 // Negative when row a goes first. `descending` exchanges the rows; any column
 // other than 1-4 compares all rows as equal.
