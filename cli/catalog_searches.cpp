@@ -53,12 +53,18 @@ struct Search {
   bool listMade = false;
 };
 
+// The search of one whole catalog, for folders or for files.
+WalkOutcome Collect(const std::string& catalog, const char* searchText, bool folders, ResultList& list,
+                    Reporter& reporter) {
+  CatalogReader reader;
+  return folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter)
+                 : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter);
+}
+
 void RunOne(const std::string& catalog, const char* searchText, bool folders, Search& search) {
   search.listMade = search.list.Reset();
   if (!search.listMade) return;
-  CatalogReader reader;
-  search.outcome = folders ? CollectFolders(reader, catalog.c_str(), searchText, search.list, search.reports)
-                           : CollectFiles(reader, catalog.c_str(), "", searchText, search.list, search.reports);
+  search.outcome = Collect(catalog, searchText, folders, search.list, search.reports);
 }
 
 // The rows of one search added to the command's list; false when the list
@@ -148,10 +154,7 @@ void SearchCatalogs(const std::vector<std::string>& catalogs, const char* search
       walks.Add(WalkOutcome::ListFull);
       return;
     }
-    CatalogReader reader;
-    const char* path = catalogs[0].c_str();
-    walks.Add(folders ? CollectFolders(reader, path, searchText, list, reporter)
-                      : CollectFiles(reader, path, "", searchText, list, reporter));
+    walks.Add(Collect(catalogs[0], searchText, folders, list, reporter));
     return;
   }
   std::vector<std::unique_ptr<Search>> searches;
