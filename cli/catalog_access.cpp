@@ -1,11 +1,9 @@
 #include "cli/catalog_access.h"
 
-#include <cstdlib>
 
 #include "catalog/catalog_format.h"
 #include "catalog/catalog_reader.h"
 #include "catalog/catalog_titles.h"
-#include "catalog/line_reader.h"
 #include "catalog/text_routines.h"
 #include "cli/cli.h"
 #include "platform/files.h"
@@ -22,14 +20,15 @@ CatalogState InspectCatalog(const std::string& path) {
     case platform::PathKind::File:
       break;
   }
-  CatalogReader reader;
-  if (reader.Map(path.c_str(), kLineLimit)) return reader.NewFormat() ? CatalogState::NewFormat : CatalogState::OldFormat;
-  // Mapping refuses empty files; tell those apart from unreadable ones.
-  char* block = nullptr;
-  std::uint32_t size = 0;
-  if (!platform::ReadWholeFile(path.c_str(), 0, block, size)) return CatalogState::Unreadable;
-  std::free(block);
-  return size == 0 ? CatalogState::Empty : CatalogState::Unreadable;
+  // The format is told by the first bytes alone: the rest is not read.
+  char head[3] = {};
+  std::size_t got = 0;
+  std::uint64_t size = 0;
+  if (!platform::ReadFileHead(path.c_str(), head, sizeof head, got, size) || size > platform::kLargestWholeFile) {
+    return CatalogState::Unreadable;
+  }
+  if (size == 0) return CatalogState::Empty;
+  return IsNewFormat(head, got) ? CatalogState::NewFormat : CatalogState::OldFormat;
 }
 
 bool DescriptionOperand(const std::string& operand, std::string& description, ConsoleReporter& reporter,

@@ -9,11 +9,17 @@
 
 namespace vardek::platform {
 
+// A catalog's size is kept in 32 bits: a larger file is never read whole.
+inline constexpr std::uint64_t kLargestWholeFile = 0xFFFFFFFFull;
+
 // A read-only view of a whole file. Empty files and files of 4 GiB or more
-// cannot be mapped: a catalog's size is kept in 32 bits.
+// cannot be mapped.
 struct MappedView {
   const char* data = nullptr;
   std::uint32_t size = 0;
+  // Bytes of memory the file was read into where a platform reads rather
+  // than maps it; 0 for a mapping.
+  std::size_t held = 0;
 };
 
 bool MapWholeFile(const char* path, MappedView& view);
@@ -22,6 +28,10 @@ void UnmapWholeFile(MappedView& view);
 // Reads a whole file into a fresh zero-filled block of size + extra bytes
 // (malloc'd; the caller frees it). Fails for files of 4 GiB or more.
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size);
+
+// Reads up to `count` bytes from the start of a file into `head` (`got`
+// says how many) and tells the file's size, without reading the rest.
+bool ReadFileHead(const char* path, char* head, std::size_t count, std::size_t& got, std::uint64_t& size);
 
 // Empties the file (or makes a new one), writes the bytes and flushes them to
 // disk. A file that shares its data with another name (a hard link) is

@@ -15,8 +15,6 @@ namespace vardek::platform {
 
 namespace {
 
-constexpr std::uint64_t kLargestCatalog = 0xFFFFFFFFull;
-
 // Never waits on a pipe or a device: whatever is not a regular file is
 // refused once it is open.
 constexpr int kOpenFlags = O_NONBLOCK | O_CLOEXEC;
@@ -92,6 +90,51 @@ int OpenEmptiedForWriting(const char* path) {
   return open(path, O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0644);
 }
 
+// A large catalog is read into memory the kernel may back with 2 MiB pages
+// rather than mapped: a walk over a file mapping goes 4 KiB page by page,
+// each a fresh translation, and costs more than the copy (more than twice
+// over on a virtual machine). A smaller file, or any file where huge pages
+// are switched off, is mapped.
+constexpr std::uint64_t kHugePage = std::uint64_t{2} << 20;
+
+bool HugePagesOnOffer() {
+#ifdef MADV_HUGEPAGE
+  static const bool offered = [] {
+    FILE* setting = fopen("/sys/kernel/mm/transparent_hugepage/enabled", "re");
+    if (setting == nullptr) return false;
+    char text[128] = {};
+    const std::size_t got = fread(text, 1, sizeof text - 1, setting);
+    fclose(setting);
+    return got > 0 && std::strstr(text, "[never]") == nullptr;
+  }();
+  return offered;
+#else
+  return false;
+#endif
+}
+
+bool ReadIntoHugePages(int fd, std::uint64_t size, MappedView& view) {
+#ifdef MADV_HUGEPAGE
+  const std::size_t held = static_cast<std::size_t>((size + kHugePage - 1) / kHugePage * kHugePage);
+  void* memory = mmap(nullptr, held, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (memory == MAP_FAILED) return false;
+  madvise(memory, held, MADV_HUGEPAGE);
+  // A file cut short meanwhile fails here, where a mapping would fault later.
+  if (!ReadAll(fd, static_cast<char*>(memory), static_cast<std::size_t>(size)) ||
+      mprotect(memory, held, PROT_READ) != 0) {
+    munmap(memory, held);
+    return false;
+  }
+  view.data = static_cast<const char*>(memory);
+  view.size = static_cast<std::uint32_t>(size);
+  view.held = held;
+  return true;
+#else
+  (void)fd, (void)size, (void)view;
+  return false;
+#endif
+}
+
 }  // namespace
 
 bool MapWholeFile(const char* path, MappedView& view) {
@@ -99,7 +142,8 @@ bool MapWholeFile(const char* path, MappedView& view) {
   Descriptor fd(open(path, O_RDONLY | kOpenFlags));
   std::uint64_t size = 0;
   if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
-  if (size == 0 || size > kLargestCatalog) return false;
+  if (size == 0 || size > kLargestWholeFile) return false;
+  if (size >= kHugePage && HugePagesOnOffer()) return ReadIntoHugePages(fd.get(), size, view);
   // Every reader goes through the whole file at once: map it all up front
   // rather than page by page.
 #ifdef MAP_POPULATE
@@ -116,7 +160,7 @@ bool MapWholeFile(const char* path, MappedView& view) {
 }
 
 void UnmapWholeFile(MappedView& view) {
-  if (view.data != nullptr) munmap(const_cast<char*>(view.data), view.size);
+  if (view.data != nullptr) munmap(const_cast<char*>(view.data), view.held != 0 ? view.held : view.size);
   view = MappedView{};
 }
 
@@ -126,7 +170,7 @@ bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint3
   Descriptor fd(open(path, O_RDONLY | kOpenFlags));
   std::uint64_t fileSize = 0;
   if (!fd.valid() || !RegularFileSize(fd.get(), fileSize)) return false;
-  if (fileSize + extra > kLargestCatalog) return false;
+  if (fileSize + extra > kLargestWholeFile) return false;
   char* data = static_cast<char*>(std::calloc(static_cast<std::size_t>(fileSize + extra) + 1, 1));
   if (data == nullptr) return false;
   if (!ReadAll(fd.get(), data, static_cast<std::size_t>(fileSize))) {
@@ -135,6 +179,21 @@ bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint3
   }
   block = data;
   size = static_cast<std::uint32_t>(fileSize);
+  return true;
+}
+
+bool ReadFileHead(const char* path, char* head, std::size_t count, std::size_t& got, std::uint64_t& size) {
+  got = 0;
+  size = 0;
+  Descriptor fd(open(path, O_RDONLY | kOpenFlags));
+  if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
+  while (got < count) {
+    const ssize_t read_now = read(fd.get(), head + got, count - got);
+    if (read_now < 0 && errno == EINTR) continue;
+    if (read_now < 0) return false;
+    if (read_now == 0) break;
+    got += static_cast<std::size_t>(read_now);
+  }
   return true;
 }
 
