@@ -17,9 +17,6 @@ inline constexpr std::uint64_t kLargestWholeFile = 0xFFFFFFFFull;
 struct MappedView {
   const char* data = nullptr;
   std::uint32_t size = 0;
-  // Bytes of memory the file was read into where a platform reads rather
-  // than maps it; 0 for a mapping.
-  std::size_t held = 0;
 };
 
 bool MapWholeFile(const char* path, MappedView& view);

@@ -115,19 +115,19 @@ bool HugePagesOnOffer() {
 
 bool ReadIntoHugePages(int fd, std::uint64_t size, MappedView& view) {
 #ifdef MADV_HUGEPAGE
-  const std::size_t held = static_cast<std::size_t>((size + kHugePage - 1) / kHugePage * kHugePage);
-  void* memory = mmap(nullptr, held, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  // Not rounded up to a whole huge page: the tail takes small pages, so the
+  // memory held is the file's size, and unmapping it is unmapping a mapping.
+  const auto bytes = static_cast<std::size_t>(size);
+  void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (memory == MAP_FAILED) return false;
-  madvise(memory, held, MADV_HUGEPAGE);
+  madvise(memory, bytes, MADV_HUGEPAGE);
   // A file cut short meanwhile fails here, where a mapping would fault later.
-  if (!ReadAll(fd, static_cast<char*>(memory), static_cast<std::size_t>(size)) ||
-      mprotect(memory, held, PROT_READ) != 0) {
-    munmap(memory, held);
+  if (!ReadAll(fd, static_cast<char*>(memory), bytes) || mprotect(memory, bytes, PROT_READ) != 0) {
+    munmap(memory, bytes);
     return false;
   }
   view.data = static_cast<const char*>(memory);
   view.size = static_cast<std::uint32_t>(size);
-  view.held = held;
   return true;
 #else
   (void)fd, (void)size, (void)view;
@@ -160,7 +160,7 @@ bool MapWholeFile(const char* path, MappedView& view) {
 }
 
 void UnmapWholeFile(MappedView& view) {
-  if (view.data != nullptr) munmap(const_cast<char*>(view.data), view.held != 0 ? view.held : view.size);
+  if (view.data != nullptr) munmap(const_cast<char*>(view.data), view.size);
   view = MappedView{};
 }
 
