@@ -36,6 +36,9 @@ class CatalogReader {
   std::string_view NextLineView(char* scratch);
   // Passes over at most `most` lines that `skip` lets go (see LineScanner::Skip).
   std::size_t SkipLines(const LineSkip& skip, std::size_t most) { return lines_.Skip(skip, most); }
+  // Moves towards the next line that may start with one of `firstBytes`
+  // (see LineScanner::MoveTowards).
+  void MoveTowards(std::string_view firstBytes) { lines_.MoveTowards(firstBytes); }
   // Reads only bytes `from` to `to` (offsets at line starts) from now on.
   void Restrict(std::size_t from, std::size_t to) { lines_.Start(view_.data + from, view_.data + to, lineLimit_); }
   // Where the next line starts, in the mapping, and where the lines end.

@@ -1,7 +1,6 @@
 #include "catalog/catalog_titles.h"
 
 #include <cstring>
-#include <limits>
 
 #include "catalog/catalog_format.h"
 #include "catalog/line_reader.h"
@@ -18,10 +17,11 @@ bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& report
   }
   scan.newFormat = reader.NewFormat();
   char line[kLineBufferSize];
-  // Lines that cannot be titles are passed over by the block.
-  static const LineSkip kOtherLines = MakeLineSkip(kTitleLineStarts);
+  // Titles are few and their lines are all this reads: it goes from one
+  // place where a title line may start to the next, reading only the lines
+  // that hold such a place.
   while (reader.HasData()) {
-    reader.SkipLines(kOtherLines, std::numeric_limits<std::size_t>::max());
+    reader.MoveTowards(kTitleLineStarts);
     if (!reader.HasData()) break;
     const std::string_view view = reader.NextLineView(line);
     // Only the first characters decide; nothing else of the line is parsed,

@@ -73,7 +73,42 @@ const char* FirstBetween(const char* block, std::uint64_t bits, std::ptrdiff_t f
   return bits == 0 ? nullptr : block + std::countr_zero(bits);
 }
 
+// The first byte from `from` on that is one of `wanted`; `end` where there
+// is none.
+const char* FirstOf(const char* from, const char* end, std::string_view wanted) {
+  const char* at = from;
+#ifdef VARDEK_LINE_SCANNER_SSE2
+  if (wanted.size() <= 4) {
+    __m128i wantedBytes[4];
+    for (std::size_t i = 0; i < wanted.size(); ++i) wantedBytes[i] = _mm_set1_epi8(wanted[i]);
+    for (; end - at >= 16; at += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      __m128i hits = _mm_setzero_si128();
+      for (std::size_t i = 0; i < wanted.size(); ++i) hits = _mm_or_si128(hits, _mm_cmpeq_epi8(bytes, wantedBytes[i]));
+      const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(hits));
+      if (bits != 0) return at + std::countr_zero(bits);
+    }
+  }
+#endif
+  for (; at < end; ++at)
+    if (wanted.find(*at) != std::string_view::npos) return at;
+  return end;
+}
+
 }  // namespace
+
+void LineScanner::MoveTowards(std::string_view firstBytes) {
+  // A line's first character (CRs are dropped) is one of its bytes, so no
+  // line before the line holding the next of them starts with one; and the
+  // byte after an LF always starts a line, whatever came before it.
+  const char* place = FirstOf(cursor_, end_, firstBytes);
+  const char* lineStart = place;
+  while (place < end_ && lineStart > cursor_ && lineStart[-1] != '\n') --lineStart;
+  if (lineStart == cursor_) return;
+  cursor_ = lineStart;
+  block_ = nullptr;
+  lfBits_ = 0;
+}
 
 void LineScanner::Start(const char* begin, const char* end, int limit) {
   begin_ = cursor_ = begin;

@@ -29,6 +29,12 @@ class LineScanner {
   // time where no kept line starts in them.
   std::size_t Skip(const LineSkip& skip, std::size_t most);
 
+  // For readers that need neither line numbers nor the lines between: moves
+  // the cursor, reading no lines, to the start after the last LF before the
+  // next byte of `firstBytes`, so that the line holding it comes next; to
+  // the end where there is none. No line passed starts with one of them.
+  void MoveTowards(std::string_view firstBytes);
+
   // True when `line` points into the data rather than into a scratch buffer.
   bool InData(std::string_view line) const { return line.data() >= begin_ && line.data() < end_; }
 

@@ -62,6 +62,35 @@ void CompareSkipping(const char* begin, const char* end, int limit) {
   if (scanner.HasData()) std::abort();
 }
 
+// Reads the data with the plain reader while a scanner moves from one place
+// where a title line may start to the next: every line the scanner reads is
+// one of the plain reader's, and it reads every title line.
+void CompareMovingTowardsTitles(const char* begin, const char* end, int limit) {
+  vardek::LineScanner scanner;
+  scanner.Start(begin, end, limit);
+  const char* cursor = begin;
+  char scratch[vardek::kLineBufferSize];
+  char buffer[vardek::kLineBufferSize];
+  for (;;) {
+    scanner.MoveTowards(vardek::kTitleLineStarts);
+    // The lines the scanner moved over: none is a title line.
+    while (cursor < scanner.Cursor()) {
+      bool cut = false;
+      const std::size_t length = vardek::ReadLine(cursor, end, buffer, limit, cut);
+      if (vardek::ClassifyLine(std::string_view(buffer, length)) == vardek::LineKind::Title) std::abort();
+    }
+    if (cursor != scanner.Cursor()) std::abort();
+    if (!scanner.HasData()) break;
+    bool cut = false;
+    const std::size_t length = vardek::ReadLine(cursor, end, buffer, limit, cut);
+    bool scannedCut = false;
+    const auto scanned = scanner.Next(scratch, scannedCut);
+    if (scanned.size() != length || std::memcmp(scanned.data(), buffer, length) != 0 || scanner.Cursor() != cursor)
+      std::abort();
+  }
+  if (cursor != end) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -94,6 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (consumed != size) std::abort();
     CompareSkipping(reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size, limit);
+    CompareMovingTowardsTitles(reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size, limit);
   }
   return 0;
 }

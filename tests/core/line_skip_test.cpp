@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <limits>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -120,6 +122,43 @@ TEST(LineSkip, PassesOverOnlyLinesItMayAndHandsOutThePlainLinesAfter) {
   // Most lines that may be passed over are: only the last bytes of a text and
   // blocks with a stray CR are read line by line.
   EXPECT_GT(passedOver * 2, mayPassOver);
+}
+
+// Moving towards the places where a title line may start, then reading a
+// line: every line so read is a line of the plain reading, and no title line
+// is missed, also where '|' and '@' stand inside lines, after CRs or right
+// where a long line is cut.
+TEST(LineScanner, MovingTowardsTitleStartsReadsEveryTitleLine) {
+  const std::string kTricky[] = {"a|b:01/01/99", "x@@@y", std::string(259, 'c') + "|||cut", "\r\r|||crs",
+                                 std::string(258, 'c') + "\r|||x", "\r@@@old", "@@not", "||", "|"};
+  std::mt19937 random(77);
+  for (int round = 0; round < 1500; ++round) {
+    std::string data = RandomLines(random);
+    for (int i = static_cast<int>(random() % 4); i > 0; --i) {
+      const std::size_t at = data.empty() ? 0 : random() % data.size();
+      data.insert(at, kTricky[random() % std::size(kTricky)] + (random() % 3 == 0 ? "" : "\r\n"));
+    }
+    std::map<std::size_t, std::string> plainLines;
+    std::vector<std::string> plainTitles;
+    for (const PlainLine& line : ReadPlainly(data)) {
+      plainLines[line.start] = line.text;
+      if (ClassifyLine(line.text) == LineKind::Title) plainTitles.push_back(line.text);
+    }
+    LineScanner scanner;
+    scanner.Start(data.data(), data.data() + data.size(), kLineLimit);
+    char scratch[kLineBufferSize];
+    std::vector<std::string> titles;
+    for (;;) {
+      scanner.MoveTowards(kTitleLineStarts);
+      if (!scanner.HasData()) break;
+      const auto start = static_cast<std::size_t>(scanner.Cursor() - data.data());
+      bool cut = false;
+      const std::string line(scanner.Next(scratch, cut));
+      ASSERT_TRUE(plainLines.count(start) == 1 && plainLines[start] == line) << round << " at " << start;
+      if (ClassifyLine(line) == LineKind::Title) titles.push_back(line);
+    }
+    ASSERT_EQ(titles, plainTitles) << round;
+  }
 }
 
 // Passes over as much as it can from the start of `data`, then returns how
