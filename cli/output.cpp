@@ -65,15 +65,15 @@ void RowWriter::AppendCatalog(std::string_view text) {
   else buffer_ += CatalogToNative(text);
 }
 
-void RowWriter::Row(std::string_view name, std::string_view dateText, std::string_view folder,
-                    std::string_view title) {
+void RowWriter::Row(std::string_view name, std::string_view dateText, std::string_view shownFolder,
+                    std::string_view shownTitle) {
   AppendCatalog(name);
   buffer_ += '\t';
   AppendCatalog(dateText);
   buffer_ += '\t';
-  AppendCatalog(folder);
+  buffer_.append(shownFolder);
   buffer_ += '\t';
-  AppendCatalog(title);
+  buffer_.append(shownTitle);
   Written();
 }
 

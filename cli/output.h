@@ -26,7 +26,10 @@ class RowWriter {
   RowWriter& operator=(const RowWriter&) = delete;
   ~RowWriter() { Flush(); }
 
-  void Row(std::string_view name, std::string_view dateText, std::string_view folder, std::string_view title);
+  // The folder and the disc description come already in the console's
+  // encoding (CatalogToNative): many rows share them.
+  void Row(std::string_view name, std::string_view dateText, std::string_view shownFolder,
+           std::string_view shownTitle);
   void Line(std::string_view catalogText);
   // Text already in the console's encoding.
   void NativeLine(std::string_view text);

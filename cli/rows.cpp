@@ -1,5 +1,6 @@
 #include "cli/rows.h"
 
+#include <cstdint>
 #include <memory>
 
 #include "cli/cli.h"
@@ -8,12 +9,38 @@
 
 namespace vardek::cli {
 
+namespace {
+
+// A pool text as the console shows it, made again only when the next row
+// has another one: the rows of one folder and one disc follow each other.
+class ShownPoolText {
+ public:
+  const std::string& Of(std::uint32_t offset, const char* text) {
+    if (!made_ || offset != offset_) {
+      shown_ = CatalogToNative(text);
+      offset_ = offset;
+      made_ = true;
+    }
+    return shown_;
+  }
+
+ private:
+  bool made_ = false;
+  std::uint32_t offset_ = 0;
+  std::string shown_;
+};
+
+}  // namespace
+
 void PrintRows(const ResultList& list, const std::vector<int>* order) {
   RowWriter out;
+  ShownPoolText folder;
+  ShownPoolText title;
   const int count = order != nullptr ? static_cast<int>(order->size()) : list.Count();
   for (int i = 0; i < count; ++i) {
     const ResultRow& row = list.Row(order != nullptr ? (*order)[i] : i);
-    out.Row(list.Name(row), list.Date(row).text, list.Folder(row), list.Title(row));
+    out.Row(list.Name(row), list.Date(row).text, folder.Of(row.folderOffset, list.Folder(row)),
+            title.Of(row.titleOffset, list.Title(row)));
   }
 }
 
