@@ -63,6 +63,15 @@ BlockBits ReadBits(const char* base) {
 }
 #endif
 
+// The number of set bits, without the library call that std::popcount makes
+// where the processor's own instruction may not be assumed.
+int CountBits(std::uint64_t bits) {
+  bits = bits - ((bits >> 1) & 0x5555555555555555u);
+  bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+  return static_cast<int>((bits * 0x0101010101010101u) >> 56);
+}
+
 // The bits below `bit` (0 to 64).
 std::uint64_t Below(std::ptrdiff_t bit) { return bit >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bit) - 1; }
 
@@ -189,11 +198,52 @@ std::uint64_t LineScanner::LinesBeforeKept(const LineSkip& skip, bool& clear) co
 // the test, up to the first that does not and at most `most` of them; `count`
 // receives their number. `colon` is the first ":" of the line at the cursor
 // before this block. One loop for each test keeps the loop of each tight.
+// Of the block's LFs from the cursor on, those that end a line holding no
+// ":", all at once: in the bytes that are neither ":" nor LF, a carry set at
+// each line start runs up to the first ":" or LF after it. `colon` is the
+// first ":" of the line at the cursor where it began before the block.
+std::uint64_t LineScanner::LinesWithoutColon(std::uint64_t colonBits, const char* colon) const {
+  std::uint64_t starts = lfBits_ << 1;
+  if (cursor_ >= block_) {
+    starts |= std::uint64_t{1} << (cursor_ - block_);
+  } else if (colon == nullptr) {
+    starts |= 1;  // the line so far holds none: it is as if it started here
+  }
+  const std::uint64_t marks = lfBits_ | colonBits;
+  return (~marks + starts) & marks & lfBits_;
+}
+
+// Of `lfs` (not empty), at most `most` from the lowest, unless the line
+// ending at the lowest reaches the limit; the lines after it are short.
+std::uint64_t LineScanner::ShortLines(std::uint64_t lfs, std::size_t most, std::size_t& count) const {
+  const char* lf = block_ + std::countr_zero(lfs);
+  std::size_t length = static_cast<std::size_t>(lf - cursor_);
+  if (length > 0 && lf[-1] == '\r') --length;
+  count = 0;
+  if (length > static_cast<std::size_t>(limit_ - 2)) return 0;
+  while (static_cast<std::size_t>(CountBits(lfs)) > most) lfs &= ~(std::uint64_t{1} << (63 - std::countl_zero(lfs)));
+  count = static_cast<std::size_t>(CountBits(lfs));
+  return lfs;
+}
+
 template <LineTest kTest>
 std::uint64_t LineScanner::PassingLinesWith(const LineSkip& skip, std::uint64_t lfs, std::size_t most,
                                             const char* colon, std::size_t& count) const {
+  // Every line after the first starts inside the block, shorter than any
+  // limit of a block or more: only the first line can reach it.
+  const bool shortAfterFirst = limit_ - 2 >= kBlockSize;
+  if constexpr (kTest == LineTest::None) {
+    if (shortAfterFirst && lfs != 0) return ShortLines(lfs, most, count);
+  }
   const bool colons = kTest != LineTest::None && skip.newFormat;
   const std::uint64_t colonBits = colons ? EqualBits(block_, ':') : 0;
+  if constexpr (kTest == LineTest::HoldsSeparator) {
+    if (colons && shortAfterFirst && lfs != 0) {
+      lfs &= Below(std::countr_zero(LinesWithoutColon(colonBits, colon) & lfs));
+      count = 0;
+      return lfs == 0 ? 0 : ShortLines(lfs, most, count);
+    }
+  }
   const char* start = cursor_;
   std::uint64_t passing = 0;
   for (count = 0; lfs != 0 && count < most; lfs &= lfs - 1, ++count) {

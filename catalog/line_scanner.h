@@ -42,6 +42,8 @@ class LineScanner {
   bool LoadBlock(const char* base);
   std::string_view Copied(char* scratch, bool& cut);
   std::uint64_t LinesBeforeKept(const LineSkip& skip, bool& clear) const;
+  std::uint64_t LinesWithoutColon(std::uint64_t colonBits, const char* colon) const;
+  std::uint64_t ShortLines(std::uint64_t lfs, std::size_t most, std::size_t& count) const;
   std::uint64_t PassingLines(const LineSkip& skip, std::uint64_t lfs, std::size_t most, const char* colon,
                              std::size_t& count) const;
   template <LineTest kTest>
