@@ -2,6 +2,7 @@
 // The rules of the catalog text that every reader and writer shares.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vardek {
@@ -56,15 +57,7 @@ constexpr int WidenYear(int storedYear) {
   return storedYear + 1900 * static_cast<int>(year - 80u <= 19u) + 2000 * static_cast<int>(year <= 20u);
 }
 
-// WidenYear of every two-digit year, looked up where a compiler would turn
-// the comparisons back into a branch.
-inline constexpr auto kWidenedTwoDigitYears = [] {
-  std::array<int, 100> years{};
-  for (int year = 0; year < 100; ++year) years[static_cast<std::size_t>(year)] = WidenYear(year);
-  return years;
-}();
-
-inline bool IsLeapYear(int year) {
+constexpr bool IsLeapYear(int year) {
   return ((year & 3) == 0) & ((year % 100 != 0) | (year % 400 == 0));
 }
 
@@ -73,13 +66,38 @@ inline constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31
 // Year 1980-2050, month 1-12, day within the month. Without branches: the
 // bad-date scan tests one date a line, and the dates of a catalog fall on
 // both sides at random.
-inline bool IsValidDate(const CatalogDate& date) {
+constexpr bool IsValidDate(const CatalogDate& date) {
   const bool yearValid = static_cast<unsigned>(date.year - 1980) <= 70u;
   const bool monthValid = static_cast<unsigned>(date.month - 1) <= 11u;
   const int days = kMonthLengths[monthValid ? date.month - 1 : 0] +
                    static_cast<int>((date.month == 2) & IsLeapYear(date.year));
   return yearValid & monthValid & (static_cast<unsigned>(date.day - 1) < static_cast<unsigned>(days));
 }
+
+// For the usual date text, looked up rather than reckoned (by the rule
+// above): what a two-digit year allows (0: a year out of range, 1: a common
+// year, 2: a leap year), and for each of those the month and day pairs
+// (month * 32 + day) that make a date.
+inline constexpr auto kUsualYearKinds = [] {
+  std::array<std::uint8_t, 100> kinds{};
+  for (int stored = 0; stored < 100; ++stored) {
+    const int year = WidenYear(stored);
+    kinds[static_cast<std::size_t>(stored)] =
+        static_cast<std::uint8_t>(IsValidDate({year, 1, 1}) ? 1 + static_cast<int>(IsLeapYear(year)) : 0);
+  }
+  return kinds;
+}();
+inline constexpr auto kGoodMonthDays = [] {
+  std::array<std::array<bool, 13 * 32>, 3> good{};
+  for (int kind = 1; kind <= 2; ++kind) {
+    const int year = kind == 2 ? 2000 : 2001;
+    for (int month = 1; month <= 12; ++month) {
+      for (int day = 1; day < 32; ++day)
+        good[static_cast<std::size_t>(kind)][static_cast<std::size_t>(month * 32 + day)] = IsValidDate({year, month, day});
+    }
+  }
+  return good;
+}();
 
 // ReadDateText for any text, not only the usual shape.
 CatalogDate ReadAnyDateText(std::string_view dateText);
@@ -111,9 +129,12 @@ inline bool IsGoodDateText(std::string_view dateText) {
   const char* t = dateText.data();
   if (dateText.size() == 8 && (digit(t[0]) & digit(t[1]) & (digit(t[2]) ^ 1) & digit(t[3]) & digit(t[4]) &
                                (digit(t[5]) ^ 1) & digit(t[6]) & digit(t[7])) != 0) {
-    const CatalogDate date{kWidenedTwoDigitYears[static_cast<std::size_t>((t[6] - '0') * 10 + (t[7] - '0'))],
-                           (t[0] - '0') * 10 + (t[1] - '0'), (t[3] - '0') * 10 + (t[4] - '0')};
-    return IsValidDate(date);
+    const int month = (t[0] - '0') * 10 + (t[1] - '0');
+    const int day = (t[3] - '0') * 10 + (t[4] - '0');
+    const int kind = kUsualYearKinds[static_cast<std::size_t>((t[6] - '0') * 10 + (t[7] - '0'))];
+    // Pair 0 is no date: a month or day beyond the table lands there.
+    const int pair = (month * 32 + day) * static_cast<int>((month <= 12) & (day <= 31));
+    return kGoodMonthDays[static_cast<std::size_t>(kind)][static_cast<std::size_t>(pair)];
   }
   return IsValidDate(ReadDateText(dateText));
 }
