@@ -27,7 +27,7 @@ echo "   find zx81: $("$cli" find zx81 "$catalog" 2>/dev/null | wc -l) rows, rg:
 echo "   find .jpg: $("$cli" find .jpg "$catalog" 2>/dev/null | wc -l) rows, grep: $(grep -F -i -c .jpg "$catalog") lines"
 
 # Output through a pipe: GNU grep stops at the first match when it sees /dev/null.
-hyperfine --warmup 2 --runs 10 --output=pipe --export-markdown "$data/cli.md" --export-json "$data/cli.json" \
+hyperfine --warmup 2 --runs 20 --output=pipe --export-markdown "$data/cli.md" --export-json "$data/cli.json" \
   -n "vardek-cli find zx81" "$cli find zx81 $catalog" \
   -n "rg -i -c zx81" "rg -i -c zx81 $catalog" \
   -n "grep -F -i -c zx81" "grep -F -i -c zx81 $catalog" \
@@ -42,7 +42,7 @@ hyperfine --warmup 2 --runs 10 --output=pipe --export-markdown "$data/cli.md" --
   -n "vardek-cli find --all zx81 (8 catalogs)" "$cli find --all zx81 $many/1.cat" \
   -n "rg -i -c zx81 (8 catalogs)" "rg -i -c zx81 $many"
 
-echo "== goals, as ratios of this run's means"
+echo "== goals, as ratios of this run's medians"
 python3 bench/ratios.py "$data/cli.json" \
   "vardek-cli find zx81|rg -i -c zx81|1" \
   "vardek-cli find .jpg|grep -F -i -c .jpg|1" \

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Prints each goal of a hyperfine JSON export as a ratio of two of its
-commands' means, measured side by side in that one run.
+commands' medians, measured side by side in that one run. Medians, not
+means: on a shared machine a run now and then takes several times as long.
 
 Usage: ratios.py EXPORT.json "NAME|ANCHOR|GOAL" ...   (GOAL: the largest ratio that meets it)
 """
@@ -10,13 +11,13 @@ import sys
 
 def main():
     with open(sys.argv[1]) as export:
-        means = {result["command"]: result["mean"] for result in json.load(export)["results"]}
+        medians = {result["command"]: result["median"] for result in json.load(export)["results"]}
     for goal in sys.argv[2:]:
         name, anchor, limit = goal.split("|")
-        ratio = means[name] / means[anchor]
+        ratio = medians[name] / medians[anchor]
         verdict = "met" if ratio <= float(limit) else "not met"
         print("   %-34s %7.1f ms / %-24s %7.1f ms = %5.2fx (goal <= %s: %s)"
-              % (name, means[name] * 1000, anchor, means[anchor] * 1000, ratio, limit, verdict))
+              % (name, medians[name] * 1000, anchor, medians[anchor] * 1000, ratio, limit, verdict))
 
 
 if __name__ == "__main__":
