@@ -3,7 +3,8 @@
 commands' medians, measured side by side in that one run. Medians, not
 means: on a shared machine a run now and then takes several times as long.
 
-Usage: ratios.py EXPORT.json "NAME|ANCHOR|GOAL" ...   (GOAL: the largest ratio that meets it)
+Usage: ratios.py EXPORT.json "NAME|ANCHOR|GOAL" ...   (GOAL: the largest ratio that meets it;
+empty for a ratio shown for reference only)
 """
 import json
 import sys
@@ -15,9 +16,12 @@ def main():
     for goal in sys.argv[2:]:
         name, anchor, limit = goal.split("|")
         ratio = medians[name] / medians[anchor]
-        verdict = "met" if ratio <= float(limit) else "not met"
-        print("   %-34s %7.1f ms / %-24s %7.1f ms = %5.2fx (goal <= %s: %s)"
-              % (name, medians[name] * 1000, anchor, medians[anchor] * 1000, ratio, limit, verdict))
+        if limit:
+            verdict = "goal <= %s: %s" % (limit, "met" if ratio <= float(limit) else "not met")
+        else:
+            verdict = "for reference"
+        print("   %-34s %7.1f ms / %-24s %7.1f ms = %5.2fx (%s)"
+              % (name, medians[name] * 1000, anchor, medians[anchor] * 1000, ratio, verdict))
 
 
 if __name__ == "__main__":
