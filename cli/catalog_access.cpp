@@ -1,6 +1,5 @@
 #include "cli/catalog_access.h"
 
-
 #include "catalog/catalog_format.h"
 #include "catalog/catalog_reader.h"
 #include "catalog/catalog_titles.h"
