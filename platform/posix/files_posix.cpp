@@ -94,8 +94,11 @@ int OpenEmptiedForWriting(const char* path) {
 // rather than mapped: a walk over a file mapping goes 4 KiB page by page,
 // each a fresh translation, and costs more than the copy (more than twice
 // over on a virtual machine). A smaller file, or any file where huge pages
-// are switched off, is mapped.
+// are switched off, is mapped; so is a file beyond any real catalog's size,
+// whose copy could take memory the machine does not have, where the pages
+// of a mapping can always be dropped and read again.
 constexpr std::uint64_t kHugePage = std::uint64_t{2} << 20;
+constexpr std::uint64_t kLargestCopiedFile = std::uint64_t{256} << 20;
 
 bool HugePagesOnOffer() {
 #ifdef MADV_HUGEPAGE
@@ -113,25 +116,27 @@ bool HugePagesOnOffer() {
 #endif
 }
 
-bool ReadIntoHugePages(int fd, std::uint64_t size, MappedView& view) {
+enum class CopyOutcome { Copied, NoMemory, ReadFailed };
+
+CopyOutcome ReadIntoHugePages(int fd, std::uint64_t size, MappedView& view) {
 #ifdef MADV_HUGEPAGE
   // Not rounded up to a whole huge page: the tail takes small pages, so the
   // memory held is the file's size, and unmapping it is unmapping a mapping.
   const auto bytes = static_cast<std::size_t>(size);
   void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (memory == MAP_FAILED) return false;
+  if (memory == MAP_FAILED) return CopyOutcome::NoMemory;
   madvise(memory, bytes, MADV_HUGEPAGE);
   // A file cut short meanwhile fails here, where a mapping would fault later.
   if (!ReadAll(fd, static_cast<char*>(memory), bytes) || mprotect(memory, bytes, PROT_READ) != 0) {
     munmap(memory, bytes);
-    return false;
+    return CopyOutcome::ReadFailed;
   }
   view.data = static_cast<const char*>(memory);
   view.size = static_cast<std::uint32_t>(size);
-  return true;
+  return CopyOutcome::Copied;
 #else
   (void)fd, (void)size, (void)view;
-  return false;
+  return CopyOutcome::NoMemory;
 #endif
 }
 
@@ -143,7 +148,11 @@ bool MapWholeFile(const char* path, MappedView& view) {
   std::uint64_t size = 0;
   if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
   if (size == 0 || size > kLargestWholeFile) return false;
-  if (size >= kHugePage && HugePagesOnOffer()) return ReadIntoHugePages(fd.get(), size, view);
+  if (size >= kHugePage && size <= kLargestCopiedFile && HugePagesOnOffer()) {
+    // Without the memory for the copy the file is mapped instead.
+    const CopyOutcome copied = ReadIntoHugePages(fd.get(), size, view);
+    if (copied != CopyOutcome::NoMemory) return copied == CopyOutcome::Copied;
+  }
   // Every reader goes through the whole file at once: map it all up front
   // rather than page by page.
 #ifdef MAP_POPULATE
