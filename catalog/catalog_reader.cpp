@@ -1,5 +1,6 @@
 #include "catalog/catalog_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "catalog/catalog_format.h"
@@ -7,13 +8,47 @@
 
 namespace vardek {
 
+namespace {
+
+// Bytes kept ahead of the cursor while a catalog is read in pieces: a line
+// is read short only where it runs past them (then it is read again).
+constexpr std::size_t kReadAhead = 4096;
+
+}  // namespace
+
 bool CatalogReader::Map(const char* path, int lineLimit) {
   Unmap();
   if (!platform::MapWholeFile(path, view_)) return false;
   lines_.Start(view_.data, view_.data + view_.size, lineLimit);
   newFormat_ = IsNewFormat(view_.data, view_.size);
   lineLimit_ = lineLimit;
+  size_ = view_.size;
   cut_ = false;
+  return true;
+}
+
+bool CatalogReader::Stream(const char* path, int lineLimit) {
+  if constexpr (!platform::kReadsCatalogsInPieces) return Map(path, lineLimit);
+  Unmap();
+  std::uint64_t size = 0;
+  if (!pieces_.Open(path, size) || size == 0 || size > platform::kLargestWholeFile) {
+    pieces_.Close();
+    return false;
+  }
+  size_ = static_cast<std::uint32_t>(size);
+  // The first piece holds the bytes that tell the format.
+  piece_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(std::max<std::size_t>(pieceSize_, 3), size)));
+  pieceOffset_ = readUpTo_ = 0;
+  lineLimit_ = lineLimit;
+  cut_ = false;
+  readFailed_ = false;
+  streaming_ = true;
+  lines_.Start(piece_.data(), piece_.data(), lineLimit);
+  if (!ReadOn()) {
+    Unmap();
+    return false;
+  }
+  newFormat_ = IsNewFormat(piece_.data(), static_cast<std::size_t>(lines_.End() - piece_.data()));
   return true;
 }
 
@@ -24,6 +59,7 @@ void CatalogReader::Share(const CatalogReader& mapped, int lineLimit) {
   lines_.Start(view_.data, view_.data + view_.size, lineLimit);
   newFormat_ = mapped.newFormat_;
   lineLimit_ = lineLimit;
+  size_ = view_.size;
   cut_ = false;
 }
 
@@ -31,7 +67,44 @@ void CatalogReader::Unmap() {
   if (view_.data != nullptr && !shared_) platform::UnmapWholeFile(view_);
   view_ = platform::MappedView{};
   shared_ = false;
+  pieces_.Close();
+  std::vector<char>().swap(piece_);
+  streaming_ = false;
+  size_ = 0;
   lines_.Start(nullptr, nullptr, lineLimit_);
+}
+
+// Moves the unread bytes to the front of the piece and reads on behind them,
+// up to the file's size when it was opened; a piece that one line fills
+// grows. False when the file cannot be read that far (an error, or a file
+// cut short meanwhile).
+bool CatalogReader::ReadOn() {
+  const char* from = lines_.Cursor();
+  const auto kept = static_cast<std::size_t>(lines_.End() - from);
+  pieceOffset_ += static_cast<std::uint64_t>(from - piece_.data());
+  std::memmove(piece_.data(), from, kept);
+  if (kept == piece_.size()) piece_.resize(piece_.size() * 2);
+  std::size_t filled = kept;
+  while (filled < piece_.size() && readUpTo_ < size_) {
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(piece_.size() - filled, size_ - readUpTo_));
+    const long long got = pieces_.Read(piece_.data() + filled, wanted);
+    if (got <= 0) return false;
+    filled += static_cast<std::size_t>(got);
+    readUpTo_ += static_cast<std::uint64_t>(got);
+  }
+  lines_.Start(piece_.data(), piece_.data() + filled, lineLimit_);
+  return true;
+}
+
+// Keeps a stretch of the file ahead of the cursor in the piece (a quarter of
+// the piece at most), or the rest of the file.
+void CatalogReader::KeepAhead() {
+  if (readFailed_ || readUpTo_ == size_) return;
+  const std::size_t ahead = std::min(kReadAhead, piece_.size() / 4);
+  if (static_cast<std::size_t>(lines_.End() - lines_.Cursor()) > ahead) return;
+  if (ReadOn()) return;
+  readFailed_ = true;
+  lines_.Start(lines_.Cursor(), lines_.Cursor(), lineLimit_);
 }
 
 std::size_t CatalogReader::NextLine(char* buffer) {
@@ -43,12 +116,35 @@ std::size_t CatalogReader::NextLine(char* buffer) {
   return line.size();
 }
 
-std::string_view CatalogReader::NextLineView(char* scratch) { return lines_.Next(scratch, cut_); }
+std::string_view CatalogReader::NextLineView(char* scratch) {
+  if (!streaming_) return lines_.Next(scratch, cut_);
+  for (;;) {
+    KeepAhead();
+    const char* start = lines_.Cursor();
+    const std::string_view line = lines_.Next(scratch, cut_);
+    // A line that ran into the end of the piece without its LF may go on in
+    // the file: it is read again once more of the file is in the piece.
+    const bool whole = cut_ || lines_.Cursor() < lines_.End() || lines_.Cursor() == start || lines_.Cursor()[-1] == '\n';
+    if (whole || readUpTo_ == size_ || readFailed_) return line;
+    lines_.Start(start, lines_.End(), lineLimit_);
+    if (!ReadOn()) {
+      readFailed_ = true;
+      lines_.Start(start, start, lineLimit_);
+      return {};
+    }
+  }
+}
+
+void CatalogReader::MoveTowards(std::string_view firstBytes) {
+  if (streaming_) KeepAhead();
+  lines_.MoveTowards(firstBytes);
+}
 
 int CatalogReader::PercentRead() const {
-  if (view_.size == 0) return 0;
-  const auto read = static_cast<unsigned long long>(lines_.Cursor() - view_.data);
-  return static_cast<int>(read * 100 / view_.size);
+  if (size_ == 0) return 0;
+  const char* start = streaming_ ? piece_.data() : view_.data;
+  const std::uint64_t read = (streaming_ ? pieceOffset_ : 0) + static_cast<std::uint64_t>(lines_.Cursor() - start);
+  return static_cast<int>(read * 100 / size_);
 }
 
 }  // namespace vardek

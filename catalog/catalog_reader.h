@@ -1,11 +1,13 @@
 #pragma once
 // The catalog reader: one read-only mapped view of a catalog, handed out
 // line by line. Every command that reads a catalog maps, reads and unmaps
-// before it returns.
+// before it returns. A reader that goes from the start to the end only may
+// have the catalog read in pieces instead (Stream), where the platform does
+// that faster; its lines are the same.
 #include <cstddef>
 #include <cstdint>
-
 #include <string_view>
+#include <vector>
 
 #include "catalog/line_scanner.h"
 #include "platform/files.h"
@@ -21,12 +23,24 @@ class CatalogReader {
 
   // False when the file cannot be opened, is empty, or is 4 GiB or larger.
   bool Map(const char* path, int lineLimit);
+  // As Map, for reading from the start to the end only: where the platform
+  // reads catalogs in pieces, only a piece is at hand at a time, and
+  // Restrict, Share, Data, Cursor and End are not for such a reader.
+  bool Stream(const char* path, int lineLimit);
   void Unmap();
+  // The bytes a piece holds at first (tests read in small pieces).
+  void SetPieceSize(std::size_t bytes) { pieceSize_ = bytes == 0 ? 1 : bytes; }
+  // True when the catalog could not be read to its end in pieces (the
+  // lines then end early).
+  bool ReadFailed() const { return readFailed_; }
   // Reads the catalog that `mapped` holds mapped, through no mapping of its
   // own (walks over parts side by side); `mapped` must stay mapped meanwhile.
   void Share(const CatalogReader& mapped, int lineLimit);
 
-  bool HasData() const { return lines_.HasData(); }
+  bool HasData() {
+    if (streaming_) KeepAhead();
+    return lines_.HasData();
+  }
   // Reads the next line into `buffer` (at least the line limit in bytes).
   // Returns the line's length.
   std::size_t NextLine(char* buffer);
@@ -35,10 +49,13 @@ class CatalogReader {
   // line is zero-terminated). Valid until the next read or the unmapping.
   std::string_view NextLineView(char* scratch);
   // Passes over at most `most` lines that `skip` lets go (see LineScanner::Skip).
-  std::size_t SkipLines(const LineSkip& skip, std::size_t most) { return lines_.Skip(skip, most); }
+  std::size_t SkipLines(const LineSkip& skip, std::size_t most) {
+    if (streaming_) KeepAhead();
+    return lines_.Skip(skip, most);
+  }
   // Moves towards the next line that may start with one of `firstBytes`
   // (see LineScanner::MoveTowards).
-  void MoveTowards(std::string_view firstBytes) { lines_.MoveTowards(firstBytes); }
+  void MoveTowards(std::string_view firstBytes);
   // Reads only bytes `from` to `to` (offsets at line starts) from now on.
   void Restrict(std::size_t from, std::size_t to) { lines_.Start(view_.data + from, view_.data + to, lineLimit_); }
   // Where the next line starts, in the mapping, and where the lines end.
@@ -47,18 +64,35 @@ class CatalogReader {
   const char* Data() const { return view_.data; }
   int PercentRead() const;
 
-  bool IsMapped() const { return view_.data != nullptr; }
+  bool IsMapped() const { return view_.data != nullptr || streaming_; }
   bool Cut() const { return cut_; }
   bool NewFormat() const { return newFormat_; }
-  std::uint32_t Size() const { return view_.size; }
+  std::uint32_t Size() const { return size_; }
 
  private:
+  static constexpr std::size_t kPieceSize = 256 * 1024;
+
+  void KeepAhead();
+  bool ReadOn();
+
   platform::MappedView view_;
   LineScanner lines_;
   int lineLimit_ = 260;
+  std::uint32_t size_ = 0;
   bool cut_ = false;
   bool newFormat_ = false;
   bool shared_ = false;  // the view is another reader's
+
+  // Reading in pieces: the file, the piece the scanner reads (the unread
+  // rest of the one before, then what follows it in the file) and where in
+  // the file the piece starts.
+  platform::PieceReader pieces_;
+  std::vector<char> piece_;
+  std::uint64_t pieceOffset_ = 0;
+  std::uint64_t readUpTo_ = 0;
+  std::size_t pieceSize_ = kPieceSize;
+  bool streaming_ = false;
+  bool readFailed_ = false;
 };
 
 }  // namespace vardek

@@ -11,7 +11,7 @@ namespace vardek {
 bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& reporter,
                        const std::function<void(const char* description)>& onTitle,
                        CatalogTitleScan& scan) {
-  if (!reader.Map(path, kLineLimit)) {
+  if (!reader.Stream(path, kLineLimit)) {
     reporter.ErrorBox("Error opening file", path);
     return false;
   }
@@ -32,8 +32,11 @@ bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& report
     ++scan.titleCount;
     onTitle(TitleDescription(line));
   }
+  // Read in pieces, the file may end early where it cannot be read on.
+  const bool read = !reader.ReadFailed();
   reader.Unmap();
-  return true;
+  if (!read) reporter.ErrorBox("Error opening file", path);
+  return read;
 }
 
 }  // namespace vardek

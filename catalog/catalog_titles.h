@@ -12,9 +12,10 @@ struct CatalogTitleScan {
   long titleCount = 0;
 };
 
-// Maps the catalog, hands each title line's description to `onTitle` and
-// unmaps. Reports "Error opening file" (caption: the path) and returns false
-// when the catalog cannot be mapped.
+// Reads the catalog from start to end (CatalogReader::Stream), hands each
+// title line's description to `onTitle` and lets the catalog go. Reports
+// "Error opening file" (caption: the path) and returns false when the
+// catalog cannot be opened or read to its end.
 bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& reporter,
                        const std::function<void(const char* description)>& onTitle,
                        CatalogTitleScan& scan);

@@ -14,9 +14,13 @@ CatalogWalk::CatalogWalk(CatalogReader& reader, Reporter& reporter, const std::f
   CopyText(caption_, sizeof caption_, rules_.captionBeforeTitle);
 }
 
-bool CatalogWalk::Open(const char* path) {
+bool CatalogWalk::Open(const char* path, CatalogReading reading) {
   const char* shown = path == nullptr ? "" : path;
-  if (shown[0] == '\0' || !reader_.Map(shown, kLineLimit)) {
+  path_ = shown;
+  const auto open = [&] {
+    return reading == CatalogReading::Whole ? reader_.Map(shown, kLineLimit) : reader_.Stream(shown, kLineLimit);
+  };
+  if (shown[0] == '\0' || !open()) {
     reporter_.ErrorBox(kErrorOpeningFile, shown);
     outcome_ = WalkOutcome::OpenFailed;
     return false;
@@ -52,11 +56,18 @@ void CatalogWalk::SkipLines() {
 bool CatalogWalk::Next() {
   if (!running_) return false;
   if (skip_ != nullptr) SkipLines();
-  if (!reader_.HasData()) {
+  const bool lineRead = reader_.HasData();
+  if (lineRead) line_ = reader_.NextLineView(scratch_);
+  // A catalog read in pieces ends early where the file cannot be read on.
+  if (reader_.ReadFailed()) {
+    reporter_.ErrorBox(kErrorOpeningFile, path_.c_str());
+    End(WalkOutcome::ReadFailed);
+    return false;
+  }
+  if (!lineRead) {
     End(WalkOutcome::Complete);
     return false;
   }
-  line_ = reader_.NextLineView(scratch_);
   ++lineNumber_;
   if (everyLines_ != nullptr && lineNumber_ % kWalkHookInterval == 0) {
     (*everyLines_)();

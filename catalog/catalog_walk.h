@@ -11,6 +11,7 @@
 //   while (walk.Next()) { switch (walk.Kind()) { ... } }
 //   return walk.Outcome();
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "catalog/catalog_format.h"
@@ -36,7 +37,12 @@ enum class WalkOutcome {
   ListFull,     // the caller's result list took no more rows
   LineError,    // the caller rejected a line by a rule of its own and reported it
   Interrupted,  // the hook took the one reader over (the desktop pumps messages there)
+  ReadFailed,   // the catalog could not be read to its end; "Error opening file" was reported
 };
+
+// How a walk has its catalog read: whole, or from start to end only (then
+// in pieces where the platform does that faster; see CatalogReader::Stream).
+enum class CatalogReading { Whole, InOrder };
 
 struct WalkRules {
   // Caption of a depth error met before the first title line, where there is
@@ -61,9 +67,10 @@ class CatalogWalk {
     if (running_) reader_.Unmap();
   }
 
-  // Maps the catalog (line limit 260). False, after the error box "Error
-  // opening file" with the path as caption, when it cannot be mapped.
-  bool Open(const char* path);
+  // Maps the catalog (line limit 260), or streams it for a walk that needs
+  // no more than its lines in order. False, after the error box "Error
+  // opening file" with the path as caption, when it cannot be opened.
+  bool Open(const char* path, CatalogReading reading = CatalogReading::Whole);
   // Reads only part `index` of `count` of the catalog that `whole` holds
   // mapped (and must hold until the walk ends): the catalog is cut right
   // before title lines into near equal sizes, so walks over the parts, one
@@ -143,6 +150,7 @@ class CatalogWalk {
   int depth_ = 0;
   vardek::FolderPath folder_;
   char caption_[kLineBufferSize] = {};
+  std::string path_;  // the caption of an error in reading on
 };
 
 }  // namespace vardek

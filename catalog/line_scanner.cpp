@@ -118,9 +118,8 @@ void LineScanner::MoveTowards(std::string_view firstBytes) {
   // A line's first character (CRs are dropped) is one of its bytes, so no
   // line before the line holding the next of them starts with one; and the
   // byte after an LF always starts a line, whatever came before it.
-  const char* place = FirstOf(cursor_, end_, firstBytes);
-  const char* lineStart = place;
-  while (place < end_ && lineStart > cursor_ && lineStart[-1] != '\n') --lineStart;
+  const char* lineStart = FirstOf(cursor_, end_, firstBytes);
+  while (lineStart > cursor_ && lineStart[-1] != '\n') --lineStart;
   if (lineStart == cursor_) return;
   cursor_ = lineStart;
   block_ = nullptr;

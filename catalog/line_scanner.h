@@ -31,8 +31,9 @@ class LineScanner {
 
   // For readers that need neither line numbers nor the lines between: moves
   // the cursor, reading no lines, to the start after the last LF before the
-  // next byte of `firstBytes`, so that the line holding it comes next; to
-  // the end where there is none. No line passed starts with one of them.
+  // next byte of `firstBytes` (or before the end where there is none), so
+  // that the line holding it comes next. No line passed starts with one of
+  // them.
   void MoveTowards(std::string_view firstBytes);
 
   // True when `line` points into the data rather than into a scratch buffer.

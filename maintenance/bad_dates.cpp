@@ -19,7 +19,7 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
                            ResultList& list, Reporter& reporter, const std::function<void()>& everyLines) {
   BadDateResult result;
   CatalogWalk walk(reader, reporter, everyLines);
-  if (!walk.Open(catalogPath)) return result;
+  if (!walk.Open(catalogPath, CatalogReading::InOrder)) return result;
 
   // Before the first title line there is no disc: rows show an empty description.
   std::uint32_t titleOffset = list.AddTitle("");

@@ -22,6 +22,33 @@ struct MappedView {
 bool MapWholeFile(const char* path, MappedView& view);
 void UnmapWholeFile(MappedView& view);
 
+// Where a catalog read from start to end is better read in pieces into a
+// small buffer that stays in the processor's cache than mapped (Linux: no
+// page of it is mapped or zeroed on the way); Windows maps catalogs.
+#ifdef _WIN32
+inline constexpr bool kReadsCatalogsInPieces = false;
+#else
+inline constexpr bool kReadsCatalogsInPieces = true;
+#endif
+
+// A regular file read from its start, piece by piece.
+class PieceReader {
+ public:
+  PieceReader() = default;
+  PieceReader(const PieceReader&) = delete;
+  PieceReader& operator=(const PieceReader&) = delete;
+  ~PieceReader() { Close(); }
+
+  // False when the file cannot be opened or is no regular file on a disk.
+  bool Open(const char* path, std::uint64_t& size);
+  // Reads up to `count` bytes into `into`: how many, 0 at the end, -1 on a failure.
+  long long Read(char* into, std::size_t count);
+  void Close();
+
+ private:
+  std::intptr_t handle_ = -1;
+};
+
 // Reads a whole file into a fresh zero-filled block of size + extra bytes
 // (malloc'd; the caller frees it). Fails for files of 4 GiB or more.
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size);

@@ -173,6 +173,31 @@ void UnmapWholeFile(MappedView& view) {
   view = MappedView{};
 }
 
+bool PieceReader::Open(const char* path, std::uint64_t& size) {
+  Close();
+  const int fd = open(path, O_RDONLY | kOpenFlags);
+  if (fd < 0) return false;
+  if (!RegularFileSize(fd, size)) {
+    close(fd);
+    return false;
+  }
+  handle_ = fd;
+  return true;
+}
+
+long long PieceReader::Read(char* into, std::size_t count) {
+  for (;;) {
+    const ssize_t got = read(static_cast<int>(handle_), into, count);
+    if (got < 0 && errno == EINTR) continue;
+    return got;
+  }
+}
+
+void PieceReader::Close() {
+  if (handle_ >= 0) close(static_cast<int>(handle_));
+  handle_ = -1;
+}
+
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size) {
   block = nullptr;
   size = 0;

@@ -73,6 +73,32 @@ void UnmapWholeFile(MappedView& view) {
   view = MappedView{};
 }
 
+bool PieceReader::Open(const char* path, std::uint64_t& size) {
+  Close();
+  HANDLE file = CreateFileA(path, GENERIC_READ, kReadSharing, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER fileSize{};
+  if (!IsDiskFile(file) || !GetFileSizeEx(file, &fileSize)) {
+    CloseHandle(file);
+    return false;
+  }
+  size = static_cast<std::uint64_t>(fileSize.QuadPart);
+  handle_ = reinterpret_cast<std::intptr_t>(file);
+  return true;
+}
+
+long long PieceReader::Read(char* into, std::size_t count) {
+  DWORD read = 0;
+  const DWORD asked = count < 0x40000000u ? static_cast<DWORD>(count) : 0x40000000u;
+  if (!ReadFile(reinterpret_cast<HANDLE>(handle_), into, asked, &read, nullptr)) return -1;
+  return read;
+}
+
+void PieceReader::Close() {
+  if (handle_ != -1) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+  handle_ = -1;
+}
+
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size) {
   block = nullptr;
   size = 0;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "catalog/catalog_titles.h"
 #include "catalog/line_reader.h"
 #include "maintenance/bad_dates.h"
+#include "platform/files.h"
 #include "test_support.h"
 
 namespace vardek {
@@ -235,6 +238,64 @@ TEST_F(PassOverTest, CheckTitlesBadDatesAndListingAgreeWithTheByteByByteReading)
     const std::vector<std::string> fast = Readings(data, title);
     ASSERT_EQ(fast, Readings(WithCrAtEveryLineStart(data), title)) << round;
   }
+}
+
+// Read in pieces of any size, down to a single byte, lines run across the
+// ends of pieces: the check, the title scan and the bad-date scan make of a
+// catalog what they make of it whole.
+TEST_F(PassOverTest, ReadingInPiecesOfAnySizeReadsTheSameLines) {
+  std::mt19937 random(9);
+  for (int round = 0; round < 60; ++round) {
+    std::string data = MostlySoundCatalog(random);
+    if (round % 3 == 1) data = WithCrAtEveryLineStart(data);
+    // A line of CRs longer than a piece, and a title line that begins where
+    // a long line is cut.
+    for (const std::string& line : {"x" + std::string(600, '\r') + "y:01/01/99", std::string(259, 'L') + "|||Cut"}) {
+      const std::size_t at = data.find('\n', random() % data.size());
+      if (at != std::string::npos && random() % 2 == 0) data.insert(at + 1, line + "\r\n");
+    }
+    const std::string title = "Disc " + std::to_string(random() % 200);
+    reader.SetPieceSize(std::size_t{1} << 20);
+    const std::vector<std::string> whole = Readings(data, title);
+    reader.SetPieceSize(1 + random() % (round % 2 == 0 ? 16 : 300));
+    ASSERT_EQ(Readings(data, title), whole) << round;
+  }
+}
+
+// A catalog cut short while it is read in pieces is reported and its
+// reading ends early, instead of passing for a whole catalog.
+TEST_F(PassOverTest, ACatalogCutShortWhileReadInPiecesEndsInAnError) {
+  if (!platform::kReadsCatalogsInPieces) GTEST_SKIP() << "catalogs are mapped whole on this platform";
+  std::string data;
+  for (int title = 0; title < 3; ++title) {
+    data += "|||Disc " + std::to_string(title) + "\r\n";
+    for (int file = 0; file < 500; ++file) data += "f" + std::to_string(file) + ":13/01/99\r\n";
+    data += "<eof>\r\n";
+  }
+  const std::string path = folder.Path("r.cat");
+  const auto cutShort = [&] { std::filesystem::resize_file(path, 100); };
+  const std::function<void()> hook = cutShort;
+  const test::Report error{"error", "Error opening file", path};
+  reader.SetPieceSize(4096);
+
+  folder.Write("r.cat", data);
+  reporter.reports.clear();
+  EXPECT_EQ(CheckCatalog(reader, path.c_str(), true, reporter, hook).outcome, CheckOutcome::Stopped);
+  EXPECT_EQ(reporter.reports.front(), error);
+
+  folder.Write("r.cat", data);
+  reporter.reports.clear();
+  ResultList list;
+  ASSERT_TRUE(list.Reset());
+  EXPECT_EQ(FindBadDates(reader, path.c_str(), true, list, reporter, hook).outcome, WalkOutcome::ReadFailed);
+  EXPECT_EQ(reporter.reports.front(), error);
+
+  folder.Write("r.cat", data);
+  reporter.reports.clear();
+  CatalogTitleScan scan;
+  EXPECT_FALSE(ReadCatalogTitles(reader, path.c_str(), reporter, [&](const char*) { cutShort(); }, scan));
+  EXPECT_EQ(scan.titleCount, 1);
+  EXPECT_EQ(reporter.reports.front(), error);
 }
 
 // Parts of a catalog cut at title lines: where every part's walk is complete

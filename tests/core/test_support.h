@@ -20,6 +20,7 @@ struct Report {
   std::string kind;  // "error", "info" or "status"
   std::string text;
   std::string caption;
+  bool operator==(const Report&) const = default;
 };
 
 class RecordingReporter : public Reporter {
