@@ -70,6 +70,7 @@ void CatalogReader::Unmap() {
   pieces_.Close();
   std::vector<char>().swap(piece_);
   streaming_ = false;
+  readFailed_ = false;
   size_ = 0;
   lines_.Start(nullptr, nullptr, lineLimit_);
 }

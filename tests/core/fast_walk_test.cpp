@@ -296,6 +296,13 @@ TEST_F(PassOverTest, ACatalogCutShortWhileReadInPiecesEndsInAnError) {
   EXPECT_FALSE(ReadCatalogTitles(reader, path.c_str(), reporter, [&](const char*) { cutShort(); }, scan));
   EXPECT_EQ(scan.titleCount, 1);
   EXPECT_EQ(reporter.reports.front(), error);
+
+  // The failure is the reading's own: the same reader reads the next catalog whole.
+  folder.Write("r.cat", data);
+  ResultList rows;
+  ASSERT_TRUE(rows.Reset());
+  EXPECT_EQ(CollectFiles(reader, path.c_str(), "", "f499", rows, reporter), WalkOutcome::Complete);
+  EXPECT_EQ(rows.Count(), 3);
 }
 
 // Parts of a catalog cut at title lines: where every part's walk is complete
