@@ -46,14 +46,16 @@ class HitAhead {
 WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
                  const char* searchText, ResultList& list, Reporter& reporter,
                  const std::function<void()>& everyLines, CatalogPart* part = nullptr) {
-  CatalogWalk walk(reader, reporter, everyLines);
-  if (part != nullptr) {
-    walk.OpenPart(*part->whole, part->index, part->count);
-  } else if (!walk.Open(catalogPath)) {
-    return walk.Outcome();
-  }
   std::string search = searchText == nullptr ? "" : searchText;
   for (char& c : search) c = LowerAsciiChar(c);
+  const bool searchesFiles = mode == WalkMode::SearchFiles && !search.empty();
+  CatalogWalk walk(reader, reporter, everyLines);
+  // Only a search for files looks ahead of its lines, for its text.
+  if (part != nullptr) {
+    walk.OpenPart(*part->whole, part->index, part->count);
+  } else if (!walk.Open(catalogPath, searchesFiles ? CatalogReading::Whole : CatalogReading::InOrder)) {
+    return walk.Outcome();
+  }
   const std::string_view wanted = description == nullptr ? "" : description;
   HitAhead hits(mode == WalkMode::SearchFiles ? search : std::string_view());
 
@@ -67,7 +69,6 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
   // passes over those before the next place of its text, a search for
   // folders all of them, a listing those before its title.
   LineSkip otherLines = MakeLineSkip(kStructureLineStarts);
-  const bool searchesFiles = mode == WalkMode::SearchFiles && !search.empty();
   if (mode != WalkMode::SearchFiles || searchesFiles) walk.PassOver(&otherLines);
 
   for (;;) {
