@@ -59,8 +59,8 @@ size_kib=$(( $(stat -c %s "$catalog") / 1024 ))
 for args in "find .jpg" "find zx81" "find --sort date .jpg" "check" "bad-dates"; do
   # shellcheck disable=SC2086
   rss=$(/usr/bin/time -v "$cli" $args "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
-  echo "   vardek-cli $args: ${rss} KiB (the mapped catalog: $size_kib KiB)"
+  echo "   vardek-cli $args: ${rss} KiB (the catalog: $size_kib KiB)"
 done
 rows=$("$cli" find .jpg "$catalog" 2>/dev/null | wc -l)
 rss=$(/usr/bin/time -v "$cli" find .jpg "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
-echo "   find .jpg beside the mapping: $(( (rss - size_kib) * 1024 / rows )) bytes a row over $rows rows (goal: under 40)"
+echo "   find .jpg beside the catalog's bytes: $(( (rss - size_kib) * 1024 / rows )) bytes a row over $rows rows (goal: under 40)"
