@@ -103,9 +103,13 @@ void CatalogReader::KeepAhead() {
   if (readFailed_ || readUpTo_ == size_) return;
   const std::size_t ahead = std::min(kReadAhead, piece_.size() / 4);
   if (static_cast<std::size_t>(lines_.End() - lines_.Cursor()) > ahead) return;
-  if (ReadOn()) return;
+  if (!ReadOn()) FailReading(lines_.Cursor());
+}
+
+// The lines end at `at`: the file could not be read on.
+void CatalogReader::FailReading(const char* at) {
   readFailed_ = true;
-  lines_.Start(lines_.Cursor(), lines_.Cursor(), lineLimit_);
+  lines_.Start(at, at, lineLimit_);
 }
 
 std::size_t CatalogReader::NextLine(char* buffer) {
@@ -129,8 +133,7 @@ std::string_view CatalogReader::NextLineView(char* scratch) {
     if (whole || readUpTo_ == size_ || readFailed_) return line;
     lines_.Start(start, lines_.End(), lineLimit_);
     if (!ReadOn()) {
-      readFailed_ = true;
-      lines_.Start(start, start, lineLimit_);
+      FailReading(start);
       return {};
     }
   }

@@ -74,6 +74,7 @@ class CatalogReader {
 
   void KeepAhead();
   bool ReadOn();
+  void FailReading(const char* at);
 
   platform::MappedView view_;
   LineScanner lines_;

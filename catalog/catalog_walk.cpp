@@ -17,10 +17,9 @@ CatalogWalk::CatalogWalk(CatalogReader& reader, Reporter& reporter, const std::f
 bool CatalogWalk::Open(const char* path, CatalogReading reading) {
   const char* shown = path == nullptr ? "" : path;
   path_ = shown;
-  const auto open = [&] {
-    return reading == CatalogReading::Whole ? reader_.Map(shown, kLineLimit) : reader_.Stream(shown, kLineLimit);
-  };
-  if (shown[0] == '\0' || !open()) {
+  const bool opened = shown[0] != '\0' && (reading == CatalogReading::Whole ? reader_.Map(shown, kLineLimit)
+                                                                             : reader_.Stream(shown, kLineLimit));
+  if (!opened) {
     reporter_.ErrorBox(kErrorOpeningFile, shown);
     outcome_ = WalkOutcome::OpenFailed;
     return false;

@@ -20,14 +20,14 @@ CatalogState InspectCatalog(const std::string& path) {
       break;
   }
   // The format is told by the first bytes alone: the rest is not read.
-  char head[3] = {};
-  std::size_t got = 0;
+  platform::PieceReader file;
   std::uint64_t size = 0;
-  if (!platform::ReadFileHead(path.c_str(), head, sizeof head, got, size) || size > platform::kLargestWholeFile) {
-    return CatalogState::Unreadable;
-  }
+  char head[3] = {};
+  if (!file.Open(path.c_str(), size) || size > platform::kLargestWholeFile) return CatalogState::Unreadable;
   if (size == 0) return CatalogState::Empty;
-  return IsNewFormat(head, got) ? CatalogState::NewFormat : CatalogState::OldFormat;
+  const long long got = file.Read(head, sizeof head);
+  if (got <= 0) return CatalogState::Unreadable;
+  return IsNewFormat(head, static_cast<std::size_t>(got)) ? CatalogState::NewFormat : CatalogState::OldFormat;
 }
 
 bool DescriptionOperand(const std::string& operand, std::string& description, ConsoleReporter& reporter,

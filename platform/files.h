@@ -53,10 +53,6 @@ class PieceReader {
 // (malloc'd; the caller frees it). Fails for files of 4 GiB or more.
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size);
 
-// Reads up to `count` bytes from the start of a file into `head` (`got`
-// says how many) and tells the file's size, without reading the rest.
-bool ReadFileHead(const char* path, char* head, std::size_t count, std::size_t& got, std::uint64_t& size);
-
 // Empties the file (or makes a new one), writes the bytes and flushes them to
 // disk. A file that shares its data with another name (a hard link) is
 // replaced by a new one rather than emptied.

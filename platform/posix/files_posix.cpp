@@ -216,21 +216,6 @@ bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint3
   return true;
 }
 
-bool ReadFileHead(const char* path, char* head, std::size_t count, std::size_t& got, std::uint64_t& size) {
-  got = 0;
-  size = 0;
-  Descriptor fd(open(path, O_RDONLY | kOpenFlags));
-  if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
-  while (got < count) {
-    const ssize_t read_now = read(fd.get(), head + got, count - got);
-    if (read_now < 0 && errno == EINTR) continue;
-    if (read_now < 0) return false;
-    if (read_now == 0) break;
-    got += static_cast<std::size_t>(read_now);
-  }
-  return true;
-}
-
 bool WriteNewFile(const char* path, const void* data, std::size_t size) {
   // Emptied in place: the temp file keeps the lock its change holds on it.
   Descriptor fd(OpenEmptiedForWriting(path));

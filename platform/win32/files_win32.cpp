@@ -118,20 +118,6 @@ bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint3
   return true;
 }
 
-bool ReadFileHead(const char* path, char* head, std::size_t count, std::size_t& got, std::uint64_t& size) {
-  got = 0;
-  size = 0;
-  Handle file(CreateFileA(path, GENERIC_READ, kReadSharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  LARGE_INTEGER fileSize{};
-  if (!file.valid() || !IsDiskFile(file.get()) || !GetFileSizeEx(file.get(), &fileSize)) return false;
-  size = static_cast<std::uint64_t>(fileSize.QuadPart);
-  DWORD read = 0;
-  if (!ReadFile(file.get(), head, static_cast<DWORD>(count < 0xFFFFFFFFu ? count : 0xFFFFFFFFu), &read, nullptr))
-    return false;
-  got = read;
-  return true;
-}
-
 bool WriteNewFile(const char* path, const void* data, std::size_t size) {
   Handle file(CreateFileA(path, GENERIC_WRITE, kWriteSharing, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   return file.valid() && IsDiskFile(file.get()) && WriteAndFlush(file.get(), data, size);

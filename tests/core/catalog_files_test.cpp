@@ -221,16 +221,16 @@ TEST_F(CatalogChangeTest, WholeFileReadsRefuseWhatIsNoFile) {
   EXPECT_FALSE(platform::ReadWholeFile(device.c_str(), 2, block, size));
   platform::MappedView view;
   EXPECT_FALSE(platform::MapWholeFile(device.c_str(), view));
-  char head[3];
-  std::size_t got = 0;
+  platform::PieceReader pieces;
   std::uint64_t fileSize = 0;
-  EXPECT_FALSE(platform::ReadFileHead(device.c_str(), head, sizeof head, got, fileSize));
+  EXPECT_FALSE(pieces.Open(device.c_str(), fileSize));
   EXPECT_EQ(platform::KindOfPath(folder_.Path("none.cat").c_str()), platform::PathKind::Missing);
   EXPECT_EQ(platform::KindOfPath(folder_.Root().c_str()), platform::PathKind::Other);
 }
 
 // Large files may be read into memory rather than mapped: the view is the
-// file's bytes on either side of that choice, and the head is what it says.
+// file's bytes on either side of that choice, and a piece read from the
+// start is the file's first bytes.
 TEST_F(CatalogChangeTest, WholeFileViewsAndHeadsHoldTheFilesBytes) {
   constexpr std::size_t kLarge = std::size_t{2} << 20;
   for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{3}, kLarge - 1, kLarge, kLarge + 1}) {
@@ -241,11 +241,13 @@ TEST_F(CatalogChangeTest, WholeFileViewsAndHeadsHoldTheFilesBytes) {
     const std::string path = folder_.Path("big.cat");
 
     char head[3] = {};
-    std::size_t got = 99;
     std::uint64_t fileSize = 99;
-    ASSERT_TRUE(platform::ReadFileHead(path.c_str(), head, sizeof head, got, fileSize));
+    platform::PieceReader pieces;
+    ASSERT_TRUE(pieces.Open(path.c_str(), fileSize));
     EXPECT_EQ(fileSize, size);
-    EXPECT_EQ(std::string(head, got), bytes.substr(0, 3));
+    const long long got = pieces.Read(head, sizeof head);
+    ASSERT_GE(got, 0);
+    EXPECT_EQ(std::string(head, static_cast<std::size_t>(got)), bytes.substr(0, 3));
 
     platform::MappedView view;
     ASSERT_EQ(platform::MapWholeFile(path.c_str(), view), size > 0);
