@@ -90,6 +90,10 @@ class ResultList {
   void Release();
 
   int Count() const { return count_; }
+  // The rows that can be read now: none once the blocks are released (the
+  // count stays), so no reader may go by Count() alone.
+  int HeldRowCount() const { return rows_ != nullptr ? count_ : 0; }
+  bool HoldsRow(int row) const { return row >= 0 && row < HeldRowCount(); }
   const ResultRow& Row(int index) const { return rows_[index]; }
   const char* Name(const ResultRow& row) const { return names_.At(row.nameOffset); }
   const char* Folder(const ResultRow& row) const { return folders_.At(row.folderOffset); }

@@ -21,7 +21,7 @@ int Sign(int value) { return (value > 0) - (value < 0); }
 }  // namespace
 
 RowSortKeys::RowSortKeys(const ResultList& list, int column)
-    : list_(list), column_(column), count_(list.Count()) {
+    : list_(list), column_(column), count_(list.HeldRowCount()) {
   const int count = count_;
   if (column == kColumnDate) {
     dates_.reserve(static_cast<std::size_t>(count));

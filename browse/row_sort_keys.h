@@ -14,7 +14,7 @@ namespace vardek {
 
 class RowSortKeys {
  public:
-  // Keys of the rows 0 to list.Count() - 1 for `column` (1-4; any other
+  // Keys of the rows the list holds (none after it was released) for `column` (1-4; any other
   // column compares all rows as equal).
   RowSortKeys(const ResultList& list, int column);
 

@@ -51,10 +51,12 @@ struct CatalogDate {
 // The decimal number at `position`, up to its first non-digit; 0 when none.
 int ReadDecimalAt(std::string_view text, std::size_t position);
 
-// Written without branches: the years of a catalog fall on both sides at random.
+// 80-99 -> 1980-1999 and 0-50 -> 2000-2050, the years a catalog's dates may
+// hold; 51-79 stay two-digit years, which no date allows. Written without
+// branches: the years of a catalog fall on both sides at random.
 constexpr int WidenYear(int storedYear) {
   const auto year = static_cast<unsigned>(storedYear);
-  return storedYear + 1900 * static_cast<int>(year - 80u <= 19u) + 2000 * static_cast<int>(year <= 20u);
+  return storedYear + 1900 * static_cast<int>(year - 80u <= 19u) + 2000 * static_cast<int>(year <= 50u);
 }
 
 constexpr bool IsLeapYear(int year) {
@@ -104,7 +106,7 @@ CatalogDate ReadAnyDateText(std::string_view dateText);
 
 // Month at the date text's first character, day at its fourth, year at its
 // seventh, each ending at the first non-digit; a missing number reads 0.
-// The year is widened (80-99 -> 1980-1999, 0-20 -> 2000-2020). The shape
+// The year is widened as WidenYear says. The shape
 // the program writes, MM/DD/YY or MM-DD-YY, is read inline: the bad-date
 // scan reads one for every file line.
 inline CatalogDate ReadDateText(std::string_view dateText) {

@@ -7,13 +7,13 @@
 #include "browse/collect.h"
 #include "browse/name_match.h"
 #include "browse/sort.h"
+#include "catalog/catalog_folder.h"
 #include "catalog/text_routines.h"
 #include "cli/arguments.h"
 #include "cli/catalog_searches.h"
 #include "cli/console_reporter.h"
 #include "cli/progress.h"
 #include "cli/rows.h"
-#include "platform/directory.h"
 #include "platform/path.h"
 #include "platform/text_encoding.h"
 
@@ -48,22 +48,18 @@ int SortColumn(const std::string& name) {
   return -1;
 }
 
-// The folder of a catalog path with its separator, as Open all cuts it.
-std::string FolderOf(const std::string& path) { return std::string(platform::FolderOf(path)); }
-
-// Every *.cat of each operand's folder, each folder once, in listing order.
+// Every catalog of each operand's folder, each folder once, in listing order.
 std::vector<std::string> EveryCatalogBeside(const std::vector<std::string>& catalogs) {
   std::vector<std::string> folders;
   std::vector<std::string> found;
   for (const std::string& catalog : catalogs) {
-    const std::string folder = FolderOf(catalog);
+    const std::string folder(platform::FolderOf(catalog));
     if (std::find(folders.begin(), folders.end(), folder) != folders.end()) continue;
     folders.push_back(folder);
-    platform::DirectorySearch search;
-    platform::DirectoryEntry entry;
-    for (bool more = search.First((folder + "*.cat").c_str(), entry); more; more = search.Next(entry)) {
-      if ((entry.attributes & platform::kAttributeDirectory) == 0) found.push_back(folder + entry.fsName);
-    }
+    ListCatalogs(folder, [&](const char* name) {
+      found.push_back(folder + name);
+      return true;
+    });
   }
   return found;
 }

@@ -66,7 +66,7 @@ void DesktopCommands::CopyOrOpenFile() {
   if (item < 0) return;
   const ResultList& results = window_.Results();
   const int row = static_cast<int>(list.ItemData(item));
-  if (row < 0 || row >= results.Count()) return;
+  if (!results.HoldsRow(row)) return;
   const ResultRow& entry = results.Row(row);
   const std::string name = results.Name(entry);
   if (name.empty()) return;  // a folder found by Find

@@ -48,7 +48,7 @@ void FileListView::CellText(int row, int column, char* buffer, int capacity) con
   if (capacity <= 0) return;
   buffer[0] = '\0';
   const ResultList& results = window_.Results();
-  if (row < 0 || row >= results.Count() || static_cast<unsigned>(row) >= results.RowCapacity()) return;
+  if (!results.HoldsRow(row)) return;
   const ResultRow& entry = results.Row(row);
   const RowDate date = results.Date(entry);
   const char* text = "";

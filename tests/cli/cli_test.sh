@@ -211,12 +211,12 @@ run check long-check.cat; expect_rc 1; expect_err_has "Line number: 1,234"
 run check missing.cat; expect_rc 2; expect_err_has "Error opening file"
 
 begin "bad dates"
-catalog dates2.cat "|||Leap" "good.txt:02/29/00" "bad1.txt:02/29/01" '\F' "bad2.txt:01/01/21" "ok.txt:12/31/99" ".." \
+catalog dates2.cat "|||Leap" "good.txt:02/29/00" "bad1.txt:02/29/01" '\F' "bad2.txt:01/01/51" "ok.txt:12/31/99" "today.txt:12/08/26" ".." \
   "none.txt:" "<eof>"
 run bad-dates dates2.cat
 expect_rc 0
 expect_out "bad1.txt${TAB}02/29/01${TAB}\\${TAB}Leap
-bad2.txt${TAB}01/01/21${TAB}\\F${TAB}Leap
+bad2.txt${TAB}01/01/51${TAB}\\F${TAB}Leap
 none.txt${TAB}${TAB}\\${TAB}Leap"
 expect_err_has "3 files found"
 run bad-dates holiday.cat; expect_rc 1; expect_err_has "0 files found"

@@ -32,12 +32,12 @@ class BadDatesTest : public ::testing::Test {
 TEST_F(BadDatesTest, ListsImpossibleDatesOnly) {
   const BadDateResult result =
       Scan(Lines({"|||Disc", "SETUP.EXE:05/07/03", "SETUP.EXE:02/30/03", "A.TXT:02/29/00", "B.TXT:02/29/01",
-                  "C.TXT:01/01/21", "D.TXT:12/31/20", "E.TXT:01/01/80", "F.TXT:12/31/79", "G.TXT:", "H.TXT:00/00/00",
+                  "C.TXT:01/01/51", "D.TXT:12/31/50", "D2.TXT:12/08/26", "E.TXT:01/01/80", "F.TXT:12/31/79", "G.TXT:", "H.TXT:00/00/00",
                   "I.TXT:13/01/01", "J.TXT:04/31/01", "no separator", "* comment", " K.TXT:99/99/99", "<eof>"}));
   EXPECT_EQ(result.outcome, WalkOutcome::Complete);
-  EXPECT_EQ(result.lineCount, 17);
+  EXPECT_EQ(result.lineCount, 18);
   EXPECT_EQ(RowTexts(), (std::vector<std::string>{"SETUP.EXE|02/30/03|\\|Disc", "B.TXT|02/29/01|\\|Disc",
-                                                  "C.TXT|01/01/21|\\|Disc", "F.TXT|12/31/79|\\|Disc",
+                                                  "C.TXT|01/01/51|\\|Disc", "F.TXT|12/31/79|\\|Disc",
                                                   "G.TXT||\\|Disc", "H.TXT|00/00/00|\\|Disc",
                                                   "I.TXT|13/01/01|\\|Disc", "J.TXT|04/31/01|\\|Disc"}));
   EXPECT_TRUE(reporter.reports.empty());

@@ -34,7 +34,9 @@ TEST(ConvertLine, DatesItCannotVouchForBecomeZeros) {
   EXPECT_EQ(Converted("a.txt 01-01-79"), "a.txt:00/00/00");
   EXPECT_EQ(Converted("a.txt 01-01-80"), "a.txt:01/01/80");
   EXPECT_EQ(Converted("a.txt 01-01-20"), "a.txt:01/01/20");
-  EXPECT_EQ(Converted("a.txt 01-01-21"), "a.txt:00/00/00");
+  EXPECT_EQ(Converted("a.txt 01-01-21"), "a.txt:01/01/21");
+  EXPECT_EQ(Converted("a.txt 12-31-50"), "a.txt:12/31/50");
+  EXPECT_EQ(Converted("a.txt 01-01-51"), "a.txt:00/00/00");
   EXPECT_EQ(Converted("a.txt 07-14-04 extra"), "a.txt:07/14/04 extra");
 }
 

@@ -43,13 +43,13 @@ TEST(CatalogFormat, TitleDescriptionStartsAtTheFourthCharacter) {
   EXPECT_STREQ(TitleDescription("|abDisc"), "Disc");
 }
 
-TEST(CatalogDates, WidensTwoDigitYears) {
-  EXPECT_EQ(WidenYear(80), 1980);
-  EXPECT_EQ(WidenYear(99), 1999);
-  EXPECT_EQ(WidenYear(0), 2000);
-  EXPECT_EQ(WidenYear(20), 2020);
-  EXPECT_EQ(WidenYear(21), 21);
-  EXPECT_EQ(WidenYear(79), 79);
+TEST(CatalogDates, WidensTwoDigitYearsUpTo2050) {
+  const struct {
+    int stored;
+    int widened;
+  } kCases[] = {{80, 1980}, {99, 1999}, {0, 2000}, {20, 2020}, {21, 2021}, {26, 2026},
+                {50, 2050}, {51, 51},   {79, 79}};
+  for (const auto& c : kCases) EXPECT_EQ(WidenYear(c.stored), c.widened) << c.stored;
 }
 
 TEST(CatalogDates, ReadsSlashAndDashDatesAlike) {
@@ -81,8 +81,10 @@ TEST(CatalogDates, ValidityFollowsTheCalendar) {
   EXPECT_TRUE(IsValidDate(ReadDateText("02/29/96")));
   EXPECT_FALSE(IsValidDate(ReadDateText("02/30/03")));
   EXPECT_FALSE(IsValidDate(ReadDateText("04/31/03")));
-  EXPECT_TRUE(IsValidDate(ReadDateText("12/31/20")));
-  EXPECT_FALSE(IsValidDate(ReadDateText("01/01/21")));
+  EXPECT_TRUE(IsValidDate(ReadDateText("01/01/21")));
+  EXPECT_TRUE(IsValidDate(ReadDateText("12/08/26")));  // a disc scanned today
+  EXPECT_TRUE(IsValidDate(ReadDateText("12/31/50")));
+  EXPECT_FALSE(IsValidDate(ReadDateText("01/01/51")));
   EXPECT_TRUE(IsValidDate(ReadDateText("01/01/80")));
   EXPECT_FALSE(IsValidDate(ReadDateText("01/01/79")));
   EXPECT_FALSE(IsValidDate(ReadDateText("13/01/99")));

@@ -33,6 +33,9 @@ TEST(PathRules, WindowsTakesBothSeparatorsAndDriveColons) {
       {"Z:\\", "Z:\\", "Z:\\", "Z:\\"},
       {"Z:/", "Z:/", "Z:/", "Z:\\"},
       {"Z:x.cat", "Z:", "Z:x.cat", "Z:x.cat\\"},
+      {"Z:\\x.cat", "Z:\\", "Z:\\x.cat", "Z:\\x.cat\\"},  // a catalog at a drive's root
+      {"\\x.cat", "\\", "\\x.cat", "\\x.cat\\"},
+      {"\\\\server\\share\\x.cat", "\\\\server\\share\\", "\\\\server\\share\\x.cat", "\\\\server\\share\\x.cat\\"},
       {"x.cat", "", "x.cat", "x.cat\\"},
       {"", "", "", ".\\"},
   };
@@ -49,6 +52,7 @@ TEST(PathRules, LinuxTakesOnlySlashes) {
       {"disc", "", "disc", "disc/"},
       {"a\\b:c", "", "a\\b:c", "a\\b:c/"},  // a Linux name may hold both
       {"/", "/", "/", "/"},
+      {"/x.cat", "/", "/x.cat", "/x.cat/"},
       {"", "", "", "./"},
   };
   for (const PathCase& c : cases) ExpectPathRules(c);

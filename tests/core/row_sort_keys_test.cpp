@@ -61,5 +61,22 @@ TEST(RowSortKeys, OrderRowsExactlyAsTheRowComparison) {
   }
 }
 
+// The catalogs were unloaded: the blocks are gone but the count stays, and a
+// header click still makes keys. They must read no row.
+TEST(RowSortKeys, AReleasedListHasNoRowsToRead) {
+  ResultList list;
+  ASSERT_TRUE(list.Reset());
+  const std::uint32_t folder = list.AddFolder("\\");
+  const std::uint32_t title = list.AddTitle("Disc");
+  for (const char* name : {"b.txt", "a.txt", "c.txt"}) ASSERT_TRUE(list.AddRow(name, "01/02/03", folder, title));
+  list.Release();
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.HeldRowCount(), 0);
+  for (int column : {kColumnName, kColumnDate, kColumnFolder, kColumnTitle}) {
+    const RowSortKeys keys(list, column);
+    EXPECT_EQ(keys.Compare(0, 1, false), 0) << column;
+  }
+}
+
 }  // namespace
 }  // namespace vardek
