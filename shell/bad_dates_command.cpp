@@ -1,33 +1,29 @@
 // Find bad dates: the core's bad-date walk over the current catalog into the
 // file list, with the progress meter running and the window kept alive.
 #include "maintenance/bad_dates.h"
-#include "shell/catalog_tree.h"
+#include "shell/command_window.h"
 #include "shell/command_texts.h"
 #include "shell/desktop_commands.h"
 #include "shell/file_list_view.h"
-#include "shell/main_window.h"
+#include "shell/session.h"
 #include "ui/busy_cursor.h"
 #include "ui/work_window.h"
 
 namespace vardek {
 
 void DesktopCommands::FindBadDates() {
-  if (window_.TitleTree().CatalogCount() > 1) {
-    window_.Report().ErrorBox(kOneCatalogOnly, kProductName);
-    return;
-  }
-  // The list goes first: a fill that is pumping must not see new rows.
-  window_.FileList().Clear();
+  Session& session = parts_.session;
+  if (!session.OneCatalogLoaded(parts_.report)) return;
+  parts_.list.Clear();
   WorkWindow::PumpMessages();
-  if (!window_.Results().Reset()) return;
+  if (!session.Results().Reset()) return;
   BusyCursor busy;
-  const SessionState& state = window_.State();
-  window_.StartProgress();
-  const BadDateResult result =
-      vardek::FindBadDates(window_.Reader(), state.catalogPath, state.newFormat != 0, window_.Results(),
-                           window_.Report(), [] { WorkWindow::PumpMessages(); });
-  window_.StopProgress();
-  if (result.outcome != WalkOutcome::OpenFailed) window_.FileList().Fill(FileRows::Files);
+  parts_.window.StartProgress();
+  const BadDateResult result = vardek::FindBadDates(session.Reader(), session.CatalogPath(), session.NewFormat(),
+                                                    session.Results(), parts_.report,
+                                                    [] { WorkWindow::PumpMessages(); });
+  parts_.window.StopProgress();
+  if (result.outcome != WalkOutcome::OpenFailed) parts_.list.Fill(FileRows::Files);
 }
 
 }  // namespace vardek

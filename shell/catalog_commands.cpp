@@ -1,37 +1,30 @@
 #include "shell/catalog_commands.h"
 
+#include "catalog/catalog_folder.h"
 #include "catalog/catalog_walk.h"
+#include "catalog/reporter.h"
 #include "catalog/text_routines.h"
-#include "shell/catalog_tree.h"
+#include "platform/path.h"
+#include "shell/catalog_loader.h"
+#include "shell/command_window.h"
 #include "shell/file_dialog.h"
-#include "shell/main_window.h"
 #include "shell/program_texts.h"
+#include "shell/session.h"
 #include "shell/window_title.h"
 #include "ui/work_window.h"
 
 namespace vardek {
 
-namespace {
-
-// The path up to its file name part: the folder with its last separator.
-std::string FolderOf(const char* path) {
-  return std::string(path, static_cast<std::size_t>(NamePart(path) - path));
-}
-
-}  // namespace
-
 bool BuildCatalogPattern(const char* catalogPath, char* pattern, std::size_t capacity) {
-  std::string text = FolderOf(catalogPath) + kCatalogPattern;
+  const std::string text = std::string(platform::FolderOf(catalogPath)) + kCatalogPattern;
   if (text.size() + 1 > capacity) return false;
   CopyText(pattern, capacity, text);
   return true;
 }
 
-CatalogTree& CatalogCommands::Tree() { return window_.TitleTree(); }
-
 bool CatalogCommands::ChooseCatalog(char* path) {
-  FileChoice choice = FileDialog().Run(window_.Handle(), path, kPathSize);
-  if (choice == FileChoice::TooLong) window_.Report().ErrorBox(kNameTooLong, kProgramName);
+  FileChoice choice = FileDialog().Run(window_.Owner(), path, kPathSize);
+  if (choice == FileChoice::TooLong) report_.ErrorBox(kNameTooLong, kProductName);
   return choice == FileChoice::Chosen;
 }
 
@@ -39,75 +32,63 @@ void CatalogCommands::NewCatalog() {
   char chosen[kPathSize] = {};
   CopyText(chosen, sizeof chosen, kSuggestedCatalogName);
   if (!ChooseCatalog(chosen)) return;
-  Tree().ClearCatalogs();
-  SessionState& state = window_.State();
-  state.newFormat = 1;  // a new catalog is written in the new format
-  CopyText(state.catalogPath, sizeof state.catalogPath, chosen);
-  state.saveName = 1;
+  catalogs_.ClearCatalogs();
+  session_.SetNewFormat(true);  // a new catalog is written in the new format
+  session_.ChooseCatalog(chosen);
   UpdateWindowTitle();
 }
 
 void CatalogCommands::OpenCatalog() {
-  SessionState& state = window_.State();
   char chosen[kPathSize] = {};
-  CopyText(chosen, sizeof chosen, state.catalogPath);
+  CopyText(chosen, sizeof chosen, session_.CatalogPath());
   if (!ChooseCatalog(chosen)) return;
-  Tree().ClearCatalogs();
-  CopyText(state.catalogPath, sizeof state.catalogPath, chosen);
-  window_.Work().Show(window_.Handle(), kLoadingText, 0);
-  Tree().OpenCatalog(state.catalogPath, true);
-  window_.Work().Destroy();
+  catalogs_.ClearCatalogs();
   // Also after a failed open: the title names the chosen file.
-  state.saveName = 1;
+  session_.ChooseCatalog(chosen);
+  work_.Show(window_.Owner(), kLoadingText, 0);
+  catalogs_.Open(session_.CatalogPath(), true);
+  work_.Destroy();
   UpdateWindowTitle();
 }
 
 OpenOutcome CatalogCommands::OpenFound(const std::string& folder, const char* name) {
   const std::string path = folder + name;
   if (path.size() + 1 > static_cast<std::size_t>(kPathSize)) {
-    window_.Report().ErrorBox(kErrorOpeningFile, path.c_str());
+    report_.ErrorBox(kErrorOpeningFile, path.c_str());
     return OpenOutcome::Failed;
   }
-  return Tree().OpenCatalog(path.c_str(), false);
+  return catalogs_.Open(path.c_str(), false);
 }
 
 void CatalogCommands::OpenAll() {
-  if (Tree().CatalogCount() >= 2) return;
-  Tree().ClearCatalogs();
+  if (session_.Catalogs().Count() >= 2) return;
+  catalogs_.ClearCatalogs();
   char pattern[kPatternSize];
-  if (!BuildCatalogPattern(window_.State().catalogPath, pattern, sizeof pattern)) return;
-  const std::string folder = FolderOf(window_.State().catalogPath);
-  window_.Work().Show(window_.Handle(), kLoadingText, 0);
+  if (!BuildCatalogPattern(session_.CatalogPath(), pattern, sizeof pattern)) return;
+  const std::string folder(platform::FolderOf(session_.CatalogPath()));
+  work_.Show(window_.Owner(), kLoadingText, 0);
   bool leftOut = false;
-  WIN32_FIND_DATAA found;
-  HANDLE listing = FindFirstFileA(pattern, &found);
-  if (listing != INVALID_HANDLE_VALUE) {
-    do {
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-      if (OpenFound(folder, found.cFileName) == OpenOutcome::TableFull) {
-        leftOut = true;
-        break;
-      }
-    } while (FindNextFileA(listing, &found));
-    FindClose(listing);
-  }
-  window_.Work().Destroy();
-  if (leftOut) window_.Report().ErrorBox(kCatalogsLeftOut, kProgramName);
+  ListCatalogs(folder, [&](const char* name) {
+    leftOut = OpenFound(folder, name) == OpenOutcome::TableFull;
+    return !leftOut;
+  });
+  work_.Destroy();
+  if (leftOut) report_.ErrorBox(kCatalogsLeftOut, kProductName);
   UpdateWindowTitle();
 }
 
 void CatalogCommands::ReopenLastCatalog() {
-  SessionState& state = window_.State();
-  if (state.catalogPath[0] == '\0') return;
-  if (Tree().OpenCatalog(state.catalogPath, true) != OpenOutcome::Opened) state.catalogPath[0] = '\0';
+  if (session_.HasCatalog() && catalogs_.Open(session_.CatalogPath(), true) != OpenOutcome::Opened)
+    session_.DropUnopenedCatalog();
+  UpdateWindowTitle();
 }
 
 void CatalogCommands::UpdateWindowTitle() {
-  const LoadedCatalogTable& catalogs = Tree().Catalogs();
+  const LoadedCatalogTable& catalogs = session_.Catalogs();
   const char* onlyName = catalogs.Count() == 1 ? catalogs.At(0).Name() : nullptr;
   char caption[kCaptionSize];
-  BuildWindowTitle(window_.State().catalogPath, catalogs.Count(), onlyName, caption, sizeof caption);
-  SetWindowTextA(window_.Handle(), caption);
+  BuildWindowTitle(session_.CatalogPath(), catalogs.Count(), onlyName, caption, sizeof caption);
+  SetWindowTextA(window_.Owner(), caption);
 }
 
 }  // namespace vardek

@@ -1,31 +1,36 @@
 #pragma once
 // CatalogCommands: New, Open and Open all, reopening the last catalog at
 // start-up, and the window title that says what is loaded.
+#include <cstddef>
 #include <string>
 
 #include "shell/session_state.h"
 
 namespace vardek {
 
-class MainWindow;
-class CatalogTree;
+class CatalogLoader;
+class CommandWindow;
+class Reporter;
+class Session;
+class WorkWindow;
 enum class OpenOutcome;
 
 inline constexpr char kSuggestedCatalogName[] = "Vardek.cat";
-inline constexpr char kCatalogPattern[] = "*.cat";
 inline constexpr int kPatternSize = 300;  // Open all's search pattern, terminator included
 inline constexpr char kNameTooLong[] = "The file name is too long.";
 inline constexpr char kCatalogsLeftOut[] =
     "Only the first 100 catalogs were opened.\nThe others in the folder were not opened.";
 
 // The search pattern of Open all: the catalog path's folder (up to and with
-// its last backslash, colon or slash; none for a bare name) and "*.cat".
+// its last separator or a drive's colon; none for a bare name) and "*.cat".
 // False when it does not fit `capacity` bytes.
 bool BuildCatalogPattern(const char* catalogPath, char* pattern, std::size_t capacity);
 
 class CatalogCommands {
  public:
-  explicit CatalogCommands(MainWindow& window) : window_(window) {}
+  CatalogCommands(CommandWindow& window, Session& session, CatalogLoader& catalogs, WorkWindow& work,
+                  Reporter& report)
+      : window_(window), session_(session), catalogs_(catalogs), work_(work), report_(report) {}
 
   // Chooses a catalog name (nothing is read or written); the next scan creates it.
   void NewCatalog();
@@ -36,7 +41,7 @@ class CatalogCommands {
   // is told when more were left out.
   void OpenAll();
   // Start-up: opens the current catalog path when it is set (titles
-  // expanded); empties the path when that fails.
+  // expanded); empties the path when that fails. Then the window title.
   void ReopenLastCatalog();
   void UpdateWindowTitle();
 
@@ -45,9 +50,12 @@ class CatalogCommands {
   bool ChooseCatalog(char* path);
   // Opens one file Open all found in `folder`; a path too long to open is reported.
   OpenOutcome OpenFound(const std::string& folder, const char* name);
-  CatalogTree& Tree();
 
-  MainWindow& window_;
+  CommandWindow& window_;
+  Session& session_;
+  CatalogLoader& catalogs_;
+  WorkWindow& work_;
+  Reporter& report_;
 };
 
 }  // namespace vardek

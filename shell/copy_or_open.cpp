@@ -11,10 +11,10 @@
 #include "shell/desktop_commands.h"
 #include "shell/file_list_view.h"
 #include "shell/folder_browser.h"
-#include "shell/main_window.h"
+#include "shell/command_window.h"
+#include "shell/session.h"
 #include "shell/status_bar.h"
 #include "ui/error_box.h"
-#include "ui/message_box.h"
 
 #include <shellapi.h>
 
@@ -25,9 +25,7 @@ namespace {
 constexpr unsigned kOverwriteStyle = MB_YESNO | MB_ICONQUESTION;  // 0x24
 
 bool AskToOverwrite(HWND owner, const char* destination) {
-  return ProgramMessageBox().Show(owner, kOverwriteQuestion, destination, kOverwriteStyle, 0,
-                                  MessageBoxWindow::kBlack, MessageBoxWindow::kLightGrey,
-                                  MessageBoxWindow::kGrey) == IDYES;
+  return ShowProgramBox(owner, kOverwriteQuestion, destination, kOverwriteStyle) == IDYES;
 }
 
 // "The file could not be copied." and the system's words for `error`.
@@ -61,57 +59,57 @@ bool BuildSourcePath(const char* drive, const char* folder, const char* name, ch
 }
 
 void DesktopCommands::CopyOrOpenFile() {
-  FileListView& list = window_.FileList();
+  FileListView& list = parts_.list;
   const int item = list.SelectedItem();
   if (item < 0) return;
-  const ResultList& results = window_.Results();
+  const ResultList& results = parts_.session.Results();
   const int row = static_cast<int>(list.ItemData(item));
   if (!results.HoldsRow(row)) return;
   const ResultRow& entry = results.Row(row);
   const std::string name = results.Name(entry);
   if (name.empty()) return;  // a folder found by Find
-  SessionState& state = window_.State();
+  SessionState& state = parts_.session.State();
   SourcePathBuffer source;
   if (!BuildSourcePath(state.sourceDrive, results.Folder(entry), name.c_str(), source, sizeof source)) {
-    window_.Report().ErrorBox(kSourcePathTooLong, name.c_str());
+    parts_.report.ErrorBox(kSourcePathTooLong, name.c_str());
     return;
   }
-  window_.StatusLine().SetText(kStatusResultPart, source);
+  parts_.status.SetText(kStatusResultPart, source);
   const std::string disc = results.Title(entry);
-  if (insertDiscPrompt_.Ask(window_.Handle(), source, disc.c_str()) != DialogAnswer::Ok) return;
+  if (insertDiscPrompt_.Ask(parts_.window.Owner(), source, disc.c_str()) != DialogAnswer::Ok) return;
   // The drive is remembered even when the file is not found on it.
   state.sourceDrive[0] = source[0];
   state.sourceDrive[1] = ':';
   state.sourceDrive[2] = '\0';
   if (!platform::FileExists(source)) {
-    window_.Report().ErrorBox(kFileNotFound, source);
+    parts_.report.ErrorBox(kFileNotFound, source);
     return;
   }
   if (insertDiscPrompt_.Operation() == DiscOperation::Copy) {
     CopyToChosenFolder(source, name.c_str());
   } else {
-    ShellExecuteA(window_.Handle(), kOpenVerb, source, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteA(parts_.window.Owner(), kOpenVerb, source, nullptr, nullptr, SW_SHOWNORMAL);
   }
 }
 
 void DesktopCommands::CopyToChosenFolder(const char* source, const char* name) {
   FolderBrowser browser;
-  if (!browser.Browse(window_.Handle(), kChooseDestination)) return;
+  if (!browser.Browse(parts_.window.Owner(), kChooseDestination)) return;
   char destination[kPathSize];
   const std::string built = std::string(browser.Path()) + name;
   if (built.size() + 1 > sizeof destination) {
-    window_.Report().ErrorBox(kDestinationTooLong, built.c_str());
+    parts_.report.ErrorBox(kDestinationTooLong, built.c_str());
     return;
   }
   CopyText(destination, sizeof destination, built.c_str());
   if (CopyFileA(source, destination, TRUE)) return;
   DWORD error = GetLastError();
   if (AlreadyThere(error)) {
-    if (!AskToOverwrite(window_.Handle(), destination)) return;
+    if (!AskToOverwrite(parts_.window.Owner(), destination)) return;
     if (CopyFileA(source, destination, FALSE)) return;
     error = GetLastError();
   }
-  window_.Report().ErrorBox(CopyFailureText(error).c_str(), destination);
+  parts_.report.ErrorBox(CopyFailureText(error).c_str(), destination);
 }
 
 }  // namespace vardek

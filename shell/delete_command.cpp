@@ -6,16 +6,16 @@
 #include "catalog/catalog_files.h"
 #include "catalog/text_routines.h"
 #include "maintenance/delete_title.h"
-#include "platform/path.h"
 #include "shell/catalog_commands.h"
+#include "shell/catalog_loader.h"
 #include "shell/catalog_tree.h"
+#include "shell/command_window.h"
 #include "catalog/reporter.h"
 #include "shell/command_texts.h"
 #include "shell/desktop_commands.h"
-#include "shell/main_window.h"
+#include "shell/session.h"
 #include "ui/busy_cursor.h"
 #include "ui/error_box.h"
-#include "ui/message_box.h"
 #include "ui/work_window.h"
 
 namespace vardek {
@@ -31,60 +31,62 @@ std::string Cut(std::string text, std::size_t length) {
 
 bool AskToDelete(HWND owner, const std::string& title, const std::string& catalogItem) {
   const std::string question = title + " in\n" + catalogItem + kDeleteQuestionTail;
-  return ProgramMessageBox().Show(owner, question.c_str(), kDeleteCaption, kQuestionStyle, 0,
-                                  MessageBoxWindow::kBlack, MessageBoxWindow::kLightGrey,
-                                  MessageBoxWindow::kGrey) == IDOK;
+  return ShowProgramBox(owner, question.c_str(), kDeleteCaption, kQuestionStyle) == IDOK;
 }
 
 }  // namespace
 
 void DesktopCommands::DeleteCd() {
-  CatalogTree& tree = window_.TitleTree();
+  CatalogTree& tree = parts_.tree;
   HTREEITEM selected = tree.SelectedItem();
   HTREEITEM catalogItem = selected ? tree.ParentItem(selected) : nullptr;
-  if (window_.State().catalogPath[0] == '\0') return;
-  if (!ChangeAllowed()) return;
+  if (!parts_.session.HasCatalog()) return;
+  if (!parts_.session.ChangeAllowed(parts_.report)) return;
   if (!selected || !catalogItem) return;
+  // The title's own catalog, as it was opened: its folder and item text
+  // would name another file for a catalog at a drive's root.
+  const LoadedCatalog* catalog = parts_.session.Catalogs().FindByRoot(catalogItem);
+  if (!catalog) return;
+  const std::string catalogPath = catalog->path;
   const std::string title = Cut(tree.GetItemText(selected), kTitleTextSize - 1);
   const std::string catalogText = Cut(tree.GetItemText(catalogItem), kCatalogItemSize - 1);
   // Also the catalog's last title is deleted only after the question: its
   // file goes with it.
-  if (!AskToDelete(window_.Handle(), title, catalogText)) return;
-  if (tree.Catalogs().TitleCount() == 1) {
-    DeleteOnlyTitle();
+  if (!AskToDelete(parts_.window.Owner(), title, catalogText)) return;
+  if (parts_.session.Catalogs().TitleCount() == 1) {
+    DeleteOnlyTitle(catalogPath);
     return;
   }
-  DeleteTitle(title.c_str(), catalogText.c_str());
+  DeleteTitle(catalogPath, title.c_str());
 }
 
-void DesktopCommands::DeleteOnlyTitle() {
-  SessionState& state = window_.State();
-  CatalogChange change(window_.Report());
-  if (change.Begin(state.catalogPath) != ChangeOutcome::Ready) return;
-  window_.TitleTree().ClearCatalogs();
+void DesktopCommands::DeleteOnlyTitle(const std::string& catalogPath) {
+  CatalogChange change(parts_.report);
+  if (change.Begin(catalogPath) != ChangeOutcome::Ready) return;
+  parts_.catalogs.ClearCatalogs();
   if (change.Remove() != ChangeOutcome::Removed) {
-    window_.TitleTree().OpenCatalog(state.catalogPath, true);
+    parts_.catalogs.Open(catalogPath.c_str(), true);
     return;
   }
-  state.catalogPath[0] = '\0';
-  state.saveName = 1;
-  window_.Parts().catalogCommands->UpdateWindowTitle();
+  ForgetRemovedCatalog();
 }
 
-void DesktopCommands::DeleteTitle(const char* description, const char* catalogItemText) {
+void DesktopCommands::DeleteTitle(const std::string& catalogPath, const char* description) {
   BusyCursor busy;
-  window_.Work().Show(window_.Handle(), kDeleting, 0);
-  const std::string path = std::string(platform::FolderOf(window_.State().catalogPath)) + catalogItemText;
+  parts_.work.Show(parts_.window.Owner(), kDeleting, 0);
   const ChangeOutcome outcome =
-      DeleteTitleFromCatalog(window_.Reader(), path.c_str(), description, window_.Report());
+      DeleteTitleFromCatalog(parts_.session.Reader(), catalogPath.c_str(), description, parts_.report);
   if (outcome == ChangeOutcome::Replaced) ReloadCatalog();
   if (outcome == ChangeOutcome::Removed) {
-    window_.TitleTree().ClearCatalogs();
-    window_.State().catalogPath[0] = '\0';
-    window_.State().saveName = 1;
-    window_.Parts().catalogCommands->UpdateWindowTitle();
+    parts_.catalogs.ClearCatalogs();
+    ForgetRemovedCatalog();
   }
-  window_.Work().Destroy();
+  parts_.work.Destroy();
+}
+
+void DesktopCommands::ForgetRemovedCatalog() {
+  parts_.session.ForgetCatalog();
+  parts_.catalogFiles.UpdateWindowTitle();
 }
 
 }  // namespace vardek

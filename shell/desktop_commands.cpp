@@ -1,49 +1,18 @@
 #include "shell/desktop_commands.h"
 
+#include <algorithm>
 #include <cstring>
 
-#include "catalog/reporter.h"
 #include "shell/catalog_commands.h"
-#include "shell/catalog_tree.h"
-#include "shell/command_texts.h"
-#include "shell/file_list_view.h"
-#include "shell/main_window.h"
-#include "ui/work_window.h"
+#include "shell/catalog_loader.h"
+#include "shell/session.h"
 
 namespace vardek {
 
-DesktopCommands::DesktopCommands(MainWindow& window, TitleWriter& titleWriter)
-    : window_(window), titleWriter_(titleWriter) {}
-
-void DesktopCommands::HookFileList(FileListView& list) {
-  // Both run from the list's notifications, outside the dispatcher, so they
-  // take the busy rule themselves.
-  list.SetColumnClickAction([this](int column) {
-    RunningCommand running(window_.Guard(), window_.Handle());
-    if (!running.Refused()) SortByColumn(column);
-  });
-  list.SetDoubleClickAction([this] {
-    RunningCommand running(window_.Guard(), window_.Handle());
-    if (!running.Refused()) CopyOrOpenFile();
-  });
-}
-
-bool DesktopCommands::ChangeAllowed() {
-  if (window_.TitleTree().CatalogCount() > 1) {
-    window_.Report().ErrorBox(kOneCatalogOnly, kProductName);
-    return false;
-  }
-  if (!window_.State().newFormat) {
-    window_.Report().ErrorBox(kNewFormatOnly, kProductName);
-    return false;
-  }
-  return true;
-}
-
 void DesktopCommands::ReloadCatalog() {
-  window_.TitleTree().ClearCatalogs();
-  window_.TitleTree().OpenCatalog(window_.State().catalogPath, true);
-  window_.Parts().catalogCommands->UpdateWindowTitle();
+  parts_.catalogs.ClearCatalogs();
+  parts_.catalogs.Open(parts_.session.CatalogPath(), true);
+  parts_.catalogFiles.UpdateWindowTitle();
 }
 
 void BuildWorkText(const char* lead, const char* path, char* text, int capacity) {

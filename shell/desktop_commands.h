@@ -1,8 +1,9 @@
 #pragma once
 // DesktopCommands: the commands that scan, search, sort, copy, check, delete
-// and list bad dates from the main window. Each runs inside the main
-// window's busy rule (the dispatcher or the list's hook holds it), and each
-// works through the core's own walks and catalog changes.
+// and list bad dates from the main window. Each runs through the command
+// entry, and each works through the core's own walks and catalog changes.
+#include <string>
+
 #include "shell/command_texts.h"
 #include "shell/find_dialog.h"
 #include "shell/insert_disc_prompt.h"
@@ -10,19 +11,36 @@
 
 namespace vardek {
 
-class MainWindow;
-class TitleWriter;
+class CatalogCommands;
+class CatalogLoader;
+class CatalogTree;
+class CommandWindow;
 class FileListView;
+class Reporter;
+class Session;
+class StatusBar;
+class TitleWriter;
+class WorkWindow;
+
+// What these commands work with, wired once at start.
+struct DesktopParts {
+  CommandWindow& window;
+  Session& session;
+  CatalogLoader& catalogs;
+  CatalogCommands& catalogFiles;  // Open all, the window title
+  CatalogTree& tree;
+  FileListView& list;
+  StatusBar& status;
+  WorkWindow& work;
+  Reporter& report;
+  TitleWriter& titleWriter;
+};
 
 class DesktopCommands {
  public:
-  DesktopCommands(MainWindow& window, TitleWriter& titleWriter);
+  explicit DesktopCommands(const DesktopParts& parts) : parts_(parts) {}
   DesktopCommands(const DesktopCommands&) = delete;
   DesktopCommands& operator=(const DesktopCommands&) = delete;
-
-  // A header click sorts, a double click copies or opens (each refused while
-  // another command runs).
-  void HookFileList(FileListView& list);
 
   void CheckCatalog();
   void FindBadDates();
@@ -32,30 +50,22 @@ class DesktopCommands {
   void SortByColumn(int column);
   void CopyOrOpenFile();
 
-  // The column and direction of the last sort.
-  int SortColumn() const { return sortColumn_; }
-  bool SortDescending() const { return sortDescending_; }
-
  private:
-  // The preconditions of a change: one loaded catalog in the new format
-  // (reported when not met).
-  bool ChangeAllowed();
   void ScanInto(char letter, char notedLetter);
   void ReloadCatalog();
   void SearchCatalog(const char* path, SearchKind kind);
   void CopyToChosenFolder(const char* source, const char* name);
-  void DeleteOnlyTitle();
-  void DeleteTitle(const char* description, const char* catalogItemText);
+  void DeleteOnlyTitle(const std::string& catalogPath);
+  void DeleteTitle(const std::string& catalogPath, const char* description);
+  // The catalog's file went with its last title.
+  void ForgetRemovedCatalog();
 
-  MainWindow& window_;
-  TitleWriter& titleWriter_;
+  DesktopParts parts_;
   ScanDialog scanDialog_;
   InsertDiscPrompt insertDiscPrompt_;
   FindDialog findDialog_;
   DescriptionBuffer description_ = "";
   char workText_[kWorkTextSize] = "";  // shown by the work window while a scan runs
-  int sortColumn_ = 0;
-  bool sortDescending_ = false;
 };
 
 // "Searching " (or any lead) and a path in a buffer of kWorkTextSize bytes:

@@ -5,11 +5,12 @@
 
 namespace vardek {
 
-class MainWindow;
+class CommandWindow;
+class StatusBar;
 
 class DesktopReporter : public Reporter {
  public:
-  explicit DesktopReporter(MainWindow& window) : window_(window) {}
+  DesktopReporter(CommandWindow& window, StatusBar& status) : window_(window), status_(status) {}
 
   void ErrorBox(const char* text, const char* caption) override;
   void LineErrorBox(const char* first, const char* second, long lineNumber,
@@ -20,7 +21,8 @@ class DesktopReporter : public Reporter {
   void CatalogReplaced() override;
 
  private:
-  MainWindow& window_;
+  CommandWindow& window_;
+  StatusBar& status_;
 };
 
 }  // namespace vardek

@@ -5,23 +5,19 @@
 #include "browse/result_list.h"
 #include "catalog/reporter.h"
 #include "catalog/text_routines.h"
-#include "shell/main_window.h"
 #include "shell/status_bar.h"
 #include "ui/work_window.h"
 
 namespace vardek {
 
-FileListView::FileListView(MainWindow& window) : window_(window) {}
-
-void FileListView::Clear() {
-  ++clearings_;
-  DeleteAllItems();
+bool FileListView::StartNewRows() {
+  Clear();
+  return results_.Reset();
 }
 
 FillOutcome FileListView::Fill(FileRows rows) {
   for (bool& descending : descending_) descending = false;
-  const int count = window_.Results().Count();
-  const unsigned clearings = clearings_;
+  const int count = results_.Count();
   bool interrupted = false;
   // A list that redraws after every insert takes milliseconds per row.
   SetRedraw(false);
@@ -29,10 +25,7 @@ FillOutcome FileListView::Fill(FileRows rows) {
   for (int row = 0; row < count; ++row) {
     if (InsertItem(row, row) < 0) break;
     if (row % kFillPumpInterval != 0) continue;
-    const bool quitting = WorkWindow::PumpMessages() != 0;
-    // Whatever emptied the list while it pumped also reset or released the
-    // rows: none of the old ones may follow.
-    if (quitting || clearings != clearings_ || !IsWindow(Handle())) {
+    if (WorkWindow::PumpMessages() != 0 || !IsWindow(Handle())) {
       interrupted = true;
       break;
     }
@@ -40,14 +33,14 @@ FillOutcome FileListView::Fill(FileRows rows) {
   SetRedraw(true);
   if (interrupted) return FillOutcome::Interrupted;
   std::string status = FormatCount(count) + (rows == FileRows::Files ? kFilesFound : kFoldersFound);
-  window_.StatusLine().SetText(kStatusResultPart, status.c_str());
+  status_.SetText(kStatusResultPart, status.c_str());
   return FillOutcome::Complete;
 }
 
 void FileListView::CellText(int row, int column, char* buffer, int capacity) const {
   if (capacity <= 0) return;
   buffer[0] = '\0';
-  const ResultList& results = window_.Results();
+  const ResultList& results = results_;
   if (!results.HoldsRow(row)) return;
   const ResultRow& entry = results.Row(row);
   const RowDate date = results.Date(entry);
@@ -74,7 +67,6 @@ LRESULT FileListView::OnControlNotify(NMHDR& header) {
       AnswerCellText(reinterpret_cast<NMLVDISPINFOA&>(header));
       return 0;
     case LVN_DELETEALLITEMS:
-      ++clearings_;
       return TRUE;  // no LVN_DELETEITEM for each row
     case LVN_COLUMNCLICK:
       if (columnClick_) columnClick_(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);

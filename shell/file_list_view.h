@@ -11,7 +11,8 @@
 
 namespace vardek {
 
-class MainWindow;
+class ResultList;
+class StatusBar;
 
 inline constexpr char kFilesFound[] = " files found";
 inline constexpr char kFoldersFound[] = " folders found";
@@ -21,7 +22,7 @@ enum class FileRows { Files, Folders };  // what the rows are; chooses the statu
 
 enum class FillOutcome {
   Complete,     // every row is in the list (or the list took no more); count shown
-  Interrupted,  // the list was emptied while the fill pumped messages; it stopped
+  Interrupted,  // the program is ending (or the list is gone): the fill stopped
 };
 
 // The column a cell shows: 1 name, 2 date text, 3 folder, 4 disc description.
@@ -29,17 +30,22 @@ enum class FileColumn { Hidden = 0, Name = 1, Date = 2, Folder = 3, Title = 4 };
 
 class FileListView : public ListControl {
  public:
-  explicit FileListView(MainWindow& window);
+  FileListView(ResultList& results, StatusBar& status) : results_(results), status_(status) {}
 
-  // Deletes every item; a fill under way ends at its next look.
-  void Clear();
+  // Deletes every item.
+  void Clear() { DeleteAllItems(); }
+  // A new set of rows: the list emptied first, then the result list reset,
+  // so that the list never shows rows of a list being built. False when
+  // the rows cannot be had (the list stays empty).
+  bool StartNewRows();
   // Puts the result rows into the list, pumping messages every 100 rows, and
   // shows the count in the status bar. The list does not redraw row by row.
+  // It runs inside a command, so nothing that resets the rows runs meanwhile.
   FillOutcome Fill(FileRows rows);
   // The text of one cell of a result row into `buffer` (cut to fit).
   void CellText(int row, int column, char* buffer, int capacity) const;
 
-  // Sort direction of each column, ascending after every fill.
+  // Sort direction of each column's next click, ascending after every fill.
   bool Descending(int column) const { return descending_[column]; }
   void SetDescending(int column, bool descending) { descending_[column] = descending; }
 
@@ -52,8 +58,8 @@ class FileListView : public ListControl {
  private:
   void AnswerCellText(NMLVDISPINFOA& request) const;
 
-  MainWindow& window_;
-  unsigned clearings_ = 0;  // how often the list was emptied; a fill compares it
+  ResultList& results_;
+  StatusBar& status_;
   bool descending_[kFileColumnCount] = {};
   std::function<void(int)> columnClick_;
   std::function<void()> doubleClick_;

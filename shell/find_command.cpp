@@ -5,12 +5,12 @@
 
 #include "browse/collect.h"
 #include "shell/catalog_commands.h"
-#include "shell/catalog_tree.h"
+#include "shell/command_window.h"
 #include "catalog/reporter.h"
 #include "shell/command_texts.h"
 #include "shell/desktop_commands.h"
 #include "shell/file_list_view.h"
-#include "shell/main_window.h"
+#include "shell/session.h"
 #include "shell/status_bar.h"
 #include "ui/busy_cursor.h"
 #include "ui/work_window.h"
@@ -19,36 +19,35 @@ namespace vardek {
 
 void DesktopCommands::Find() {
   const SearchKind kind =
-      findDialog_.Ask(window_.Handle(), window_.TitleTree().CatalogCount(), window_.State().catalogPath);
+      findDialog_.Ask(parts_.window.Owner(), parts_.session.Catalogs().Count(), parts_.session.State().catalogPath);
   if (kind == SearchKind::None) return;
-  // The list goes first: a fill that is pumping must not see new rows.
-  window_.FileList().Clear();
-  window_.StatusLine().SetText(kStatusSearchPart, findDialog_.SearchText());
+  parts_.list.Clear();
+  parts_.status.SetText(kStatusSearchPart, findDialog_.SearchText());
   WorkWindow::PumpMessages();
-  if (findDialog_.SearchAll()) window_.Parts().catalogCommands->OpenAll();
+  if (findDialog_.SearchAll()) parts_.catalogFiles.OpenAll();
   WorkWindow::PumpMessages();
-  if (!window_.Results().Reset()) return;
-  // The table does not change while this command runs (the busy rule), but
-  // the paths are taken first all the same.
+  if (!parts_.session.Results().Reset()) return;
+  // Nothing unloads the catalogs while this command runs (the command entry
+  // refuses it); the paths are taken first all the same.
   std::vector<std::string> paths;
-  const LoadedCatalogTable& table = window_.TitleTree().Catalogs();
+  const LoadedCatalogTable& table = parts_.session.Catalogs();
   for (int index = 0; index < table.Count(); ++index) paths.push_back(table.At(index).path);
   for (const std::string& path : paths) SearchCatalog(path.c_str(), kind);
-  window_.FileList().Fill(kind == SearchKind::Files ? FileRows::Files : FileRows::Folders);
+  parts_.list.Fill(kind == SearchKind::Files ? FileRows::Files : FileRows::Folders);
 }
 
 void DesktopCommands::SearchCatalog(const char* path, SearchKind kind) {
   char text[kWorkTextSize];
   BuildWorkText(kSearching, path, text, sizeof text);
-  window_.Work().Show(window_.Handle(), text, 0);
+  parts_.work.Show(parts_.window.Owner(), text, 0);
   {
     BusyCursor busy;
     if (kind == SearchKind::Files) {
-      CollectFiles(window_.Reader(), path, "", findDialog_.SearchText(), window_.Results(), window_.Report());
+      CollectFiles(parts_.session.Reader(), path, "", findDialog_.SearchText(), parts_.session.Results(), parts_.report);
     } else {
-      CollectFolders(window_.Reader(), path, findDialog_.SearchText(), window_.Results(), window_.Report());
+      CollectFolders(parts_.session.Reader(), path, findDialog_.SearchText(), parts_.session.Results(), parts_.report);
     }
-    window_.Work().Destroy();
+    parts_.work.Destroy();
     WorkWindow::PumpMessages();
   }
 }

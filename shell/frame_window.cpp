@@ -115,8 +115,7 @@ void FrameWindow::OnPaint() {
 }
 
 void FrameWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
-  // A drag whose release never came (the capture went elsewhere) gives its context back first.
-  if (dragging_ && dragContext_) ReleaseDC(Handle(), dragContext_);
+  if (dragging_) EndDrag();
   SetCapture(Handle());
   splitter_ = LOWORD(lParam);
   SetBar(splitter_);
@@ -140,8 +139,18 @@ void FrameWindow::OnMouseMove(WPARAM, LPARAM lParam) {
 }
 
 void FrameWindow::OnLButtonUp(WPARAM, LPARAM) {
+  // Ended before the capture goes, so the capture's loss finds no drag.
+  if (dragging_) EndDrag();
   ReleaseCapture();
-  if (!dragging_) return;
+}
+
+int FrameWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_CAPTURECHANGED) return Window::OnOtherMessage(message, wParam, lParam);
+  if (dragging_) EndDrag();
+  return 0;  // the default handling still runs
+}
+
+void FrameWindow::EndDrag() {
   InvertRect(dragContext_, &bar_);
   ReleaseDC(Handle(), dragContext_);
   dragContext_ = nullptr;

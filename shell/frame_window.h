@@ -29,6 +29,8 @@ class FrameWindow : public Window {
   void OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
   void OnLButtonUp(WPARAM wParam, LPARAM lParam) override;
   void OnMouseMove(WPARAM wParam, LPARAM lParam) override;
+  // WM_CAPTURECHANGED: a drag whose capture went elsewhere ends where it is.
+  int OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint() override;
   LRESULT OnQueryEndSession() override;
   void OnSize(WPARAM wParam, LPARAM lParam) override;
@@ -61,6 +63,9 @@ class FrameWindow : public Window {
 
  private:
   void SetBar(int x);
+  // Takes the inverted strip away, gives the drag's context back and lays
+  // the panes out at the bar's place.
+  void EndDrag();
   void KeepSplitterInside();
 
   static bool classRegistered_;

@@ -6,10 +6,9 @@ namespace vardek {
 
 const char* LoadedCatalog::Name() const { return NamePart(path.c_str()); }
 
-bool LoadedCatalogTable::Add(const char* path, HTREEITEM root, bool newFormat) {
+bool LoadedCatalogTable::Add(const char* path, HTREEITEM root) {
   if (Full()) return false;
   LoadedCatalog& entry = entries_[count_++];
-  entry.newFormat = newFormat;
   entry.root = root;
   entry.path = path;
   return true;

@@ -13,7 +13,6 @@ namespace vardek {
 inline constexpr int kMaxLoadedCatalogs = 100;
 
 struct LoadedCatalog {
-  bool newFormat = false;
   HTREEITEM root = nullptr;
   std::string path;  // as given to the open operation
   // The file name part of the path (the whole path when it has no folder).
@@ -28,7 +27,7 @@ class LoadedCatalogTable {
   void AddTitles(long titles) { titleCount_ += titles; }
 
   // The next entry; false, adding nothing, when the table is full.
-  bool Add(const char* path, HTREEITEM root, bool newFormat);
+  bool Add(const char* path, HTREEITEM root);
   const LoadedCatalog& At(int index) const { return entries_[index]; }
   // The entry whose catalog root item is `root`; nullptr when there is none.
   const LoadedCatalog* FindByRoot(HTREEITEM root) const;

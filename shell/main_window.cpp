@@ -2,10 +2,14 @@
 
 #include <shellapi.h>
 
-#include "catalog/catalog_reader.h"
+#include "catalog/reporter.h"
 #include "resource_ids.h"
+#include "shell/catalog_commands.h"
+#include "shell/catalog_loader.h"
 #include "shell/catalog_tree.h"
+#include "shell/desktop_commands.h"
 #include "shell/file_list_view.h"
+#include "shell/session.h"
 #include "shell/status_bar.h"
 #include "ui/module.h"
 
@@ -29,6 +33,11 @@ MainWindow::MainWindow()
 void MainWindow::Attach(const MainWindowParts& parts) {
   parts_ = parts;
   SetChildren(parts.tree, parts.list, parts.status);
+  parts.tree->SetSelectionAction([this] { OnTitleSelected(); });
+  parts.tree->SetDeleteKeyAction([this] { OnTreeDeleteKey(); });
+  parts.list->SetColumnClickAction([this](int column) { OnHeaderClick(column); });
+  parts.list->SetDoubleClickAction([this] { OnRowDoubleClick(); });
+  entry_.SetBringBack([this] { PostMessageA(Handle(), kRunHeldInputs, 0, 0); });
 }
 
 bool MainWindow::CreateMain() {
@@ -48,7 +57,7 @@ void MainWindow::AdjustClass(WNDCLASSA& windowClass) {
   windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
 }
 
-void MainWindow::AdjustCreateParams(CREATESTRUCTA& params) { params.lpszName = "Vardek"; }
+void MainWindow::AdjustCreateParams(CREATESTRUCTA& params) { params.lpszName = kProductName; }
 
 bool MainWindow::OnCreate() {
   FrameWindow::OnCreate();
@@ -66,7 +75,7 @@ bool MainWindow::OnCreate() {
     status.AddPart(kStatusPart1Width, 0);
     status.Create(Handle());  // without a status bar the window still works
   }
-  parts_.tree->ResetCounters();
+  parts_.session->Catalogs().Clear();
   return true;
 }
 
@@ -92,17 +101,19 @@ bool MainWindow::SaveState() {
     snapshot.columnWidths[column] = parts_.list->ColumnWidth(column);
   }
   snapshot.splitterPosition = SplitterPosition();
-  snapshot.state = &state_;
+  snapshot.state = &parts_.session->State();
   return WriteSettings(settingsKey_, snapshot, Handle());
 }
 
 void MainWindow::OnClose() {
   // A command that pumps messages is still using the window: close after it.
-  if (guard_.Busy()) {
-    guard_.HoldClose();
-    return;
-  }
-  FrameWindow::OnClose();
+  entry_.Enter(kCloseInput, [this] { FrameWindow::OnClose(); });
+}
+
+int MainWindow::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kRunHeldInputs) return FrameWindow::OnOtherMessage(message, wParam, lParam);
+  entry_.RunHeld();
+  return 1;
 }
 
 bool MainWindow::LoadAcceleratorTable(int resourceId) {
@@ -131,7 +142,7 @@ void MainWindow::BeepIfMinimised() {
 
 void MainWindow::OnTimer(WPARAM timerId) {
   if (timerId != kProgressTimer) return;
-  parts_.status->DrawProgress(parts_.reader->PercentRead());
+  parts_.status->DrawProgress(parts_.session->Reader().PercentRead());
 }
 
 }  // namespace vardek

@@ -1,42 +1,38 @@
 #pragma once
-// MainWindow: the program's one top-level window. It owns the state the
-// commands share (current catalog, flags, remembered drives, column table)
-// and is a list of handlers: each menu command goes to the object that
-// carries it out.
-#include "shell/command_guard.h"
+// MainWindow: the program's one top-level window, a list of handlers. Every
+// input (a menu command, an accelerator, the panes' notifications, the
+// start-up reopen, the close) goes through its one command entry to the
+// object that carries the command out.
+#include "shell/command_entry.h"
+#include "shell/command_window.h"
 #include "shell/file_columns.h"
 #include "shell/frame_window.h"
-#include "shell/session_state.h"
 #include "shell/settings.h"
 
 namespace vardek {
 
 class CatalogCommands;
-class CatalogReader;
-class DesktopCommands;
+class CatalogLoader;
 class CatalogTree;
+class DesktopCommands;
 class FileListView;
 class HelpPage;
-class Reporter;
-class ResultList;
+class Session;
 class StatusBar;
-class WorkWindow;
 
-// Everything the main window and its commands work with, wired once at start.
+// Everything the main window hands its inputs to, wired once at start.
 struct MainWindowParts {
   CatalogTree* tree = nullptr;
   FileListView* list = nullptr;
   StatusBar* status = nullptr;
-  ResultList* results = nullptr;
-  CatalogReader* reader = nullptr;  // the one catalog reader
-  WorkWindow* work = nullptr;
+  Session* session = nullptr;
   HelpPage* helpPage = nullptr;
-  Reporter* reporter = nullptr;
+  CatalogLoader* catalogs = nullptr;
   CatalogCommands* catalogCommands = nullptr;
   DesktopCommands* desktopCommands = nullptr;
 };
 
-class MainWindow : public FrameWindow {
+class MainWindow : public FrameWindow, public CommandWindow {
  public:
   using AddressOpener = void (*)(HWND owner, const char* address);
   using Beeper = BOOL(WINAPI*)(DWORD hertz, DWORD milliseconds);
@@ -47,11 +43,14 @@ class MainWindow : public FrameWindow {
   static constexpr UINT kProgressMilliseconds = 300;
   static constexpr int kStatusPart0Width = 80;  // in average character widths
   static constexpr int kStatusPart1Width = 22;
+  // Posted when inputs held while a command ran may run now.
+  static constexpr UINT kRunHeldInputs = WM_APP + 1;
 
   MainWindow();
 
+  // Stores the parts and routes the panes' inputs through the command entry.
   void Attach(const MainWindowParts& parts);
-  // Stores the children (already attached) and creates the window; true on success.
+  // Creates the window with its children; true on success.
   bool CreateMain();
   void Show(int showCommand);
   bool LoadAcceleratorTable(int resourceId);
@@ -64,10 +63,38 @@ class MainWindow : public FrameWindow {
   void OnClose() override;
   void OnCommand(WPARAM wParam, LPARAM lParam) override;
   bool OnCreate() override;
+  int OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnTimer(WPARAM timerId) override;
   bool RestorePlacement() override;
 
-  // The commands, one handler each (dispatched by id in command_dispatch.cpp).
+  // The inputs that do not come as menu commands.
+  void OnTitleSelected();
+  void OnTreeDeleteKey();
+  void OnHeaderClick(int column);
+  void OnRowDoubleClick();
+  void OnStartUp();
+
+  // CommandWindow.
+  HWND Owner() const override { return Handle(); }
+  void StartProgress() override;
+  void StopProgress() override;
+  void BeepIfMinimised() override;
+
+  ColumnTable& Columns() { return columns_; }
+  CommandEntry& Entry() { return entry_; }
+
+  // The registry key of the settings (tests use a key of their own).
+  const char* SettingsKeyPath() const { return settingsKey_; }
+  void SetSettingsKeyPath(const char* path) { settingsKey_ = path; }
+  // How the update page is opened (the shell by default).
+  void SetAddressOpener(AddressOpener opener) { addressOpener_ = opener; }
+  // How the end of a change is sounded (Beep by default).
+  void SetBeeper(Beeper beeper) { beeper_ = beeper; }
+  // How often the settings were written in this run.
+  int SettingsWrites() const { return settingsWrites_; }
+
+ private:
+  // The menu's commands, one handler each (dispatched by id in command_dispatch.cpp).
   void OnOpenCatalog();
   void OnExit();
   void OnAbout();
@@ -81,47 +108,10 @@ class MainWindow : public FrameWindow {
   void OnProgramInfo();
   void OnCheckUpdates();
 
-  // The progress meter in status-bar part 0, for commands that read a catalog
-  // while they pump messages.
-  void StartProgress();
-  void StopProgress();
-  // Sounds the end of a catalog change when the window is minimised, so
-  // that the user hears it.
-  void BeepIfMinimised();
-
-  // Shared state for the command objects.
-  SessionState& State() { return state_; }
-  ColumnTable& Columns() { return columns_; }
-  const MainWindowParts& Parts() const { return parts_; }
-  CatalogTree& TitleTree() const { return *parts_.tree; }
-  FileListView& FileList() const { return *parts_.list; }
-  StatusBar& StatusLine() const { return *parts_.status; }
-  ResultList& Results() const { return *parts_.results; }
-  CatalogReader& Reader() const { return *parts_.reader; }
-  WorkWindow& Work() const { return *parts_.work; }
-  Reporter& Report() const { return *parts_.reporter; }
-  CommandGuard& Guard() { return guard_; }
-
-  // The registry key of the settings (tests use a key of their own).
-  const char* SettingsKeyPath() const { return settingsKey_; }
-  void SetSettingsKeyPath(const char* path) { settingsKey_ = path; }
-  // How the update page is opened (the shell by default).
-  void SetAddressOpener(AddressOpener opener) { addressOpener_ = opener; }
-  // How the end of a change is sounded (Beep by default).
-  void SetBeeper(Beeper beeper) { beeper_ = beeper; }
-  // How often the settings were written in this run.
-  int SettingsWrites() const { return settingsWrites_; }
-
- private:
-  // Runs a command that works on the catalogs unless another command runs.
-  template <class Operation>
-  void RunCatalogCommand(Operation operation);
-
   HACCEL accelerators_;
-  SessionState state_;
   ColumnTable columns_;
   MainWindowParts parts_;
-  CommandGuard guard_;
+  CommandEntry entry_;
   const char* settingsKey_;
   AddressOpener addressOpener_;
   Beeper beeper_;

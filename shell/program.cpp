@@ -1,6 +1,7 @@
 #include "shell/program.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "resource_ids.h"
 #include "shell/program_texts.h"
@@ -20,29 +21,27 @@ BoxButtonSet::BoxButtonSet() { SharedBoxButtons(); }
 
 Program::Program()
     : helpPage(kHelpPageText),
-      fileList(mainWindow),
-      titleTree(mainWindow),
-      reporter(mainWindow),
-      catalogCommands(mainWindow),
-      desktopCommands(mainWindow, titleWriter) {
+      fileList(session.Results(), statusBar),
+      reporter(mainWindow, statusBar),
+      catalogs(session, titleTree, fileList, statusBar, reporter),
+      catalogCommands(mainWindow, session, catalogs, workWindow, reporter),
+      desktopCommands(DesktopParts{mainWindow, session, catalogs, catalogCommands, titleTree, fileList, statusBar,
+                                   workWindow, reporter, titleWriter}) {
   MainWindowParts parts;
   parts.tree = &titleTree;
   parts.list = &fileList;
   parts.status = &statusBar;
-  parts.results = &results;
-  parts.reader = &reader;
-  parts.work = &workWindow;
+  parts.session = &session;
   parts.helpPage = &helpPage;
-  parts.reporter = &reporter;
+  parts.catalogs = &catalogs;
   parts.catalogCommands = &catalogCommands;
   parts.desktopCommands = &desktopCommands;
   mainWindow.Attach(parts);
-  desktopCommands.HookFileList(fileList);
 }
 
 bool StartUp(Program& program, int showCommand) {
   MainWindow& window = program.mainWindow;
-  ReadSettings(window.SettingsKeyPath(), window.State(), window.Columns());
+  ReadSettings(window.SettingsKeyPath(), program.session.State(), window.Columns());
   program.fileList.SetStyle(Program::kFileListStyle);
   if (!window.CreateMain()) return false;
   program.fileList.SetExtendedListStyle(LVS_EX_FULLROWSELECT);
@@ -50,16 +49,18 @@ bool StartUp(Program& program, int showCommand) {
   window.Show(showCommand);
   program.workWindow.SetColours(Program::kWorkTextColour, Program::kWorkBackground);
   program.workWindow.Show(window.Handle(), kLoadingText, 0);
-  program.catalogCommands.ReopenLastCatalog();
-  program.catalogCommands.UpdateWindowTitle();
+  window.OnStartUp();
   window.LoadAcceleratorTable(IDR_ACCELERATORS);
   program.workWindow.Destroy();
   return true;
 }
 
 int RunProgram(Program& program, int showCommand) {
-  if (!StartUp(program, showCommand)) return 0;
-  return program.mainWindow.RunMessageLoop();
+  // The folder browser (Copy) needs COM in this thread, apartment-threaded.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const int exitCode = StartUp(program, showCommand) ? program.mainWindow.RunMessageLoop() : 0;
+  if (SUCCEEDED(com)) CoUninitialize();
+  return exitCode;
 }
 
 }  // namespace vardek

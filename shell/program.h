@@ -1,16 +1,16 @@
 #pragma once
 // The program-wide objects, in the order they are constructed (and, reversed,
 // cleaned up at exit), and the start-up that brings the main window up.
-#include "browse/result_list.h"
-#include "catalog/catalog_reader.h"
 #include "scan/title_writer.h"
 #include "shell/catalog_commands.h"
+#include "shell/catalog_loader.h"
 #include "shell/catalog_tree.h"
 #include "shell/desktop_commands.h"
 #include "shell/desktop_reporter.h"
 #include "shell/file_list_view.h"
 #include "shell/help_page.h"
 #include "shell/main_window.h"
+#include "shell/session.h"
 #include "shell/status_bar.h"
 #include "ui/work_window.h"
 
@@ -38,15 +38,15 @@ struct Program {
                               // 3, 4: the Scan dialog and insert-disc prompt come with the scan
   TitleWriter titleWriter;    // 5
   HelpPage helpPage;          // 6
-  ResultList results;         // 7
+  Session session;            // 7: the result list, and the state the commands share
   MainWindow mainWindow;      // 8
   FileListView fileList;      // 9
   CatalogTree titleTree;      // 10
   StatusBar statusBar;        // 11
   WorkWindow workWindow;      // 12
   BoxButtonSet boxButtons;    // 13
-  CatalogReader reader;       // the one catalog reader
   DesktopReporter reporter;
+  CatalogLoader catalogs;
   CatalogCommands catalogCommands;
   DesktopCommands desktopCommands;  // scan, find, sort, copy, check, delete, bad dates
 };

@@ -5,7 +5,6 @@
 
 namespace vardek {
 
-inline constexpr char kProgramName[] = "Vardek";
 inline constexpr char kLoadingText[] = "Loading ...";
 
 }  // namespace vardek

@@ -6,13 +6,13 @@
 #include "catalog/catalog_format.h"
 #include "catalog/text_routines.h"
 #include "scan/title_writer.h"
-#include "shell/catalog_tree.h"
 #include "catalog/reporter.h"
 #include "shell/command_texts.h"
 #include "shell/desktop_commands.h"
+#include "shell/command_window.h"
 #include "shell/file_list_view.h"
 #include "shell/forwarding_reporter.h"
-#include "shell/main_window.h"
+#include "shell/session.h"
 #include "ui/busy_cursor.h"
 #include "ui/work_window.h"
 
@@ -30,14 +30,14 @@ class QuietJoinReporter : public ForwardingReporter {
 }  // namespace
 
 void DesktopCommands::ScanCd() {
-  SessionState& state = window_.State();
-  if (state.catalogPath[0] == '\0') {
-    window_.Report().ErrorBox(kCreateCatalogFirst, kProductName);
+  SessionState& state = parts_.session.State();
+  if (!parts_.session.HasCatalog()) {
+    parts_.report.ErrorBox(kCreateCatalogFirst, kProductName);
     return;
   }
-  if (!ChangeAllowed()) return;
+  if (!parts_.session.ChangeAllowed(parts_.report)) return;
   const char notedLetter = state.drive[0];
-  if (scanDialog_.Ask(window_.Handle(), description_, state.drive) == DialogAnswer::Ok) {
+  if (scanDialog_.Ask(parts_.window.Owner(), description_, state.drive) == DialogAnswer::Ok) {
     const char letter = scanDialog_.ChosenLetter();
     if (state.drive[0] == '\0') {
       state.drive[1] = ':';
@@ -48,30 +48,30 @@ void DesktopCommands::ScanCd() {
   }
   // Also after Cancel the tree shows the catalog as it is on disc.
   ReloadCatalog();
-  window_.Work().Destroy();
-  window_.BeepIfMinimised();
+  parts_.work.Destroy();
+  parts_.window.BeepIfMinimised();
 }
 
 void DesktopCommands::ScanInto(char letter, char notedLetter) {
-  SessionState& state = window_.State();
+  SessionState& state = parts_.session.State();
   // A ".cat" that does not fit leaves the path as it was; the change then
   // works on that name.
   SetExtension(state.catalogPath, sizeof state.catalogPath, kCatalogExtension);
   const std::string progress = kScanningDrive + std::string(1, letter);
   CopyText(workText_, sizeof workText_, progress.c_str());
-  window_.Work().Show(window_.FileList().Handle(), workText_, 0);
+  parts_.work.Show(parts_.list.Handle(), workText_, 0);
   BusyCursor busy;
   const std::string root = std::string(1, letter) + ":\\";
-  if (titleWriter_.Begin(description_)) titleWriter_.WalkDisc(root.c_str());
-  QuietJoinReporter reporter(window_.Report());
+  if (parts_.titleWriter.Begin(description_)) parts_.titleWriter.WalkDisc(root.c_str());
+  QuietJoinReporter reporter(parts_.report);
   CatalogChange change(reporter);
   const ChangeOutcome taken = change.Begin(state.catalogPath);
   if (taken == ChangeOutcome::TempNotWritten) {
-    window_.Report().ErrorBox(kSavingToTempFailed, TempPathFor(state.catalogPath).c_str());
+    parts_.report.ErrorBox(kSavingToTempFailed, TempPathFor(state.catalogPath).c_str());
   }
   if (taken != ChangeOutcome::Ready) return;
-  if (titleWriter_.Finish(change.TempFile().c_str(), window_.Report()) != ScanOutcome::Saved) return;
-  if (change.Join() == ChangeOutcome::Replaced && letter != notedLetter) state.saveName = 1;
+  if (parts_.titleWriter.Finish(change.TempFile().c_str(), parts_.report) != ScanOutcome::Saved) return;
+  if (change.Join() == ChangeOutcome::Replaced && letter != notedLetter) parts_.session.SaveNameAtExit();
 }
 
 }  // namespace vardek

@@ -1,5 +1,5 @@
 #pragma once
-// The state the commands read and set, owned by the main window.
+// The part of the shared state that the settings keep between runs.
 
 namespace vardek {
 
@@ -9,8 +9,8 @@ inline constexpr int kSourceDriveSize = 3;    // remembered source drive ("ExeLt
 
 struct SessionState {
   char catalogPath[kPathSize] = "";         // current catalog; empty = none ("Fname")
-  int newFormat = 0;                        // 1 while the current catalog is in the new format
-  int saveName = 0;                         // set when the catalog changed: "Fname" is saved
+  bool newFormat = false;                   // the current catalog is in the new format
+  bool saveName = false;                    // the catalog changed: "Fname" is saved at exit
   char drive[kDriveSize] = "";              // last scanned drive
   char sourceDrive[kSourceDriveSize] = "";  // drive for Copy/Execute
 };

@@ -4,7 +4,7 @@
 #include "browse/sort.h"
 #include "shell/desktop_commands.h"
 #include "shell/file_list_view.h"
-#include "shell/main_window.h"
+#include "shell/session.h"
 
 namespace vardek {
 
@@ -27,11 +27,9 @@ bool HasDirection(int column) { return column >= kColumnName && column <= kColum
 }  // namespace
 
 void DesktopCommands::SortByColumn(int column) {
-  FileListView& list = window_.FileList();
-  sortColumn_ = column;
-  if (HasDirection(column)) sortDescending_ = list.Descending(column);
-  const RowSortKeys keys(window_.Results(), sortColumn_);
-  SortRequest request{&keys, sortDescending_};
+  FileListView& list = parts_.list;
+  const RowSortKeys keys(parts_.session.Results(), column);
+  SortRequest request{&keys, HasDirection(column) && list.Descending(column)};
   list.SortItems(&CompareItems, reinterpret_cast<LPARAM>(&request));
   if (HasDirection(column)) list.SetDescending(column, !list.Descending(column));
 }

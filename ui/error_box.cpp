@@ -22,9 +22,13 @@ AboutBox& ProgramAboutBox() {
   return box;
 }
 
-int ErrorBox(HWND owner, const char* text, const char* caption) {
-  return ProgramMessageBox().Show(owner, text, caption, kErrorStyle, 0, MessageBoxWindow::kBlack,
+int ShowProgramBox(HWND owner, const char* text, const char* caption, unsigned style) {
+  return ProgramMessageBox().Show(owner, text, caption, style, 0, MessageBoxWindow::kBlack,
                                   MessageBoxWindow::kLightGrey, MessageBoxWindow::kGrey);
+}
+
+int ErrorBox(HWND owner, const char* text, const char* caption) {
+  return ShowProgramBox(owner, text, caption, kErrorStyle);
 }
 
 int LineErrorBox(HWND owner, const char* first, const char* second, long lineNumber,

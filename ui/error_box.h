@@ -17,6 +17,10 @@ AboutBox& ProgramAboutBox();
 // The longest text the line error box shows.
 inline constexpr std::size_t kLineErrorLength = 127;
 
+// The program's message box in its usual colours, with a style of MB_ codes
+// (buttons and icon); the button's result code.
+int ShowProgramBox(HWND owner, const char* text, const char* caption, unsigned style);
+
 int ErrorBox(HWND owner, const char* text, const char* caption);
 // The core's line error text (first, second, "Line number: " and the number
 // with thousands separators, one to a line), cut to 127 characters.

@@ -33,7 +33,7 @@ class CatalogCommandsTest : public CatalogSideTest {
         })
         .Press("&Open");
   }
-  void SetCatalogPath(const std::string& path) { CopyText(Window().State().catalogPath, kPathSize, path); }
+  void SetCatalogPath(const std::string& path) { CopyText(TheProgram().session.State().catalogPath, kPathSize, path); }
 
   CatalogFolder folder_;
 };
@@ -46,9 +46,9 @@ TEST_F(CatalogCommandsTest, NewChoosesANameAndWritesNothing) {
   Command(IDM_NEW_CATALOG);
   ASSERT_TRUE(pilot.Finished());
   EXPECT_EQ(Caption(), "Vardek - fresh.cat");
-  EXPECT_STREQ(Window().State().catalogPath, folder_.PathOf("fresh.cat").c_str());
-  EXPECT_EQ(Window().State().newFormat, 1);
-  EXPECT_EQ(Window().State().saveName, 1);
+  EXPECT_STREQ(TheProgram().session.State().catalogPath, folder_.PathOf("fresh.cat").c_str());
+  EXPECT_EQ(TheProgram().session.State().newFormat, 1);
+  EXPECT_EQ(TheProgram().session.State().saveName, 1);
   EXPECT_FALSE(FileExists(folder_.PathOf("fresh.cat")));
   EXPECT_FALSE(FileExists(chosen));
   EXPECT_TRUE(TopItems().empty());
@@ -71,7 +71,7 @@ TEST_F(CatalogCommandsTest, NewSuggestsVardekCatAndACancelChangesNothing) {
   ASSERT_TRUE(pilot.Finished());
   EXPECT_EQ(suggested, "Vardek.cat");
   EXPECT_EQ(Caption(), "Vardek - Untitled");
-  EXPECT_EQ(Window().State().saveName, 0);
+  EXPECT_EQ(TheProgram().session.State().saveName, 0);
 }
 
 TEST_F(CatalogCommandsTest, OpenChoosingNotesTxtOpensNotesCatExpanded) {
@@ -82,8 +82,8 @@ TEST_F(CatalogCommandsTest, OpenChoosingNotesTxtOpensNotesCatExpanded) {
   Choose(pilot, folder_.PathOf("notes.txt"));
   Command(IDM_OPEN_CATALOG);
   ASSERT_TRUE(pilot.Finished());
-  EXPECT_STREQ(Window().State().catalogPath, notes.c_str());
-  EXPECT_EQ(Window().State().saveName, 1);
+  EXPECT_STREQ(TheProgram().session.State().catalogPath, notes.c_str());
+  EXPECT_EQ(TheProgram().session.State().saveName, 1);
   EXPECT_EQ(Caption(), "Vardek - notes.cat");
   auto top = TopItems();
   ASSERT_EQ(top.size(), 1u);
@@ -97,6 +97,9 @@ TEST_F(CatalogCommandsTest, OpenAllLoadsEveryCatalogCollapsedAndASecondOpenAllDo
   folder_.Write("b.cat", TitleLines("Disc B", {}));
   folder_.Write("c.cat", Join({TitleLines("Disc C1", {}), TitleLines("Disc C2", {})}));
   folder_.Write("readme.txt", {"not a catalog"});
+  // Their short names (NOTES~1.CAT) match "*.cat" on Windows; they are no catalogs.
+  folder_.Write("notes.catalog", TitleLines("Not a disc", {}));
+  folder_.Write("report.cat2", TitleLines("Not a disc", {}));
   StartEmpty();
   SetCatalogPath(a);
   Command(IDM_OPEN_ALL);
@@ -111,14 +114,35 @@ TEST_F(CatalogCommandsTest, OpenAllLoadsEveryCatalogCollapsedAndASecondOpenAllDo
   EXPECT_EQ(names, (std::vector<std::string>{"a.cat", "b.cat", "c.cat"}));
   EXPECT_EQ(Caption(), "Vardek - All catalogs");
   EXPECT_EQ(StatusText(0), "4 titles in catalog");
-  EXPECT_STREQ(Window().State().catalogPath, a.c_str());
-  EXPECT_EQ(Window().State().saveName, 0);
+  EXPECT_STREQ(TheProgram().session.State().catalogPath, a.c_str());
+  EXPECT_EQ(TheProgram().session.State().saveName, 0);
 
   HTREEITEM first = TopItem(0);
   Command(IDM_OPEN_ALL);
   EXPECT_EQ(TopItem(0), first);  // the same items: nothing was reloaded
   EXPECT_EQ(TopItems().size(), 3u);
   EXPECT_EQ(Caption(), "Vardek - All catalogs");
+}
+
+// The start-up reopen's conversion question is the platform's box without an
+// owner: the main window stays enabled, and a command chosen meanwhile must
+// not run inside the reopen.
+TEST_F(CatalogCommandsTest, NoCommandRunsInsideTheStartUpReopen) {
+  const std::string old = folder_.Write("old.cat", {"@@@Old disc", "readme.txt 07-14-04", "<eof>"});
+  folder_.Write("other.cat", TitleLines("Other disc", {}));
+  WriteString("Fname", old.c_str());
+  Autopilot pilot;
+  pilot.WhenClass("#32770")
+      .Call([this](HWND) { Command(IDM_OPEN_ALL); })
+      .Press("&No");
+  Start();
+  ASSERT_TRUE(pilot.Finished());
+  auto top = TopItems();
+  ASSERT_EQ(top.size(), 1u);
+  EXPECT_EQ(top[0].text, "old.cat");
+  EXPECT_EQ(Caption(), "Vardek - old.cat");
+  EXPECT_STREQ(TheProgram().session.State().catalogPath, old.c_str());
+  EXPECT_FALSE(Window().Entry().Busy());
 }
 
 TEST_F(CatalogCommandsTest, OpenAllWithOneCatalogNamesIt) {
@@ -143,7 +167,7 @@ TEST_F(CatalogCommandsTest, OpenAllOpensTheFirstHundredCatalogsAndSaysTheRestWer
     for (int file = 0; file < test.files; ++file) {
       folder.Write("c" + std::to_string(file) + ".cat", TitleLines("Disc", {}));
     }
-    Tree().ClearCatalogs();
+    TheProgram().catalogs.ClearCatalogs();
     SetCatalogPath(folder.PathOf("c0.cat"));
     BoxCounter boxes;
     Command(IDM_OPEN_ALL);

@@ -33,8 +33,8 @@ TEST_F(CatalogTreeTest, TitlesAreSortedUnderTheirCatalogItemAndBareMarkersGiveEm
   for (const SortCase& test : cases) {
     SCOPED_TRACE(test.label);
     std::string path = folder.Write("sorted.cat", test.lines);
-    Tree().ClearCatalogs();
-    ASSERT_EQ(Tree().OpenCatalog(path.c_str(), true), OpenOutcome::Opened);
+    TheProgram().catalogs.ClearCatalogs();
+    ASSERT_EQ(TheProgram().catalogs.Open(path.c_str(), true), OpenOutcome::Opened);
     auto top = TopItems();
     ASSERT_EQ(top.size(), 1u);
     EXPECT_EQ(top[0].text, "sorted.cat");
@@ -64,15 +64,15 @@ TEST_F(CatalogTreeTest, TitleCountHasThousandsSeparatorsAndSumsEveryLoadedCatalo
       lines.push_back("<eof>");
     }
     std::string path = folder.Write("count.cat", lines);
-    Tree().ClearCatalogs();
-    ASSERT_EQ(Tree().OpenCatalog(path.c_str(), false), OpenOutcome::Opened);
+    TheProgram().catalogs.ClearCatalogs();
+    ASSERT_EQ(TheProgram().catalogs.Open(path.c_str(), false), OpenOutcome::Opened);
     EXPECT_EQ(StatusText(0), test.shown);
   }
   // A second catalog adds its titles to the count.
   std::string second = folder.Write("second.cat", TitleLines("One more", {}));
-  ASSERT_EQ(Tree().OpenCatalog(second.c_str(), false), OpenOutcome::Opened);
+  ASSERT_EQ(TheProgram().catalogs.Open(second.c_str(), false), OpenOutcome::Opened);
   EXPECT_EQ(StatusText(0), "1,205 titles in catalog");
-  EXPECT_EQ(Tree().CatalogCount(), 2);
+  EXPECT_EQ(TheProgram().session.Catalogs().Count(), 2);
 }
 
 TEST_F(CatalogTreeTest, ConversionQuestionConvertsOnYesAndLoadsTheOldFormatOnNo) {
@@ -87,11 +87,11 @@ TEST_F(CatalogTreeTest, ConversionQuestionConvertsOnYesAndLoadsTheOldFormatOnNo)
     SCOPED_TRACE(test.answer);
     std::string path = folder.Write("old.cat", oldCatalog);
     std::string before = ReadFileText(path);
-    Tree().ClearCatalogs();
+    TheProgram().catalogs.ClearCatalogs();
     SeenWindow question;
     Autopilot pilot;
     pilot.WhenClass("#32770").Record(&question).Press(test.answer);
-    ASSERT_EQ(Tree().OpenCatalog(path.c_str(), true), OpenOutcome::Opened);
+    ASSERT_EQ(TheProgram().catalogs.Open(path.c_str(), true), OpenOutcome::Opened);
     ASSERT_TRUE(pilot.Finished());
     EXPECT_EQ(question.caption, path);
     EXPECT_NE(std::find(question.childTexts.begin(), question.childTexts.end(), "Convert to new format?"),
@@ -99,7 +99,7 @@ TEST_F(CatalogTreeTest, ConversionQuestionConvertsOnYesAndLoadsTheOldFormatOnNo)
     std::string after = ReadFileText(path);
     EXPECT_EQ(after.rfind("|||Old disc\r\n", 0) == 0, test.converted);
     EXPECT_EQ(after == before, !test.converted);
-    EXPECT_EQ(Window().State().newFormat, test.converted ? 1 : 0);
+    EXPECT_EQ(TheProgram().session.State().newFormat, test.converted ? 1 : 0);
     auto titles = ChildrenOf(TopItem(0));
     ASSERT_EQ(titles.size(), 1u);  // converted or not, the title appears once
     EXPECT_EQ(titles[0].text, "Old disc");
@@ -116,11 +116,11 @@ TEST_F(CatalogTreeTest, ACatalogThatCannotBeOpenedIsReportedAndAddsNothing) {
   StartEmpty();
   for (const std::string& path : {empty, missing}) {
     BoxCounter boxes;
-    EXPECT_EQ(Tree().OpenCatalog(path.c_str(), true), OpenOutcome::Failed);
+    EXPECT_EQ(TheProgram().catalogs.Open(path.c_str(), true), OpenOutcome::Failed);
     ASSERT_TRUE(PumpUntil([&] { return boxes.Count() == 1; }));
     EXPECT_EQ(boxes.LastCaption(), path);
     EXPECT_TRUE(TopItems().empty());
-    EXPECT_EQ(Tree().CatalogCount(), 0);
+    EXPECT_EQ(TheProgram().session.Catalogs().Count(), 0);
   }
 }
 
@@ -141,8 +141,8 @@ TEST_F(CatalogTreeTest, UnloadingWithATitleSelectedReadsNoCatalog) {
   std::string first = folder.Write("a.cat", TitleLines("First", {"one.txt:01/02/03"}));
   std::string second = folder.Write("b.cat", TitleLines("Second", {"two.txt:01/02/03"}));
   StartEmpty();
-  ASSERT_EQ(Tree().OpenCatalog(first.c_str(), true), OpenOutcome::Opened);
-  ASSERT_EQ(Tree().OpenCatalog(second.c_str(), true), OpenOutcome::Opened);
+  ASSERT_EQ(TheProgram().catalogs.Open(first.c_str(), true), OpenOutcome::Opened);
+  ASSERT_EQ(TheProgram().catalogs.Open(second.c_str(), true), OpenOutcome::Opened);
   ASSERT_TRUE(Tree().SelectItem(ChildItem(TopItem(1), "Second")));
   ASSERT_EQ(List().ItemCount(), 1);
   // Were a selection made by the deletions listed, reading the vanished
@@ -153,7 +153,7 @@ TEST_F(CatalogTreeTest, UnloadingWithATitleSelectedReadsNoCatalog) {
   g_treeProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       Tree().Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SelectingOnDelete)));
   BoxCounter boxes;
-  Tree().ClearCatalogs();
+  TheProgram().catalogs.ClearCatalogs();
   PumpFor(200);
   SetWindowLongPtrA(Tree().Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_treeProcedure));
   EXPECT_EQ(g_selectOnDelete, nullptr);  // the selection did move during the unloading

@@ -160,18 +160,40 @@ TEST_F(CommandsTest, AcceleratorsMapF3CtrlNCtrlOAndAltX) {
   }
 }
 
-TEST(CommandGuardRule, ASecondCommandIsRefusedWhileOneRuns) {
-  CommandGuard guard;
-  {
-    RunningCommand first(guard, nullptr);
-    EXPECT_FALSE(first.Refused());
-    EXPECT_TRUE(guard.Busy());
-    RunningCommand second(guard, nullptr);
-    EXPECT_TRUE(second.Refused());
+// What each rule does with an input that comes while a command runs, and
+// what becomes of it once that command has ended.
+TEST(CommandEntryRules, EachInputWaitsRunsOrIsRefusedWhileACommandRuns) {
+  const struct {
+    const char* what;
+    InputRule rule;
+    int ranInside;  // times the second input ran while the first still ran
+    int ranAfter;   // times it ran once the held inputs were brought back
+  } kCases[] = {
+      {"refused", kRefusedWhileBusy, 0, 0},
+      {"harmless", kHarmlessInput, 1, 0},
+      {"selection", kTitleSelection, 0, 1},
+      {"close", kCloseInput, 0, 1},
+  };
+  for (const auto& c : kCases) {
+    CommandEntry entry;
+    int broughtBack = 0;
+    entry.SetBringBack([&] { ++broughtBack; });
+    int ran = 0;
+    int ranInside = -1;
+    entry.Enter(kRefusedWhileBusy, [&] {
+      EXPECT_TRUE(entry.Busy());
+      entry.Enter(c.rule, [&] { ++ran; });
+      entry.Enter(c.rule, [&] { ++ran; });  // a second of the same kind: held once
+      ranInside = ran;
+    });
+    EXPECT_EQ(ranInside, 2 * c.ranInside) << c.what;
+    EXPECT_FALSE(entry.Busy()) << c.what;
+    EXPECT_EQ(broughtBack, c.ranAfter) << c.what;
+    entry.RunHeld();
+    EXPECT_EQ(ran - ranInside, c.ranAfter) << c.what;
+    entry.RunHeld();  // nothing is held twice
+    EXPECT_EQ(ran - ranInside, c.ranAfter) << c.what;
   }
-  EXPECT_FALSE(guard.Busy());
-  RunningCommand later(guard, nullptr);
-  EXPECT_FALSE(later.Refused());
 }
 
 struct HeldCloseCase {
@@ -186,13 +208,12 @@ TEST_P(CloseWhileBusy, WaitsUntilTheCommandHasEnded) {
   const HeldCloseCase& c = GetParam();
   Start();
   HWND window = Window().Handle();
-  {
-    RunningCommand running(Window().Guard(), window);
+  Window().Entry().Enter(kRefusedWhileBusy, [&] {
     SendMessageA(window, c.message, c.wParam, 0);
     PumpFor(50);  // a command that pumps lets the close through to the window
     EXPECT_TRUE(IsWindow(window)) << c.what;
     EXPECT_EQ(Window().SettingsWrites(), 0) << c.what;
-  }
+  });
   ASSERT_TRUE(RunLoopUntilQuit()) << c.what;
   EXPECT_FALSE(IsWindow(window)) << c.what;
   EXPECT_EQ(Window().SettingsWrites(), 1) << c.what;

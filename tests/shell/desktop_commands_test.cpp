@@ -93,8 +93,8 @@ class DesktopCommandsTest : public CatalogSideTest {
   // Writes the catalog and opens it as the current one, titles expanded.
   std::string OpenCatalog(const std::string& name, const std::vector<std::string>& lines) {
     const std::string path = folder_.Write(name, lines);
-    CopyText(Window().State().catalogPath, kPathSize, path);
-    Tree().OpenCatalog(path.c_str(), true);
+    CopyText(TheProgram().session.State().catalogPath, kPathSize, path);
+    TheProgram().catalogs.Open(path.c_str(), true);
     return path;
   }
   void SelectTitle(const std::string& title) { Tree().SelectItem(ChildItem(TopItem(0), title)); }
@@ -104,7 +104,7 @@ class DesktopCommandsTest : public CatalogSideTest {
   static void ScanDisc(Autopilot& pilot, const char* description) {
     pilot.WhenDialog(IDD_SCAN).Type(IDC_SCAN_DESCRIPTION, description).Press("OK");
   }
-  void RememberDiscDrive() { CopyText(Window().State().drive, kDriveSize, "P:"); }
+  void RememberDiscDrive() { CopyText(TheProgram().session.State().drive, kDriveSize, "P:"); }
 
   static std::unique_ptr<TestDrives> drives_;
   static std::string discRoot_;
@@ -119,7 +119,7 @@ std::string DesktopCommandsTest::hardDriveRoot_;
 
 const std::vector<std::string> kTwoTitles = Join({
     TitleLines("Games", {"SETUP.EXE:05/07/03", "\\DATA", "A.DAT:01/02/99", "..", "README.TXT:02/30/03"}),
-    TitleLines("Music", {"\\WAV", "SONG.WAV:01/01/21", "..", "X*.WAV:12/31/20"}),
+    TitleLines("Music", {"\\WAV", "SONG.WAV:01/01/51", "..", "X*.WAV:12/31/20"}),
 });
 
 // --- Check catalog ---------------------------------------------------------------
@@ -145,7 +145,7 @@ TEST_P(CheckCatalogCommand, ReportsWhatItFoundWithTheMeterRunning) {
   EXPECT_NE(box.text.find(c.boxText), std::string::npos) << box.text;
   EXPECT_EQ(box.caption, c.caption ? std::string(c.caption) : path);
   EXPECT_EQ(StatusText(0), c.status);
-  EXPECT_FALSE(Window().Guard().Busy());
+  EXPECT_FALSE(Window().Entry().Busy());
 }
 
 std::vector<std::string> ManyGoodLines() {
@@ -241,7 +241,7 @@ TEST_F(DesktopCommandsTest, ACommandThatWouldTakeTheReaderIsRefusedWhileTheCheck
   Settle();
   EXPECT_EQ(box.text, "File is good");
   EXPECT_EQ(StatusText(0), "10,000 files found");
-  EXPECT_EQ(TheProgram().results.Count(), 0);  // every date is bad: bad dates did not run
+  EXPECT_EQ(TheProgram().session.Results().Count(), 0);  // every date is bad: bad dates did not run
   EXPECT_EQ(List().ItemCount(), 0);
 }
 
@@ -265,7 +265,7 @@ TEST_F(DesktopCommandsTest, BadDatesListsEveryImpossibleDateWithItsFolderAndDisc
   Settle();
   EXPECT_EQ(boxes.Count(), 0);
   EXPECT_EQ(ListedRows(), (std::vector<std::string>{"README.TXT|02/30/03|\\|Games",
-                                                     "SONG.WAV|01/01/21|\\WAV|Music"}));
+                                                     "SONG.WAV|01/01/51|\\WAV|Music"}));
   EXPECT_EQ(StatusText(0), "2 files found");
 }
 
@@ -310,7 +310,7 @@ TEST_P(DeleteOnlyTitle, AsksFirstAndOnOkRemovesTheCatalogFile) {
   EXPECT_EQ(question.text, "Only in\none.cat\n\nOk to delete?");
   EXPECT_EQ(FileExists(path), c.fileRemains);
   EXPECT_EQ(TopItems().size(), c.fileRemains ? 1u : 0u);
-  EXPECT_EQ(Window().State().catalogPath[0] != '\0', c.fileRemains);
+  EXPECT_EQ(TheProgram().session.State().catalogPath[0] != '\0', c.fileRemains);
   if (c.caption) {
     EXPECT_EQ(Caption(), c.caption);
   }
@@ -351,7 +351,7 @@ class ScanPrecondition : public DesktopCommandsTest, public ::testing::WithParam
 TEST_P(ScanPrecondition, RefusesBeforeTheDialog) {
   const PreconditionCase& c = GetParam();
   for (int i = 0; i < c.catalogs; ++i) OpenCatalog("c" + std::to_string(i) + ".cat", kTwoTitles);
-  Window().State().newFormat = c.newFormat;
+  TheProgram().session.State().newFormat = c.newFormat;
   BoxSeen box;
   Autopilot pilot;
   AnswerBox(pilot, &box, "&Ok");
@@ -373,8 +373,8 @@ INSTANTIATE_TEST_SUITE_P(Refusals, ScanPrecondition,
 TEST_F(DesktopCommandsTest, AFirstScanMakesTheCatalogAndASecondGoesFirst) {
   WriteFile(discRoot_ + "\\DISC.TXT", "x");
   const std::string path = folder_.PathOf("new.cat");
-  CopyText(Window().State().catalogPath, kPathSize, path);
-  Window().State().newFormat = 1;
+  CopyText(TheProgram().session.State().catalogPath, kPathSize, path);
+  TheProgram().session.State().newFormat = 1;
   RememberDiscDrive();
   Autopilot pilot;
   ScanDisc(pilot, "First disc");
@@ -412,7 +412,7 @@ TEST_F(DesktopCommandsTest, CancelInTheScanDialogWritesNothingButReloads) {
   EXPECT_EQ(ReadFileText(path), before);
   EXPECT_EQ(List().ItemCount(), 0);  // the reload lost the selection
   EXPECT_EQ(TopItems().size(), 1u);
-  EXPECT_STREQ(Window().State().drive, "P:");
+  EXPECT_STREQ(TheProgram().session.State().drive, "P:");
 }
 
 struct ScanEndCase {
@@ -434,7 +434,7 @@ TEST_P(ScanEnd, SavesUnderTheCatalogNameSetsTheSaveNameAndBeepsOnceWhenMinimised
   WriteFile(secondDiscRoot_ + "\\ON-R.TXT", "r");
   const std::string opened = OpenCatalog(c.catalogName, kTwoTitles);
   const std::string before = ReadFileText(opened);
-  Window().State().saveName = 0;
+  TheProgram().session.State().saveName = 0;
   RememberDiscDrive();
   HWND main = Window().Handle();
   BoxSeen box;
@@ -461,8 +461,8 @@ TEST_P(ScanEnd, SavesUnderTheCatalogNameSetsTheSaveNameAndBeepsOnceWhenMinimised
   }
   const std::string name = c.catalogName;
   EXPECT_FALSE(FileExists(folder_.PathOf(name.substr(0, name.find('.')) + ".$$$")));
-  EXPECT_EQ(Window().State().drive[0], c.chosen);  // remembered even when nothing was saved
-  EXPECT_EQ(Window().State().saveName, c.saveName);
+  EXPECT_EQ(TheProgram().session.State().drive[0], c.chosen);  // remembered even when nothing was saved
+  EXPECT_EQ(TheProgram().session.State().saveName, c.saveName);
   ASSERT_EQ(g_beeps.size(), c.beeps);
   for (const auto& beep : g_beeps) EXPECT_EQ(beep, std::make_pair(DWORD{440}, DWORD{150}));
 }
@@ -506,7 +506,7 @@ INSTANTIATE_TEST_SUITE_P(
     Searches, FindCommand,
     ::testing::Values(
         FindCase{"WildcardsAreLiteral", "Files", IDC_FIND_FILE_TEXT, "*.wav", {"X*.WAV|12/31/20|\\|Music"}, "1 files found"},
-        FindCase{"PartOfAName", "Files", IDC_FIND_FILE_TEXT, ".wav", {"SONG.WAV|01/01/21|\\WAV|Music", "X*.WAV|12/31/20|\\|Music"},
+        FindCase{"PartOfAName", "Files", IDC_FIND_FILE_TEXT, ".wav", {"SONG.WAV|01/01/51|\\WAV|Music", "X*.WAV|12/31/20|\\|Music"},
                  "2 files found"},
         FindCase{"Folders", "Folders", IDC_FIND_FOLDER_TEXT, "dat", {"||\\DATA|Games"}, "1 folders found"}),
     [](const ::testing::TestParamInfo<FindCase>& info) { return std::string(info.param.name); });
@@ -661,7 +661,7 @@ TEST_P(CopyCommand, CopiesAndAsksOnlyWhenTheDestinationExists) {
   DeleteFileA(stored.c_str());
   if (c.destinationExists) WriteFile(stored, "older");
   OpenCatalog("copy.cat", TitleLines("Data disc", {"\\DATA", "A.DAT:01/01/99", ".."}));
-  CopyText(Window().State().sourceDrive, kSourceDriveSize, "P:");
+  CopyText(TheProgram().session.State().sourceDrive, kSourceDriveSize, "P:");
   SelectTitle("Data disc");
   Settle();
   ASSERT_EQ(List().ItemCount(), 1);
@@ -685,7 +685,7 @@ TEST_P(CopyCommand, CopiesAndAsksOnlyWhenTheDestinationExists) {
   }
   EXPECT_EQ(ReadFileText(stored), c.resultText);
   EXPECT_EQ(StatusText(0), "P:\\DATA\\A.DAT");
-  EXPECT_STREQ(Window().State().sourceDrive, "P:");
+  EXPECT_STREQ(TheProgram().session.State().sourceDrive, "P:");
 }
 
 INSTANTIATE_TEST_SUITE_P(Destinations, CopyCommand,
@@ -701,7 +701,7 @@ TEST_F(DesktopCommandsTest, AFailedSecondCopyIsReportedWithTheDestination) {
   // A folder named like the file: it is there, but no copy can replace it.
   CreateDirectoryA(target.PathOf("B.DAT").c_str(), nullptr);
   OpenCatalog("fail.cat", TitleLines("Disc", {"B.DAT:01/01/99"}));
-  CopyText(Window().State().sourceDrive, kSourceDriveSize, "P:");
+  CopyText(TheProgram().session.State().sourceDrive, kSourceDriveSize, "P:");
   SelectTitle("Disc");
   Settle();
   BoxSeen box;
@@ -721,7 +721,7 @@ TEST_F(DesktopCommandsTest, AFailedSecondCopyIsReportedWithTheDestination) {
 
 TEST_F(DesktopCommandsTest, AFileNotOnTheChosenDriveIsReportedAndTheDriveRemembered) {
   OpenCatalog("missing.cat", TitleLines("Disc", {"\\DATA", "MISSING.DAT:01/01/99", ".."}));
-  CopyText(Window().State().sourceDrive, kSourceDriveSize, "P:");
+  CopyText(TheProgram().session.State().sourceDrive, kSourceDriveSize, "P:");
   SelectTitle("Disc");
   Settle();
   SeenWindow prompt;
@@ -734,7 +734,7 @@ TEST_F(DesktopCommandsTest, AFileNotOnTheChosenDriveIsReportedAndTheDriveRemembe
   EXPECT_EQ(prompt.caption, "R:\\DATA\\MISSING.DAT");  // the title follows the chosen drive
   EXPECT_EQ(box.text, "File not found.\nMake sure correct source drive was selected.");
   EXPECT_EQ(box.caption, "R:\\DATA\\MISSING.DAT");
-  EXPECT_STREQ(Window().State().sourceDrive, "R:");
+  EXPECT_STREQ(TheProgram().session.State().sourceDrive, "R:");
 }
 
 TEST_F(DesktopCommandsTest, ADoubleClickOnAFolderRowDoesNothing) {
@@ -791,7 +791,7 @@ TEST_F(DesktopCommandsTest, ExecuteOpensTheFileFromItsDiscWithItsProgram) {
   const std::string record = records.PathOf("record.txt");
   RecordingFileType fileType(record);
   OpenCatalog("open.cat", TitleLines("Docs", {"\\DOCS", "NOTE.VDKOPEN:01/01/99", ".."}));
-  CopyText(Window().State().sourceDrive, kSourceDriveSize, "P:");
+  CopyText(TheProgram().session.State().sourceDrive, kSourceDriveSize, "P:");
   SelectTitle("Docs");
   Settle();
   BoxCounter boxes;
@@ -828,7 +828,7 @@ TEST_F(DesktopCommandsTest, NewScanFindSortAndCopyEndToEnd) {
       .Press("&Open");
   Command(IDM_NEW_CATALOG);
   ASSERT_TRUE(newCatalog.Finished());
-  ASSERT_STREQ(Window().State().catalogPath, catalog.c_str());
+  ASSERT_STREQ(TheProgram().session.State().catalogPath, catalog.c_str());
   // Scan the disc in P:.
   RememberDiscDrive();
   Autopilot scan;
@@ -849,7 +849,7 @@ TEST_F(DesktopCommandsTest, NewScanFindSortAndCopyEndToEnd) {
   EXPECT_EQ(ColumnOf(ListedRows(), 1), (std::vector<std::string>{"ZED.WAV", "ALPHA.WAV"}));
   // Copy the first row out.
   CatalogFolder target;
-  CopyText(Window().State().sourceDrive, kSourceDriveSize, "P:");
+  CopyText(TheProgram().session.State().sourceDrive, kSourceDriveSize, "P:");
   Autopilot copy;
   PromptCopy(copy);
   ChooseFolder(copy, target.Path().substr(0, target.Path().size() - 1));

@@ -1,5 +1,5 @@
 // Title browsing: a selected disc title's files in the file list, the count,
-// and a fill that a new selection interrupts.
+// and what may happen while a fill pumps messages.
 #include <gtest/gtest.h>
 
 
@@ -18,7 +18,7 @@ class FileListTest : public CatalogSideTest {
   void Load(const std::vector<std::string>& lines) {
     path_ = folder_.Write("browse.cat", lines);
     StartEmpty();
-    ASSERT_EQ(Tree().OpenCatalog(path_.c_str(), true), OpenOutcome::Opened);
+    ASSERT_EQ(TheProgram().catalogs.Open(path_.c_str(), true), OpenOutcome::Opened);
   }
   HTREEITEM Title(const std::string& text) { return ChildItem(TopItem(0), text); }
 
@@ -75,7 +75,8 @@ TEST_F(FileListTest, CountShownIsTheNumberOfRowsWithThousandsSeparators) {
   }
 }
 
-TEST_F(FileListTest, ASelectionDuringAFillEndsItAndNoOldRowFollows) {
+// The fill ends first; then the title the user chose is listed, as the tree shows it.
+TEST_F(FileListTest, ASelectionDuringAFillIsListedOnceTheFillHasEnded) {
   Load(Join({TitleLines("Big", ManyFiles(3000, "big")), TitleLines("Small", {"a.txt:01/01/01", "b.txt:02/02/02"})}));
   // The second selection waits in the queue; the first fill's pump after row 0 takes it.
   PostMessageA(Tree().Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Title("Small")));
@@ -86,17 +87,50 @@ TEST_F(FileListTest, ASelectionDuringAFillEndsItAndNoOldRowFollows) {
   EXPECT_TRUE(IsWindowVisible(List().Handle()));
 }
 
-TEST_F(FileListTest, UnloadingDuringAFillEndsIt) {
+// A header click as the list reports it, posted so that a pumping command
+// takes it; the notification must outlive the post.
+void PostHeaderClick(FileListView& list, int column) {
+  static NMLISTVIEW click;
+  click = NMLISTVIEW{};
+  click.hdr.hwndFrom = list.Handle();
+  click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list.Handle()));
+  click.hdr.code = LVN_COLUMNCLICK;
+  click.iItem = -1;
+  click.iSubItem = column;
+  PostMessageA(GetParent(list.Handle()), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
+TEST_F(FileListTest, DuringAFillAHeaderClickOrAnUnloadingCommandIsRefused) {
   Load(TitleLines("Big", ManyFiles(3000, "big")));
-  CopyText(Window().State().catalogPath, kPathSize, path_);
-  // Open all, taken by the fill's first pump, unloads everything and reloads the folder.
-  PostMessageA(Window().Handle(), WM_COMMAND, 40009, 0);
+  CopyText(TheProgram().session.State().catalogPath, kPathSize, path_);
+  // Both wait in the queue; the fill's first pump takes them.
+  PostHeaderClick(List(), 1);
+  PostMessageA(Window().Handle(), WM_COMMAND, 40009, 0);  // Open all
   ASSERT_TRUE(Tree().SelectItem(Title("Big")));
   PumpFor(100);
-  EXPECT_EQ(List().ItemCount(), 0);
+  EXPECT_EQ(List().ItemCount(), 3000);
+  EXPECT_EQ(Cell(2, 1), "big2.jpg");  // catalog order: no sort of the rows listed so far
+  EXPECT_EQ(Cell(2999, 1), "big2999.jpg");
+  EXPECT_EQ(StatusText(0), "3,000 files found");
   auto top = TopItems();
   ASSERT_EQ(top.size(), 1u);
-  EXPECT_FALSE(top[0].expanded);
+  EXPECT_TRUE(top[0].expanded);  // not reloaded by Open all
+}
+
+// The unload releases the rows but keeps their count; a header click then
+// must read none of them.
+TEST_F(FileListTest, AHeaderClickAfterTheCatalogsWereUnloadedSortsNothing) {
+  Load(TitleLines("Photos", {"b.jpg:01/02/03", "a.jpg:02/03/04"}));
+  ASSERT_TRUE(Tree().SelectItem(Title("Photos")));
+  ASSERT_EQ(List().ItemCount(), 2);
+  CopyText(TheProgram().session.State().catalogPath, kPathSize, path_);
+  SendMessageA(Window().Handle(), WM_COMMAND, 40009, 0);  // Open all unloads first
+  for (int column = 0; column <= 4; ++column) {
+    PostHeaderClick(List(), column);
+    PumpFor(20);
+  }
+  EXPECT_TRUE(IsWindow(Window().Handle()));
+  EXPECT_EQ(List().ItemCount(), 0);
   EXPECT_EQ(StatusText(0), "1 titles in catalog");
 }
 

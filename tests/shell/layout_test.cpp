@@ -22,16 +22,16 @@ TEST_F(LayoutTest, AnUnsetSplitterGoesToAQuarterOfTheWidth) {
   SetClientSize(kWidth, kHeight);
   ASSERT_EQ(Window().ClientWidth(), kWidth);
   EXPECT_EQ(Window().SplitterPosition(), 200);
-  int statusTop = kHeight - Window().StatusLine().Height();
-  RECT tree = ChildRectangle(Window().TitleTree().Handle());
-  RECT list = ChildRectangle(Window().FileList().Handle());
+  int statusTop = kHeight - TheProgram().statusBar.Height();
+  RECT tree = ChildRectangle(TheProgram().titleTree.Handle());
+  RECT list = ChildRectangle(TheProgram().fileList.Handle());
   EXPECT_EQ(tree.left, 0);
   EXPECT_EQ(tree.right, 200);
   EXPECT_EQ(tree.bottom, statusTop);
   EXPECT_EQ(list.left, 203);
   EXPECT_EQ(list.right, kWidth);
   EXPECT_EQ(list.bottom, statusTop);
-  RECT status = ChildRectangle(Window().StatusLine().Handle());
+  RECT status = ChildRectangle(TheProgram().statusBar.Handle());
   EXPECT_EQ(status.top, statusTop);
   EXPECT_EQ(status.right - status.left, kWidth);
 }
@@ -49,7 +49,7 @@ TEST_F(LayoutTest, ShrinkingPullsTheSplitterBackAndGrowingLeavesIt) {
   ShowWindow(Window().Handle(), SW_RESTORE);
   PumpFor(30);
   EXPECT_EQ(Window().SplitterPosition(), 390);
-  EXPECT_EQ(ChildRectangle(Window().TitleTree().Handle()).right, 390);
+  EXPECT_EQ(ChildRectangle(TheProgram().titleTree.Handle()).right, 390);
 }
 
 struct DragCase {
@@ -73,8 +73,8 @@ TEST_P(SplitterDrag, StaysWithinItsLimits) {
   PumpFor(30);
   EXPECT_FALSE(Window().Dragging());
   EXPECT_EQ(Window().SplitterPosition(), c.expected) << c.what;
-  EXPECT_EQ(ChildRectangle(Window().TitleTree().Handle()).right, c.expected) << c.what;
-  EXPECT_EQ(ChildRectangle(Window().FileList().Handle()).left, c.expected + 3) << c.what;
+  EXPECT_EQ(ChildRectangle(TheProgram().titleTree.Handle()).right, c.expected) << c.what;
+  EXPECT_EQ(ChildRectangle(TheProgram().fileList.Handle()).left, c.expected + 3) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -97,7 +97,7 @@ TEST(StatusParts, RightEdgesFollowTheCharacterWidth) {
 TEST_F(LayoutTest, StatusPartsEndWhereTheirWidthsSay) {
   Start();
   SetClientSize(kWidth, kHeight);
-  StatusBar& status = Window().StatusLine();
+  StatusBar& status = TheProgram().statusBar;
   HWND bar = status.Handle();
   auto font = reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
@@ -149,7 +149,7 @@ TEST_P(MeterPixels, PaintPart0) {
   const PixelCase& c = GetParam();
   Start();
   SetClientSize(kWidth, kHeight);
-  StatusBar& status = Window().StatusLine();
+  StatusBar& status = TheProgram().statusBar;
   RECT part = status.PartRectangle(0);
   status.DrawProgress(c.percent);
   HDC context = GetDC(status.Handle());
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LayoutTest, TheProgressTimerPaintsTheReadersPercent) {
   Start();
   SetClientSize(kWidth, kHeight);
-  StatusBar& status = Window().StatusLine();
+  StatusBar& status = TheProgram().statusBar;
   RECT part = status.PartRectangle(0);
   Window().StartProgress();
   PumpFor(450);  // one tick of 300 ms at least; nothing is mapped, so 0 %

@@ -10,10 +10,10 @@ namespace {
 
 using SettingsTest = ShellTest;
 
-std::vector<int> ColumnWidths(MainWindow& window) {
+std::vector<int> ColumnWidths(FileListView& list) {
   std::vector<int> widths;
   for (int column = 0; column < kFileColumnCount; ++column) {
-    widths.push_back(window.FileList().ColumnWidth(column));
+    widths.push_back(list.ColumnWidth(column));
   }
   return widths;
 }
@@ -23,10 +23,10 @@ TEST_F(SettingsTest, FirstStartWithoutKeyGetsTheDefaults) {
   MainWindow& window = Window();
   EXPECT_TRUE(IsWindowVisible(window.Handle()));
   EXPECT_FALSE(IsZoomed(window.Handle()));
-  EXPECT_STREQ(window.State().catalogPath, "");
-  EXPECT_STREQ(window.State().drive, "");
-  EXPECT_STREQ(window.State().sourceDrive, "~:");
-  EXPECT_EQ(ColumnWidths(window), (std::vector<int>{0, 140, 70, 212, 150}));
+  EXPECT_STREQ(TheProgram().session.State().catalogPath, "");
+  EXPECT_STREQ(TheProgram().session.State().drive, "");
+  EXPECT_STREQ(TheProgram().session.State().sourceDrive, "~:");
+  EXPECT_EQ(ColumnWidths(TheProgram().fileList), (std::vector<int>{0, 140, 70, 212, 150}));
   EXPECT_EQ(window.SplitterPosition(), window.ClientWidth() / 4);
   EXPECT_GT(window.ClientWidth(), 0);
   EXPECT_EQ(window.SettingsWrites(), 0);  // nothing is written while running
@@ -45,7 +45,7 @@ TEST_F(SettingsTest, ALastCatalogThatIsGoneIsReportedAndForgotten) {
   EXPECT_TRUE(pilot.Finished());
   EXPECT_TRUE(error.seen);
   EXPECT_EQ(error.caption, kGoneCatalog);
-  EXPECT_STREQ(Window().State().catalogPath, "");
+  EXPECT_STREQ(TheProgram().session.State().catalogPath, "");
   EXPECT_EQ(WindowText(Window().Handle()), "Vardek - Untitled");
   // Nothing changed the catalog, so the old name stays in the settings.
   PostMessageA(Window().Handle(), WM_CLOSE, 0, 0);
@@ -66,7 +66,7 @@ TEST_P(SavedColumns, GiveTheListItsWidths) {
   const ColsCase& c = GetParam();
   WriteBinary("Cols", c.saved.data(), static_cast<DWORD>(c.bytes));
   Start();
-  EXPECT_EQ(ColumnWidths(Window()), c.shown) << c.what;
+  EXPECT_EQ(ColumnWidths(TheProgram().fileList), c.shown) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,8 +83,8 @@ TEST_F(SettingsTest, SavedStringsComeBackAndOversizedOnesCountAsMissing) {
   WriteString("Drv", "E:");
   WriteString("ExeLtr", "F:x");  // three characters do not fit "ExeLtr"'s 3 bytes
   Start();
-  EXPECT_STREQ(Window().State().drive, "E:");
-  EXPECT_STREQ(Window().State().sourceDrive, "~:");
+  EXPECT_STREQ(TheProgram().session.State().drive, "E:");
+  EXPECT_STREQ(TheProgram().session.State().sourceDrive, "~:");
 }
 
 struct PlacementCase {
@@ -145,7 +145,7 @@ TEST_P(SavedSplitterBeyondTheWindow, ComesBackInside) {
   Start();
   ASSERT_GT(Window().ClientWidth(), 20);
   EXPECT_EQ(Window().SplitterPosition(), Window().ClientWidth() - 10) << left;
-  EXPECT_EQ(ChildRectangle(Window().TitleTree().Handle()).right, Window().ClientWidth() - 10);
+  EXPECT_EQ(ChildRectangle(TheProgram().titleTree.Handle()).right, Window().ClientWidth() - 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(X2, SavedSplitterBeyondTheWindow, ::testing::Values(40, 5000));
@@ -184,8 +184,8 @@ class CatalogPathSaving : public ShellTest, public ::testing::WithParamInterface
 TEST_P(CatalogPathSaving, OnlyWithTheSaveNameFlag) {
   const FnameCase& c = GetParam();
   Start();
-  std::strcpy(Window().State().catalogPath, "C:\\discs\\music.cat");
-  Window().State().saveName = c.saveName;
+  std::strcpy(TheProgram().session.State().catalogPath, "C:\\discs\\music.cat");
+  TheProgram().session.State().saveName = c.saveName;
   PostMessageA(Window().Handle(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(RunLoopUntilQuit());
   EXPECT_EQ(ReadString("Fname"), c.expected) << c.what;
