@@ -77,6 +77,23 @@ TEST_P(SplitterDrag, StaysWithinItsLimits) {
   EXPECT_EQ(ChildRectangle(TheProgram().fileList.Handle()).left, c.expected + 3) << c.what;
 }
 
+// The capture goes elsewhere mid-drag (another window takes it, or the
+// system does): the drag ends where the bar is, with the panes laid out.
+TEST_F(LayoutTest, ALostCaptureEndsTheDrag) {
+  Start();
+  SetClientSize(kWidth, kHeight);
+  HWND window = Window().Handle();
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(200));
+  SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, At(260));
+  ASSERT_TRUE(Window().Dragging());
+  SetCapture(TheProgram().fileList.Handle());
+  ReleaseCapture();
+  PumpFor(30);
+  EXPECT_FALSE(Window().Dragging());
+  EXPECT_EQ(ChildRectangle(TheProgram().titleTree.Handle()).right, 260);
+  EXPECT_EQ(ChildRectangle(TheProgram().fileList.Handle()).left, 263);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Limits, SplitterDrag,
     ::testing::Values(DragCase{"press without moving takes the pressed x", 201, {}, 201},
