@@ -171,4 +171,14 @@ void CALLBACK BoxCounter::Tick(HWND, UINT, UINT_PTR, DWORD) {
       0);
 }
 
+NMLISTVIEW ColumnClick(HWND list, int column) {
+  NMLISTVIEW click{};
+  click.hdr.hwndFrom = list;
+  click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+  click.hdr.code = LVN_COLUMNCLICK;
+  click.iItem = -1;
+  click.iSubItem = column;
+  return click;
+}
+
 }  // namespace vardek::testing

@@ -8,6 +8,8 @@
 #include "automation.h"
 #include "shell_fixture.h"
 
+#include <commctrl.h>
+
 namespace vardek::testing {
 
 // A fresh folder under the temp folder, removed with its files afterwards.
@@ -37,6 +39,9 @@ HWND ChildOfClass(HWND parent, const char* className);
 // The open-file dialog's file name box: its one edit control (inside a combo
 // box on some versions of the dialog).
 HWND FileNameBox(HWND dialog);
+
+// A click on a column header as the file list reports it to its parent.
+NMLISTVIEW ColumnClick(HWND list, int column);
 
 struct TreeItemSeen {
   std::string text;

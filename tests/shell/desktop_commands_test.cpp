@@ -538,12 +538,7 @@ TEST(SourcePath, BuiltWithOneSeparatorAndRefusedWhenTooLong) {
 
 // Clicks a column header as the list reports it.
 void ClickHeader(FileListView& list, int column) {
-  NMLISTVIEW click{};
-  click.hdr.hwndFrom = list.Handle();
-  click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list.Handle()));
-  click.hdr.code = LVN_COLUMNCLICK;
-  click.iItem = -1;
-  click.iSubItem = column;
+  NMLISTVIEW click = ColumnClick(list.Handle(), column);
   SendMessageA(GetParent(list.Handle()), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
 }
 

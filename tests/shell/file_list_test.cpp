@@ -91,12 +91,7 @@ TEST_F(FileListTest, ASelectionDuringAFillIsListedOnceTheFillHasEnded) {
 // takes it; the notification must outlive the post.
 void PostHeaderClick(FileListView& list, int column) {
   static NMLISTVIEW click;
-  click = NMLISTVIEW{};
-  click.hdr.hwndFrom = list.Handle();
-  click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list.Handle()));
-  click.hdr.code = LVN_COLUMNCLICK;
-  click.iItem = -1;
-  click.iSubItem = column;
+  click = ColumnClick(list.Handle(), column);
   PostMessageA(GetParent(list.Handle()), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
 }
 
