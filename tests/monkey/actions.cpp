@@ -408,7 +408,7 @@ HWND CurrentBox(DWORD process) {
   return search.found;
 }
 
-Action Choose(std::mt19937& random, const Target& target) {
+Action Choose(std::mt19937& random, const Target& target, const std::string& leftOut) {
   Action action;
   HWND box = CurrentBox(target.process);
   if (box && random() % 100 < 65) {
@@ -420,7 +420,11 @@ Action Choose(std::mt19937& random, const Target& target) {
       default: break;
     }
   } else {
-    action.verb = Weighted(random, kVerbs).name;
+    std::vector<Verb> verbs;
+    for (const Verb& verb : kVerbs) {
+      if (("," + leftOut + ",").find("," + std::string(verb.name) + ",") == std::string::npos) verbs.push_back(verb);
+    }
+    action.verb = verbs.empty() ? "command" : Weighted(random, verbs).name;
     if (action.verb == "command") action.text = CommandName(Weighted(random, kCommands).id);
   }
   action.pick = random();

@@ -41,7 +41,8 @@ bool FindWindows(Target& target);
 HWND CurrentBox(DWORD process);
 
 // A random action for the screen as it is: mostly an answer while a box is up.
-Action Choose(std::mt19937& random, const Target& target);
+// Verbs named in `leftOut` (comma-separated) are not chosen.
+Action Choose(std::mt19937& random, const Target& target, const std::string& leftOut);
 // Does it; returns a short note of what it did (the button, the title...).
 std::string Perform(const Action& action, Target& target);
 

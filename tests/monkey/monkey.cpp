@@ -3,7 +3,7 @@
 // sure the program still runs and answers. At the end it closes the program as
 // a user would and checks the catalogs it may have changed.
 // Usage: vardek_monkey --program VARDEK.EXE --cli VARDEK-CLI.EXE --folder DIR
-//                      (--seed N --steps N | --replay LOG)
+//                      (--seed N --steps N [--leave-out VERB,...] | --replay LOG)
 // Every step is printed as "step N: ..." before it is done; --replay reads
 // such lines back (up to a "FAULT" line) and does them again.
 // Exit code: 0 when no fault was seen, 1 on a fault, 2 on a usage error.
@@ -30,6 +30,7 @@ struct Options {
   std::string cli;
   std::string folder;
   std::string replay;
+  std::string leftOut;  // verbs not to choose, comma-separated: to look past a fault found already
   unsigned seed = 1;
   int steps = 100;
 };
@@ -48,7 +49,7 @@ class Run {
     const int steps = options_.replay.empty() ? options_.steps : static_cast<int>(replayed.size());
     for (step_ = 1; step_ <= steps; ++step_) {
       const monkey::Action action =
-          options_.replay.empty() ? monkey::Choose(random_, target_) : replayed[static_cast<std::size_t>(step_ - 1)];
+          options_.replay.empty() ? monkey::Choose(random_, target_, options_.leftOut) : replayed[static_cast<std::size_t>(step_ - 1)];
       if (!Do(action)) return 1;
     }
     if (!Close()) return 1;
@@ -119,7 +120,10 @@ class Run {
   // The process is alive and its main window answers; a program that ended
   // after a close was asked for is started again.
   bool StillWell() {
-    if (!Ended() && !IsWindow(target_.main)) WaitForSingleObject(process_.hProcess, 10000);
+    if (!Ended() && !IsWindow(target_.main) && WaitForSingleObject(process_.hProcess, kAnswerTimeout) == WAIT_TIMEOUT) {
+      Fault("the main window is gone but Vardek.exe did not end within " + std::to_string(kAnswerTimeout / 1000) + " s");
+      return false;
+    }
     if (Ended()) {
       const DWORD code = ExitCode();
       if (!target_.closeAsked || code != 0) {
@@ -139,7 +143,7 @@ class Run {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(target_.main, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeout, &result)) {
       if (Ended()) return StillWell();
-      Fault("the main window did not answer within " + std::to_string(kAnswerTimeout / 1000) + " s");
+      Fault("the main window did not answer within " + std::to_string(kAnswerTimeout / 1000) + " s" + CpuNote());
       return false;
     }
     return true;
@@ -172,6 +176,20 @@ class Run {
     }
     Say("the program closed");
     return true;
+  }
+
+  // Whether a program that does not answer is working (a loop) or waiting (a deadlock).
+  std::string CpuNote() const {
+    auto cpu = [this] {
+      FILETIME created, ended, kernel, user;
+      if (!GetProcessTimes(process_.hProcess, &created, &ended, &kernel, &user)) return 0ULL;
+      auto ticks = [](const FILETIME& t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+      return ticks(kernel) + ticks(user);
+    };
+    const unsigned long long before = cpu();
+    Sleep(1000);
+    const unsigned long long used = (cpu() - before) / 10000;  // 100 ns ticks to ms
+    return " (it used " + std::to_string(used) + " ms of processor time in the next second)";
   }
 
   static std::string ReadWhole(const std::string& path) {
@@ -264,6 +282,7 @@ int main(int argc, char** argv) {
     else if (name == "--replay") options.replay = value;
     else if (name == "--seed") options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
     else if (name == "--steps") options.steps = std::atoi(value);
+    else if (name == "--leave-out") options.leftOut = value;
   }
   if (options.program.empty() || options.cli.empty() || options.folder.empty() || argc % 2 == 0) {
     std::fprintf(stderr,
