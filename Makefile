@@ -5,6 +5,8 @@
 #   make test    build the native tree (sanitizers) and the Windows tree, run every test
 #   make bench   build optimised and measure (needs hyperfine); the desktop figures under Wine
 #   make fuzz    run every fuzz target for FUZZ_SECONDS each
+#   make monkey  drive Vardek.exe with random actions: SEED=N (else seeds 1-6), STEPS=N (300),
+#                LEAVE_OUT=verb,... ; REPLAY=LOG does the steps of a printed run again
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -21,7 +23,7 @@ PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-d
             libclang-rt-14-dev python3 time \
             mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine ripgrep
 
-.PHONY: setup run demo test test-native test-win bench bench-win wine-prefix fuzz screenshots clean
+.PHONY: setup run demo test test-native test-win bench bench-win wine-prefix fuzz screenshots clean monkey
 
 setup:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -53,6 +55,13 @@ wine-prefix:
 test-win: $(WIN)/build.ninja wine-prefix
 	cmake --build $(WIN) -j $(JOBS)
 	cd $(WIN) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure
+
+SEED ?= 1 2 3 4 5 6
+STEPS ?= 300
+monkey: setup $(WIN)/build.ninja
+	cmake --build $(WIN) -j $(JOBS) --target Vardek vardek-cli vardek_monkey
+	MONKEY_LEAVE_OUT=$(LEAVE_OUT) bash tests/monkey/run-monkey.sh $(WIN) \
+	  $(if $(REPLAY),--replay $(REPLAY),$(STEPS) $(SEED))
 
 run: setup $(WIN)/build.ninja
 	cmake --build $(WIN) -j $(JOBS) --target Vardek vardek_desktop_pilot
