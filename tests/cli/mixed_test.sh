@@ -36,6 +36,7 @@ check() {  # check CONDITION_TEXT COMMAND...: counts the command's success
 }
 now_ms() { date +%s%3N; }
 titles() { "${LINUX_CLI[@]}" titles "$1" 2>/dev/null | wc -l; }
+no_temp_file() { ! ls -a | grep -qF '$$$'; }  # nor one moved off its name to be deleted
 
 # A catalog of some megabytes, so that joining a title to it takes a moment.
 awk 'BEGIN {
@@ -79,7 +80,7 @@ for pair in "Windows LINUX" "Linux WINE"; do
   check "scan gave up after ${elapsed} ms, before the change wait" test "$elapsed" -ge $((WAIT_MS - 100))
   check "the catalog changed" cmp -s base.cat held.cat
   check "holder exit status $hold_rc: $(head -c 300 hold.err)" test "$hold_rc" -eq 0
-  check "a temp file was left" test ! -e 'held.$$$'
+  check "a temp file was left: $(ls | grep -F '$$$')" no_temp_file
 done
 
 # Scans by both sides at once, started a random moment apart around the
@@ -131,7 +132,7 @@ for ((round = 1; round <= ROUNDS; round++)); do
   check "$count titles, expected $((base_titles + succeeded))" test "$count" -eq $((base_titles + succeeded))
   check "check found faults: $("${LINUX_CLI[@]}" check mixed.cat 2>&1 | head -c 300)" \
     "${LINUX_CLI[@]}" check mixed.cat >/dev/null 2>&1
-  check "a temp file was left" test ! -e 'mixed.$$$'
+  check "a temp file was left: $(ls | grep -F '$$$')" no_temp_file
 done
 
 echo "mixed tests: $passed passed, $failed failed"
