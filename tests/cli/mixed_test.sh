@@ -8,7 +8,7 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 native=$(cd "$1" && pwd) && windows=$(cd "$2" && pwd) || exit 2
 WORK=$3
-ROUNDS=${4:-12}
+ROUNDS=${4:-30}
 SEED=${5:-20240611}
 WINE_RUN=$here/../../cmake/wine-run
 LINUX_CLI=("$native/cli/vardek-cli")
