@@ -2,7 +2,8 @@
 #   make setup   install the Debian packages the build and the tests need
 #   make run     build Vardek.exe and run it under Wine (without a display: in Xvfb, with a screenshot)
 #   make demo    build vardek-cli, scan the sample disc into build/demo.cat, list and search it
-#   make test    build the native tree (sanitizers) and the Windows tree, run every test
+#   make test    build the native tree (sanitizers) and the Windows tree, run every test,
+#                then the tests that mix the two trees' vardek-cli on one catalog
 #   make bench   build optimised and measure (needs hyperfine); the desktop figures under Wine
 #   make fuzz    run every fuzz target for FUZZ_SECONDS each
 #   make monkey  drive Vardek.exe with random actions: SEED=N (else seeds 1-6), STEPS=N (300),
@@ -23,7 +24,7 @@ PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-d
             libclang-rt-14-dev python3 time \
             mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine ripgrep
 
-.PHONY: setup run demo test test-native test-win bench bench-win wine-prefix fuzz screenshots clean monkey
+.PHONY: setup run demo test test-native test-win test-mixed bench bench-win wine-prefix fuzz screenshots clean monkey
 
 setup:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -42,7 +43,7 @@ $(WIN)/build.ninja:
 $(RELEASE)/build.ninja:
 	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDEK_TESTS=OFF -DVARDEK_BENCH=ON
 
-test: setup test-native test-win
+test: setup test-native test-win test-mixed
 
 test-native: $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) -j $(JOBS)
@@ -62,6 +63,12 @@ monkey: setup $(WIN)/build.ninja
 	cmake --build $(WIN) -j $(JOBS) --target Vardek vardek-cli vardek_monkey
 	MONKEY_LEAVE_OUT=$(LEAVE_OUT) bash tests/monkey/run-monkey.sh $(WIN) \
 	  $(if $(REPLAY),--replay $(REPLAY),$(STEPS) $(SEED))
+
+# A change by the Linux vardek-cli and one by vardek-cli.exe under Wine take turns.
+test-mixed: $(NATIVE)/build.ninja $(WIN)/build.ninja wine-prefix
+	cmake --build $(NATIVE) -j $(JOBS) --target vardek-cli vardek_hold_change
+	cmake --build $(WIN) -j $(JOBS) --target vardek-cli vardek_hold_change
+	bash tests/cli/mixed_test.sh $(NATIVE) $(WIN) build/mixed
 
 run: setup $(WIN)/build.ninja
 	cmake --build $(WIN) -j $(JOBS) --target Vardek vardek_desktop_pilot

@@ -1,9 +1,11 @@
 #pragma once
 // Every change of a catalog (a scan's join or move, a delete, a conversion)
 // goes through one CatalogChange. It holds the catalog's temp file (".$$$")
-// under an operating-system lock from before the catalog is read until the
-// temp file has taken the catalog's place, so that two changes of one
-// catalog, from any program, never overlap. A catalog is never removed
+// under an operating-system lock (platform::FileLock) from before the
+// catalog is read until the temp file has taken the catalog's place, so that
+// two changes of one catalog never overlap: not between two Vardeks, nor
+// between the Windows programs under Wine and the Linux vardek-cli. The temp
+// file is written only while held. A catalog is never removed
 // before its replacement is complete on disk, and no temp file outlives a
 // change.
 #include <string>

@@ -1,8 +1,12 @@
 #pragma once
-// An exclusive operating-system lock on a file (flock on POSIX, LockFileEx
-// on Windows), honoured by every process that takes it the same way. The
+// An exclusive operating-system lock on a file: one byte far past any data
+// (offset 0x7FFFFFFF00000000), locked with LockFileEx on Windows and with an
+// open file description's write lock (F_OFD_SETLK) on POSIX. Under Wine the
+// Windows lock shows to Linux as a POSIX lock on that byte, so the Linux and
+// the Windows program, and any number of either, exclude each other. The
 // file held is always the one its path names: a holder may rename or delete
-// it, and a waiter then takes the file found under the path afresh.
+// it, and a waiter then takes the file found under the path afresh. Taking
+// the lock never empties or moves a file another process holds.
 #include <cstdint>
 #include <string>
 

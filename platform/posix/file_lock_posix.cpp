@@ -1,5 +1,4 @@
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,16 +13,33 @@ namespace vardek::platform {
 namespace {
 
 constexpr auto kRetryPause = std::chrono::milliseconds(20);
+// The byte vardek-cli.exe locks with LockFileEx. Wine's server mirrors that
+// lock as a POSIX record lock on the same byte (a read lock, its handle only
+// reads), so a write lock here and the Windows lock exclude each other.
+constexpr off_t kLockOffset = static_cast<off_t>(0x7FFFFFFF00000000LL);
 
 enum class Attempt { Held, Busy, Retry, Failed };
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
+// An open file description's lock: unlike a classic fcntl lock it stays
+// when this process closes another descriptor of the file, and it excludes
+// another description's lock in this process too. A write lock needs a
+// descriptor open for writing.
+bool LockByte(int fd) {
+  struct flock range {};
+  range.l_type = F_WRLCK;
+  range.l_whence = SEEK_SET;
+  range.l_start = kLockOffset;
+  range.l_len = 1;
+  return fcntl(fd, F_OFD_SETLK, &range) == 0;
+}
+
 // One try: open (or make) the file, lock it without waiting, and check that
-// the path still names the file locked. flock, not fcntl: an fcntl lock
-// would go with any other descriptor of the file this process closes.
+// the path still names the file locked. Opening never empties the file: it
+// may be another change's temp file, held and half written.
 Attempt TryLock(const char* path, int& fd) {
-  fd = open(path, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+  fd = open(path, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
   struct stat held;
   if (fd < 0 || fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
     if (fd >= 0) close(fd);
@@ -33,11 +49,11 @@ Attempt TryLock(const char* path, int& fd) {
     if (lstat(path, &found) != 0 || S_ISDIR(found.st_mode) || S_ISREG(found.st_mode)) return Attempt::Failed;
     return unlink(path) == 0 ? Attempt::Retry : Attempt::Failed;
   }
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+  if (!LockByte(fd)) {
     const int error = errno;
     close(fd);
     fd = -1;
-    return error == EWOULDBLOCK || error == EINTR ? Attempt::Busy : Attempt::Failed;
+    return error == EAGAIN || error == EACCES || error == EINTR ? Attempt::Busy : Attempt::Failed;
   }
   // The holder before may have renamed or deleted the file meanwhile.
   struct stat named;

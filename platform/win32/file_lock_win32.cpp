@@ -1,4 +1,5 @@
 #include <chrono>
+#include <string>
 #include <thread>
 
 #include "platform/file_lock.h"
@@ -10,7 +11,12 @@ namespace {
 
 constexpr auto kRetryPause = std::chrono::milliseconds(20);
 // One byte far beyond any data: Windows locks are binding, and this one must
-// never stand in the way of reading or writing the file itself.
+// never stand in the way of reading or writing the file itself. Under Wine
+// the lock shows to Linux as a POSIX record lock on this byte (a read lock,
+// as the handle only reads), which the Linux vardek-cli's write lock on the
+// same byte honours, and Wine's LockFileEx fails on the byte while Linux
+// holds it. The handle only reads so that the change's own writes by path
+// (files_win32.cpp) can share the file with it.
 constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
@@ -87,8 +93,14 @@ FileLock::Outcome FileLock::Take(const std::string& path, int waitMilliseconds) 
 
 void FileLock::RemoveAndRelease() {
   if (!Held()) return;
-  // Deleted once the handle is closed below.
-  if (SameFile(reinterpret_cast<HANDLE>(handle_), path_.c_str())) DeleteFileA(path_.c_str());
+  if (SameFile(reinterpret_cast<HANDLE>(handle_), path_.c_str())) {
+    // A deleted file goes only when the handle is closed, and Wine lets the
+    // lock go first: a Linux change could take the file just before it
+    // vanishes. Moved off its name while still held, it can no longer be taken.
+    const std::string away = path_ + "~" + std::to_string(GetCurrentProcessId());
+    const bool moved = MoveFileExA(path_.c_str(), away.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    DeleteFileA(moved ? away.c_str() : path_.c_str());  // gone once the handle is closed below
+  }
   Release();
 }
 
