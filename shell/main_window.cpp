@@ -30,13 +30,13 @@ MainWindow::MainWindow()
   SetStyle(kStyle);
 }
 
-void MainWindow::Attach(const MainWindowParts& parts) {
+void MainWindow::Attach(CatalogTree& tree, FileListView& list, StatusBar& status, const MainWindowParts& parts) {
   parts_ = parts;
-  SetChildren(parts.tree, parts.list, parts.status);
-  parts.tree->SetSelectionAction([this] { OnTitleSelected(); });
-  parts.tree->SetDeleteKeyAction([this] { OnTreeDeleteKey(); });
-  parts.list->SetColumnClickAction([this](int column) { OnHeaderClick(column); });
-  parts.list->SetDoubleClickAction([this] { OnRowDoubleClick(); });
+  SetChildren(&tree, &list, &status);
+  tree.SetSelectionAction([this] { OnTitleSelected(); });
+  tree.SetDeleteKeyAction([this] { OnTreeDeleteKey(); });
+  list.SetColumnClickAction([this](int column) { OnHeaderClick(column); });
+  list.SetDoubleClickAction([this] { OnRowDoubleClick(); });
   entry_.SetBringBack([this] { PostMessageA(Handle(), kRunHeldInputs, 0, 0); });
 }
 
@@ -61,15 +61,15 @@ void MainWindow::AdjustCreateParams(CREATESTRUCTA& params) { params.lpszName = k
 
 bool MainWindow::OnCreate() {
   FrameWindow::OnCreate();
-  if (!parts_.tree->Create(Handle(), 0, kEmptyText, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+  if (!Tree()->Create(Handle(), 0, kEmptyText, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT)) {
     return false;
   }
-  if (!parts_.list->Create(Handle(), 0, kEmptyText, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+  if (!List()->Create(Handle(), 0, kEmptyText, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT)) {
     return false;
   }
-  StatusBar& status = *parts_.status;
+  StatusBar& status = *Status();
   if (status.SetPartCount(2)) {
     status.AddPart(kStatusPart0Width, 0);
     status.AddPart(kStatusPart1Width, 0);
@@ -98,7 +98,7 @@ bool MainWindow::SaveState() {
   ++settingsWrites_;
   SettingsSnapshot snapshot{};
   for (int column = 0; column < kFileColumnCount; ++column) {
-    snapshot.columnWidths[column] = parts_.list->ColumnWidth(column);
+    snapshot.columnWidths[column] = List()->ColumnWidth(column);
   }
   snapshot.splitterPosition = SplitterPosition();
   snapshot.state = &parts_.session->State();
@@ -142,7 +142,7 @@ void MainWindow::BeepIfMinimised() {
 
 void MainWindow::OnTimer(WPARAM timerId) {
   if (timerId != kProgressTimer) return;
-  parts_.status->DrawProgress(parts_.session->Reader().PercentRead());
+  Status()->DrawProgress(parts_.session->Reader().PercentRead());
 }
 
 }  // namespace vardek

@@ -20,11 +20,8 @@ class HelpPage;
 class Session;
 class StatusBar;
 
-// Everything the main window hands its inputs to, wired once at start.
+// What the main window hands its inputs to, wired once at start.
 struct MainWindowParts {
-  CatalogTree* tree = nullptr;
-  FileListView* list = nullptr;
-  StatusBar* status = nullptr;
   Session* session = nullptr;
   HelpPage* helpPage = nullptr;
   CatalogLoader* catalogs = nullptr;
@@ -48,8 +45,9 @@ class MainWindow : public FrameWindow, public CommandWindow {
 
   MainWindow();
 
-  // Stores the parts and routes the panes' inputs through the command entry.
-  void Attach(const MainWindowParts& parts);
+  // Takes the three children (kept by the frame), stores the parts and
+  // routes the panes' inputs through the command entry.
+  void Attach(CatalogTree& tree, FileListView& list, StatusBar& status, const MainWindowParts& parts);
   // Creates the window with its children; true on success.
   bool CreateMain();
   void Show(int showCommand);

@@ -28,15 +28,12 @@ Program::Program()
       desktopCommands(DesktopParts{mainWindow, session, catalogs, catalogCommands, titleTree, fileList, statusBar,
                                    workWindow, reporter, titleWriter}) {
   MainWindowParts parts;
-  parts.tree = &titleTree;
-  parts.list = &fileList;
-  parts.status = &statusBar;
   parts.session = &session;
   parts.helpPage = &helpPage;
   parts.catalogs = &catalogs;
   parts.catalogCommands = &catalogCommands;
   parts.desktopCommands = &desktopCommands;
-  mainWindow.Attach(parts);
+  mainWindow.Attach(titleTree, fileList, statusBar, parts);
 }
 
 bool StartUp(Program& program, int showCommand) {

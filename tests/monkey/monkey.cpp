@@ -142,7 +142,9 @@ class Run {
     }
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(target_.main, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeout, &result)) {
-      if (Ended()) return StillWell();
+      // A window destroyed by a close while it was asked answers nothing: the
+      // program is on its way out, which the first test above waits for.
+      if (Ended() || !IsWindow(target_.main)) return StillWell();
       Fault("the main window did not answer within " + std::to_string(kAnswerTimeout / 1000) + " s" + CpuNote());
       return false;
     }
