@@ -42,10 +42,11 @@ void DesktopCommands::SearchCatalog(const char* path, SearchKind kind) {
   parts_.work.Show(parts_.window.Owner(), text, 0);
   {
     BusyCursor busy;
+    Session& session = parts_.session;
     if (kind == SearchKind::Files) {
-      CollectFiles(parts_.session.Reader(), path, "", findDialog_.SearchText(), parts_.session.Results(), parts_.report);
+      CollectFiles(session.Reader(), path, "", findDialog_.SearchText(), session.Results(), parts_.report);
     } else {
-      CollectFolders(parts_.session.Reader(), path, findDialog_.SearchText(), parts_.session.Results(), parts_.report);
+      CollectFolders(session.Reader(), path, findDialog_.SearchText(), session.Results(), parts_.report);
     }
     parts_.work.Destroy();
     WorkWindow::PumpMessages();
