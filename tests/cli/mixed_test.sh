@@ -135,5 +135,5 @@ for ((round = 1; round <= ROUNDS; round++)); do
   check "a temp file was left: $(ls | grep -F '$$$')" no_temp_file
 done
 
-echo "mixed tests: $passed passed, $failed failed"
+echo "mixed: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
