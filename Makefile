@@ -24,6 +24,7 @@ FUZZ_SECONDS ?= 60
 DIST ?= build/dist
 WINDIST ?= build/win-dist
 LINUXDIST ?= build/linux-dist
+VERSION := $(shell awk '/^project/ {print $$3}' CMakeLists.txt)
 export VARDEK_WINEPREFIX := $(CURDIR)/$(WIN)/wineprefix
 export WINEDEBUG := -all
 
@@ -55,6 +56,8 @@ $(RELEASE)/build.ninja:
 # changelog) are the last commit's, so two runs from one commit give the same bytes.
 dist: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct)
 dist: setup $(WINDIST)/build.ninja $(LINUXDIST)/build.ninja
+	cmake $(WINDIST) -DVARDEK_SOURCE_DATE_EPOCH=$$SOURCE_DATE_EPOCH >/dev/null
+	cmake $(LINUXDIST) -DVARDEK_SOURCE_DATE_EPOCH=$$SOURCE_DATE_EPOCH >/dev/null
 	cmake --build $(WINDIST) -j $(JOBS)
 	cmake --build $(LINUXDIST) -j $(JOBS)
 	rm -rf $(DIST) $(WINDIST)/packages $(LINUXDIST)/packages
@@ -64,6 +67,16 @@ dist: setup $(WINDIST)/build.ninja $(LINUXDIST)/build.ninja
 	cp $(WINDIST)/packages/*.zip $(WINDIST)/packages/*.exe $(LINUXDIST)/packages/*.deb \
 	  $(LINUXDIST)/packages/*.tar.gz $(DIST)/
 	cd $(DIST) && sha256sum * > SHA256SUMS && cat SHA256SUMS
+
+# The release files checked (tests/dist/dist_test.sh, in Xvfb for the windows), then made
+# again from fresh trees in build/dist-again and compared byte for byte.
+test-dist: dist
+	xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  bash tests/dist/dist_test.sh $(DIST) build/dist-test $(VERSION)
+	rm -rf build/dist-again
+	$(MAKE) --no-print-directory dist DIST=build/dist-again/dist WINDIST=build/dist-again/win \
+	  LINUXDIST=build/dist-again/linux >build/dist-again.log 2>&1 || { tail -20 build/dist-again.log; exit 1; }
+	cd build/dist-again/dist && set -e && for f in *; do cmp "$$f" $(CURDIR)/$(DIST)/"$$f"; echo "same bytes: $$f"; done
 
 $(WINDIST)/build.ninja:
 	cmake -S . -B $(WINDIST) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDEK_TESTS=OFF -DVARDEK_PACKAGE=ON \
