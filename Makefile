@@ -6,6 +6,10 @@
 #                then the tests that mix the two trees' vardek-cli on one catalog
 #   make bench   build optimised and measure (needs hyperfine); the desktop figures under Wine
 #   make fuzz    run every fuzz target for FUZZ_SECONDS each
+#   make dist    the release files in build/dist: the Windows zip and setup program, the Linux
+#                vardek-cli .deb and tarball (CPack, from a Windows and a Linux release tree)
+#   make test-dist  check the release files: lintian, the package unpacked, the zip and the setup
+#                under Wine, and a second make dist compared byte for byte
 #   make monkey  drive Vardek.exe with random actions: SEED=N (else seeds 1-6), STEPS=N (300),
 #                LEAVE_OUT=verb,... ; REPLAY=LOG does the steps of a printed run again
 
@@ -17,14 +21,19 @@ RELEASE := build/release
 WINBENCH := build/win-bench
 FUZZDIR := build/fuzz
 FUZZ_SECONDS ?= 60
+DIST ?= build/dist
+WINDIST ?= build/win-dist
+LINUXDIST ?= build/linux-dist
+VERSION := $(shell awk '/^project/ {print $$3}' CMakeLists.txt)
 export VARDEK_WINEPREFIX := $(CURDIR)/$(WIN)/wineprefix
 export WINEDEBUG := -all
 
 PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev googletest \
             libclang-rt-14-dev python3 time \
-            mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine ripgrep
+            mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine ripgrep \
+            nsis help2man dpkg-dev lintian bash-completion man-db
 
-.PHONY: setup run demo test test-native test-win test-mixed bench bench-win wine-prefix fuzz screenshots clean monkey
+.PHONY: setup run demo dist test-dist test test-native test-win test-mixed bench bench-win wine-prefix fuzz screenshots clean monkey
 
 setup:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -42,6 +51,39 @@ $(WIN)/build.ninja:
 
 $(RELEASE)/build.ninja:
 	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDEK_TESTS=OFF -DVARDEK_BENCH=ON
+
+# The release files. Their times (in the archives, the package, the manual page and the
+# changelog) are the last commit's, so two runs from one commit give the same bytes.
+dist: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct)
+dist: setup $(WINDIST)/build.ninja $(LINUXDIST)/build.ninja
+	cmake $(WINDIST) -DVARDEK_SOURCE_DATE_EPOCH=$$SOURCE_DATE_EPOCH >/dev/null
+	cmake $(LINUXDIST) -DVARDEK_SOURCE_DATE_EPOCH=$$SOURCE_DATE_EPOCH >/dev/null
+	cmake --build $(WINDIST) -j $(JOBS)
+	cmake --build $(LINUXDIST) -j $(JOBS)
+	rm -rf $(DIST) $(WINDIST)/packages $(LINUXDIST)/packages
+	mkdir -p $(DIST)
+	cd $(WINDIST) && cpack -B packages
+	cd $(LINUXDIST) && cpack -B packages
+	cp $(WINDIST)/packages/*.zip $(WINDIST)/packages/*.exe $(LINUXDIST)/packages/*.deb \
+	  $(LINUXDIST)/packages/*.tar.gz $(DIST)/
+	cd $(DIST) && sha256sum * > SHA256SUMS && cat SHA256SUMS
+
+# The release files checked (tests/dist/dist_test.sh, in Xvfb for the windows), then made
+# again from fresh trees in build/dist-again and compared byte for byte.
+test-dist: dist
+	xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  bash tests/dist/dist_test.sh $(DIST) build/dist-test $(VERSION)
+	rm -rf build/dist-again
+	$(MAKE) --no-print-directory dist DIST=build/dist-again/dist WINDIST=build/dist-again/win \
+	  LINUXDIST=build/dist-again/linux >build/dist-again.log 2>&1 || { tail -20 build/dist-again.log; exit 1; }
+	cd build/dist-again/dist && set -e && for f in *; do cmp "$$f" $(CURDIR)/$(DIST)/"$$f"; echo "same bytes: $$f"; done
+
+$(WINDIST)/build.ninja:
+	cmake -S . -B $(WINDIST) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDEK_TESTS=OFF -DVARDEK_PACKAGE=ON \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
+
+$(LINUXDIST)/build.ninja:
+	cmake -S . -B $(LINUXDIST) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDEK_TESTS=OFF -DVARDEK_PACKAGE=ON
 
 test: setup test-native test-win test-mixed
 
