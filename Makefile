@@ -85,7 +85,7 @@ $(WINDIST)/build.ninja:
 $(LINUXDIST)/build.ninja:
 	cmake -S . -B $(LINUXDIST) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDEK_TESTS=OFF -DVARDEK_PACKAGE=ON
 
-test: setup test-native test-win test-mixed
+test: setup test-native test-win test-mixed test-dist
 
 test-native: $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) -j $(JOBS)
