@@ -3,7 +3,7 @@
 #   make run     build Vardek.exe and run it under Wine (without a display: in Xvfb, with a screenshot)
 #   make demo    build vardek-cli, scan the sample disc into build/demo.cat, list and search it
 #   make test    build the native tree (sanitizers) and the Windows tree, run every test,
-#                then the tests that mix the two trees' vardek-cli on one catalog
+#                then the tests that mix the two trees' vardek-cli on one catalog, then test-dist
 #   make bench   build optimised and measure (needs hyperfine); the desktop figures under Wine
 #   make fuzz    run every fuzz target for FUZZ_SECONDS each
 #   make dist    the release files in build/dist: the Windows zip and setup program, the Linux
