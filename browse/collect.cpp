@@ -5,6 +5,7 @@
 
 #include "browse/folder_of_rows.h"
 #include "browse/name_match.h"
+#include "catalog/catalog_format.h"
 #include "catalog/line_skip.h"
 
 namespace vardek {
@@ -43,12 +44,22 @@ class HitAhead {
   const char* next_ = nullptr;
 };
 
+// The name test of a search: today's part of a name, or a filter's pattern.
+bool SearchMatches(std::string_view name, const std::string& search, const FindFilter* filter) {
+  return filter != nullptr && filter->wildcard ? WildcardMatches(name, search) : NameMatches(name, search);
+}
+
 WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
                  const char* searchText, ResultList& list, Reporter& reporter,
-                 const std::function<void()>& everyLines, CatalogPart* part = nullptr) {
+                 const std::function<void()>& everyLines, CatalogPart* part = nullptr,
+                 FindFilter* filter = nullptr) {
   std::string search = searchText == nullptr ? "" : searchText;
   for (char& c : search) c = LowerAsciiChar(c);
-  const bool searchesFiles = mode == WalkMode::SearchFiles && !search.empty();
+  // A pattern is looked ahead for by its longest plain run: every name that
+  // fits holds it. A pattern without one ("*", "??") looks at every line.
+  const bool wildcard = filter != nullptr && filter->wildcard;
+  const std::string ahead(wildcard ? LongestLiteralRun(search) : std::string_view(search));
+  const bool searchesFiles = mode == WalkMode::SearchFiles && !ahead.empty();
   CatalogWalk walk(reader, reporter, everyLines);
   // Only a search for files looks ahead of its lines, for its text.
   if (part != nullptr) {
@@ -57,13 +68,16 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
     return walk.Outcome();
   }
   const std::string_view wanted = description == nullptr ? "" : description;
-  HitAhead hits(mode == WalkMode::SearchFiles ? search : std::string_view());
+  HitAhead hits(mode == WalkMode::SearchFiles ? std::string_view(ahead) : std::string_view());
 
   // Lines before the first title line belong to no disc: their rows show an
   // empty description and, as at the end of a title, the root folder.
   FolderOfRows folder(list);
   std::uint32_t titleOffset = list.AddTitle("");
   bool inTitle = mode != WalkMode::Browse;
+  const bool byDisc = filter != nullptr && filter->byDisc;
+  const bool dated = filter != nullptr && filter->dated && mode == WalkMode::SearchFiles;
+  bool discWanted = !byDisc || NameMatches("", filter->disc);
 
   // File lines no row can come from are passed over: a search for files
   // passes over those before the next place of its text, a search for
@@ -79,17 +93,22 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
         break;
       case LineKind::Title:
         titleOffset = list.AddTitle(walk.Description());
+        if (byDisc) discWanted = NameMatches(walk.Description(), filter->disc);
         if (mode == WalkMode::Browse && wanted == walk.Description()) {
           inTitle = true;
           walk.PassOver(nullptr);
         }
         break;
-      case LineKind::Folder:
+      case LineKind::Folder: {
         folder.Moved();
-        if (mode == WalkMode::SearchFolders && NameMatches(walk.FolderLine(), search) &&
-            !list.AddRow("", "", folder.Offset(walk), titleOffset))
-          walk.Stop(WalkOutcome::ListFull);
+        if (mode != WalkMode::SearchFolders || !discWanted) break;
+        // A pattern is over the name; today's part may begin with the "\".
+        std::string_view folderText = walk.FolderLine();
+        if (wildcard && !folderText.empty()) folderText.remove_prefix(1);
+        if (!SearchMatches(folderText, search, filter)) break;
+        if (!list.AddRow("", "", folder.Offset(walk), titleOffset)) walk.Stop(WalkOutcome::ListFull);
         break;
+      }
       case LineKind::Climb:
         folder.Moved();
         break;
@@ -107,7 +126,15 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
         // Old-format lines shorter than nine characters have no room for a
         // date and are passed over like new-format lines without ":".
         if (!SplitFileLine(walk.Line(), walk.NewFormat(), parts)) break;
-        if (mode == WalkMode::SearchFiles && !NameMatches(parts.name, search)) break;
+        if (mode == WalkMode::SearchFiles && (!discWanted || !SearchMatches(parts.name, search, filter))) break;
+        if (dated) {
+          std::uint32_t date = 0;
+          if (!FileDateNumber(parts.dateText, date)) {
+            ++filter->undated;
+            break;
+          }
+          if (date < filter->since || date > filter->until) break;
+        }
         if (!list.AddRow(parts.name, parts.dateText, folder.Offset(walk), titleOffset))
           walk.Stop(WalkOutcome::ListFull);
         break;
@@ -120,12 +147,19 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
 
 }  // namespace
 
+bool FileDateNumber(std::string_view dateText, std::uint32_t& number) {
+  if (!IsGoodDateText(dateText)) return false;
+  const CatalogDate date = ReadDateText(dateText);
+  number = static_cast<std::uint32_t>(date.year * 10000 + date.month * 100 + date.day);
+  return true;
+}
+
 WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const char* description,
                          const char* searchText, ResultList& list, Reporter& reporter,
-                         const std::function<void()>& everyLines) {
+                         const std::function<void()>& everyLines, FindFilter* filter) {
   const bool browse = description != nullptr && description[0] != '\0';
   return Walk(reader, catalogPath, browse ? WalkMode::Browse : WalkMode::SearchFiles, description, searchText,
-              list, reporter, everyLines);
+              list, reporter, everyLines, nullptr, browse ? nullptr : filter);
 }
 
 WalkOutcome CollectTitleFiles(CatalogReader& reader, const char* catalogPath, const char* description,
@@ -140,8 +174,10 @@ WalkOutcome CollectInPart(CatalogReader& reader, const char* searchText, bool fo
 }
 
 WalkOutcome CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,
-                           ResultList& list, Reporter& reporter, const std::function<void()>& everyLines) {
-  return Walk(reader, catalogPath, WalkMode::SearchFolders, nullptr, searchText, list, reporter, everyLines);
+                           ResultList& list, Reporter& reporter, const std::function<void()>& everyLines,
+                           FindFilter* filter) {
+  return Walk(reader, catalogPath, WalkMode::SearchFolders, nullptr, searchText, list, reporter, everyLines,
+              nullptr, filter);
 }
 
 }  // namespace vardek

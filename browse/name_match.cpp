@@ -100,4 +100,46 @@ bool NameMatches(std::string_view name, std::string_view loweredSearch) {
   return false;
 }
 
+bool IsWildcardPattern(std::string_view search) {
+  return search.find_first_of("*?") != std::string_view::npos;
+}
+
+bool WildcardMatches(std::string_view name, std::string_view loweredPattern) {
+  // Greedy with one point to come back to: on a mismatch the last '*' takes
+  // one byte more. Linear in practice, never recursive.
+  std::size_t n = 0;
+  std::size_t p = 0;
+  std::size_t starAt = std::string_view::npos;
+  std::size_t starName = 0;
+  while (n < name.size()) {
+    if (p < loweredPattern.size() && loweredPattern[p] == '*') {
+      starAt = p++;
+      starName = n;
+    } else if (p < loweredPattern.size() &&
+               (loweredPattern[p] == '?' || loweredPattern[p] == LowerAsciiChar(name[n]))) {
+      ++p;
+      ++n;
+    } else if (starAt != std::string_view::npos) {
+      p = starAt + 1;
+      n = ++starName;
+    } else {
+      return false;
+    }
+  }
+  while (p < loweredPattern.size() && loweredPattern[p] == '*') ++p;
+  return p == loweredPattern.size();
+}
+
+std::string_view LongestLiteralRun(std::string_view pattern) {
+  std::string_view longest;
+  std::size_t start = 0;
+  while (start <= pattern.size()) {
+    std::size_t end = pattern.find_first_of("*?", start);
+    if (end == std::string_view::npos) end = pattern.size();
+    if (end - start > longest.size()) longest = pattern.substr(start, end - start);
+    start = end + 1;
+  }
+  return longest;
+}
+
 }  // namespace vardek

@@ -26,4 +26,17 @@ bool NameMatches(std::string_view name, std::string_view loweredSearch);
 // search text's first and last characters before the rest is compared.
 std::size_t FindLoweredText(std::string_view text, std::string_view loweredSearch);
 
+// True when the search text holds '*' or '?' and so is a pattern over the
+// whole name rather than a part to find.
+bool IsWildcardPattern(std::string_view search);
+
+// True when the whole name fits `loweredPattern` (already passed through
+// LowerAscii): '*' stands for any run of bytes, the empty one included, '?'
+// for exactly one byte; every other byte compares as NameMatches compares.
+bool WildcardMatches(std::string_view name, std::string_view loweredPattern);
+
+// The longest run of the pattern without '*' or '?': any name that fits the
+// pattern holds it, so a search may look ahead for it as for a plain text.
+std::string_view LongestLiteralRun(std::string_view pattern);
+
 }  // namespace vardek

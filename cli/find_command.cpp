@@ -1,4 +1,5 @@
-// vardek-cli find [--folders] [--all] [--sort name|date|folder|title] [--reverse] TEXT CATALOG...
+// vardek-cli find [--folders] [--all] [--sort name|date|folder|title] [--reverse]
+//                 [--since DATE] [--until DATE] [--disc TEXT] TEXT CATALOG...
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 #include "browse/name_match.h"
 #include "browse/sort.h"
 #include "catalog/catalog_folder.h"
+#include "catalog/catalog_format.h"
 #include "catalog/text_routines.h"
 #include "cli/arguments.h"
 #include "cli/catalog_searches.h"
@@ -22,16 +24,27 @@ namespace vardek::cli {
 namespace {
 
 const CommandHelp kHelp = {
-    "find", "[--folders] [--all] [--sort name|date|folder|title] [--reverse] TEXT CATALOG...",
+    "find",
+    "[--folders] [--all] [--sort name|date|folder|title] [--reverse]\n"
+    "                       [--since DATE] [--until DATE] [--disc TEXT] TEXT CATALOG...",
     "Prints every file (or with --folders every folder) of the catalogs whose name\n"
     "contains TEXT (at most 39 characters). Letters A-Z match either case; other\n"
-    "characters, wildcards included, match only themselves. A TEXT beginning with\n"
-    "a backslash finds folders whose names begin with the rest. Rows are\n"
-    "tab-separated: file name, date, folder, disc description (a folder row has an\n"
-    "empty name and date). Put -- before a TEXT that begins with a dash.\n"
+    "characters match only themselves. A TEXT with * or ? is a pattern over the\n"
+    "whole name instead: * stands for any characters or none, ? for exactly one\n"
+    "('*.jp*g', 'setup??.exe'); quote it so that the shell leaves it alone.\n"
+    "Without a pattern, a TEXT beginning with a backslash finds folders whose\n"
+    "names begin with the rest. Rows are tab-separated: file name, date, folder,\n"
+    "disc description (a folder row has an empty name and date). Put -- before a\n"
+    "TEXT that begins with a dash. The filters below combine with TEXT and with\n"
+    "each other.\n"
     "\n"
     "  --folders        search folder names instead of file names\n"
     "  --all            search every catalog (*.cat) in the folder of each CATALOG\n"
+    "  --since DATE     only files dated DATE (YYYY-MM-DD) or later\n"
+    "  --until DATE     only files dated DATE (YYYY-MM-DD) or earlier; two-digit\n"
+    "                   years 80-99 are 1980-1999 and 00-50 are 2000-2050; files\n"
+    "                   whose date is none of those are left out and counted\n"
+    "  --disc TEXT      only discs whose description contains TEXT (A-Z either case)\n"
     "  --sort COLUMN    order the rows by name, date, folder or title (name, folder\n"
     "                   and title without regard to case; dates by calendar date);\n"
     "                   rows that compare equal keep their catalog order\n"
@@ -64,12 +77,29 @@ std::vector<std::string> EveryCatalogBeside(const std::vector<std::string>& cata
   return found;
 }
 
+// YYYY-MM-DD, a calendar date, as YYYYMMDD; false for anything else.
+bool ReadIsoDate(const std::string& text, std::uint32_t& number) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9')) return false;
+  }
+  const int year = std::stoi(text.substr(0, 4));
+  const int month = std::stoi(text.substr(5, 2));
+  const int day = std::stoi(text.substr(8, 2));
+  if (month < 1 || month > 12 || day < 1) return false;
+  const int days = kMonthLengths[month - 1] + ((month == 2 && IsLeapYear(year)) ? 1 : 0);
+  if (day > days) return false;
+  number = static_cast<std::uint32_t>(year * 10000 + month * 100 + day);
+  return true;
+}
+
 }  // namespace
 
 int RunFind(const Arguments& arguments) {
   CommandLine line;
   int status = kExitSuccess;
-  if (!ReadCommandLine(arguments, {{"--folders", false}, {"--all", false}, {"--sort", true}, {"--reverse", false}},
+  if (!ReadCommandLine(arguments, {{"--folders", false}, {"--all", false}, {"--sort", true}, {"--reverse", false},
+                        {"--since", true}, {"--until", true}, {"--disc", true}},
                        kHelp, 2, static_cast<std::size_t>(-1), line, status))
     return status;
   int column = kColumnNone;
@@ -80,6 +110,24 @@ int RunFind(const Arguments& arguments) {
   const bool folders = line.Has("--folders");
   const bool reverse = line.Has("--reverse");
 
+  FindFilter filter;
+  filter.until = 99999999;
+  for (const char* option : {"--since", "--until"}) {
+    const std::string* value = line.Value(option);
+    if (value == nullptr) continue;
+    std::uint32_t date = 0;
+    if (!ReadIsoDate(*value, date))
+      return UsageError(kHelp, std::string(option) + " takes a date YYYY-MM-DD, not '" + *value + "'");
+    (option[2] == 's' ? filter.since : filter.until) = date;
+    filter.dated = true;
+  }
+  if (filter.dated && folders) return UsageError(kHelp, "folders have no dates: --since and --until find files only");
+  if (const std::string* disc = line.Value("--disc")) {
+    filter.byDisc = true;
+    filter.disc = platform::ToCatalogText(*disc);
+    for (char& c : filter.disc) c = LowerAsciiChar(c);
+  }
+
   std::string text = platform::ToCatalogText(line.operands[0]);
   if (text.empty()) return UsageError(kHelp, "You must supply a text to find.");
   if (text.size() > kMaxSearchTextLength) {
@@ -89,6 +137,8 @@ int RunFind(const Arguments& arguments) {
   char searchText[kSearchTextSize] = {};
   CopyText(searchText, sizeof searchText, text);
   LowerAscii(searchText);
+  filter.wildcard = IsWildcardPattern(searchText);
+  const bool filtered = filter.wildcard || filter.dated || filter.byDisc;
 
   std::vector<std::string> catalogs(line.operands.begin() + 1, line.operands.end());
   if (line.Has("--all")) catalogs = EveryCatalogBeside(catalogs);
@@ -101,16 +151,17 @@ int RunFind(const Arguments& arguments) {
   }
   WalkTally walks;
   // Catalogs, or the parts of one, are searched side by side; with the
-  // progress line to show, one after the other.
-  if (!catalogs.empty() && !ProgressLine::Instance().Enabled()) {
+  // progress line to show, one after the other. The searches side by side
+  // know only today's text: a pattern or a filter takes the plain walk.
+  if (!catalogs.empty() && !ProgressLine::Instance().Enabled() && !filtered) {
     SearchCatalogs(catalogs, searchText, folders, list, reporter, walks);
     catalogs.clear();
   }
   for (const std::string& catalog : catalogs) {
     CatalogReader reader;
     const auto progress = PercentProgress(reader, "Searching " + catalog);
-    walks.Add(folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress)
-                      : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, progress));
+    walks.Add(folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress, &filter)
+                      : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, progress, &filter));
   }
   ProgressLine::Instance().Clear();
 
@@ -125,6 +176,10 @@ int RunFind(const Arguments& arguments) {
   }
   reporter.Status(kStatusResultPart,
                   (FormatCount(list.Count()) + (folders ? " folders found" : " files found")).c_str());
+  if (filter.dated) {
+    reporter.Status(kStatusResultPart, (FormatCount(filter.undated) +
+                                        " files left out: their dates cannot be read").c_str());
+  }
   return walks.ExitStatus(list.Count(), reporter);
 }
 
