@@ -138,7 +138,8 @@ run find README holiday.cat
 expect_rc 0; expect_out "readme.txt${TAB}07/14/04${TAB}\\${TAB}Holiday photos 2004"
 expect_err_has "1 files found"
 run find .JPG holiday.cat; expect_rc 0; expect_out_has "beach.jpg"
-run find '*.jpg' holiday.cat; expect_rc 1; expect_err_has "0 files found"
+run find '*.JPG' holiday.cat; expect_rc 0; expect_out "beach.jpg${TAB}07/02/04${TAB}\\Pictures${TAB}Holiday photos 2004"
+run find '*.jp' holiday.cat; expect_rc 1; expect_err_has "0 files found"   # over the whole name
 run find "" holiday.cat; expect_rc 2
 t39=$(printf 'q%.0s' {1..39})
 run find "$t39" holiday.cat; expect_rc 1
@@ -173,6 +174,23 @@ run find --sort size .doc names.cat; expect_rc 2
 catalog titles2.cat "|||zeta" "z.doc:01/01/01" "<eof>" "|||Alpha" "y.doc:01/01/01" "<eof>"
 run find --sort title .doc titles2.cat
 [ "$(cut -f4 out | tr '\n' ' ')" == "Alpha zeta " ] && ok || bad "title order"
+
+begin "find patterns and filters"
+catalog filters.cat "|||Setup disc" "setup01.exe:01/01/80" "setup1.exe:12/31/79" "setup123.exe:12/31/50" \
+  "readme.txt:01/01/51" "<eof>" "|||Photos" "a.jpeg:06/15/99" "b.jpg:99/99/99" "<eof>"
+run find 'setup??.exe' filters.cat; expect_rc 0; expect_out "setup01.exe${TAB}01/01/80${TAB}\\${TAB}Setup disc"
+run find '*' --since 1980-01-01 --until 1980-01-01 filters.cat
+expect_rc 0; expect_out "setup01.exe${TAB}01/01/80${TAB}\\${TAB}Setup disc"
+expect_err_has "1 files found"; expect_err_has "3 files left out: their dates cannot be read"
+run find --since 2050-12-31 e filters.cat; expect_rc 0; expect_out_has "setup123.exe"; expect_err_has "1 files found"
+run find --disc PHOTO --until 1999-06-15 '*.jp*g' filters.cat
+expect_rc 0; expect_out "a.jpeg${TAB}06/15/99${TAB}\\${TAB}Photos"; expect_err_has "1 files left out"
+run find --disc photo setup filters.cat; expect_rc 1; expect_err_has "0 files found"; expect_err_lacks "left out"
+run find --since 2024-02-30 e filters.cat; expect_rc 2; expect_err_has "--since takes a date YYYY-MM-DD"
+run find --until 99-01-01 e filters.cat; expect_rc 2
+run find --folders --since 2000-01-01 e filters.cat; expect_rc 2
+run find --folders 'p*s' holiday.cat; expect_rc 0; expect_out "${TAB}${TAB}\\Pictures${TAB}Holiday photos 2004"
+run find --help; expect_rc 0; expect_out_has "--since DATE"; expect_out_has "'setup??.exe'"
 
 begin "find --all"
 mkdir -p shelf
