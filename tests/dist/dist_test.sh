@@ -65,7 +65,7 @@ complete_words() {  # complete_words WORD... (the last one is the word being com
 check "completion offers every command of --help (and help)" \
   test "$(complete_words vardek-cli '')" = "$(printf '%s\nhelp\n' "$commands" | sort)"
 check "completion offers the options of find" \
-  test "$(complete_words vardek-cli find --)" = "$(printf '%s\n' --all --folders --help --reverse --sort | sort)"
+  test "$(complete_words vardek-cli find --)" = "$(printf '%s\n' --all --disc --folders --help --reverse --since --sort --until | sort)"
 check "completion offers the columns of find --sort" \
   test "$(complete_words vardek-cli find --sort '')" = "$(printf '%s\n' date folder name title)"
 check "completion offers the global options" \
