@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,7 +29,9 @@ std::string UpToNul(std::string_view text) { return std::string(text.substr(0, t
 
 // The plain walk: every line copied by ReadLine, kinds from the zero-terminated
 // copy, depth rules, and the rows each command makes, as name|date|folder|title.
-std::vector<std::string> PlainRows(const std::string& data, Rows rows, const std::string& search) {
+// With `pattern`, the search text is a pattern over a file's whole name.
+std::vector<std::string> PlainRows(const std::string& data, Rows rows, const std::string& search,
+                                   bool pattern = false) {
   std::vector<std::string> found;
   const char* cursor = data.data();
   const char* end = cursor + data.size();
@@ -69,7 +72,8 @@ std::vector<std::string> PlainRows(const std::string& data, Rows rows, const std
       case LineKind::File: {
         FileLineParts parts;
         if (rows == Rows::SearchFolders || !SplitFileLine(text, newFormat, parts)) break;
-        if (rows == Rows::SearchFiles && NameMatches(parts.name, search)) row(parts.name, parts.dateText);
+        const bool named = pattern ? WildcardMatches(parts.name, search) : NameMatches(parts.name, search);
+        if (rows == Rows::SearchFiles && named) row(parts.name, parts.dateText);
         if (rows == Rows::BadDates && !IsValidDate(ReadDateText(parts.dateText))) row(parts.name, parts.dateText);
         break;
       }
@@ -152,6 +156,26 @@ TEST_F(FastWalkTest, FindAndBadDatesAgreeWithThePlainWalk) {
     if (newFormat) {
       ASSERT_EQ(WalkRows(Rows::BadDates, word), PlainRows(data, Rows::BadDates, lowered)) << round;
     }
+  }
+}
+
+// A pattern search looks ahead only for the pattern's longest plain run: it
+// must find exactly what testing every file line against the pattern finds.
+TEST_F(FastWalkTest, PatternSearchAgreesWithTestingEveryLine) {
+  std::mt19937 random(17);
+  const char* const words[] = {"Jpg", "zx81", "a", "x:1", "1/0"};
+  const char* const patterns[] = {"*jpg*", "a*b", "?zx81*", "*", "file?", "*1/0?", "a?*b", "*x:1*"};
+  for (int round = 0; round < 120; ++round) {
+    const std::string data = RandomCatalog(random, words[random() % std::size(words)]);
+    folder.Write("r.cat", data);
+    const std::string pattern = patterns[random() % std::size(patterns)];
+    reader.SetPieceSize(round % 2 == 0 ? std::size_t{1} << 20 : 1 + random() % 200);
+    ResultList list;
+    ASSERT_TRUE(list.Reset());
+    FindFilter filter;
+    filter.wildcard = true;
+    CollectFiles(reader, folder.Path("r.cat").c_str(), "", pattern.c_str(), list, reporter, {}, &filter);
+    ASSERT_EQ(test::RowTexts(list), PlainRows(data, Rows::SearchFiles, pattern, true)) << round << " " << pattern;
   }
 }
 
