@@ -7,6 +7,7 @@ set -u
 CLI=$1
 WORK=$2
 RUNS=${3:-100}
+here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$WORK" && mkdir -p "$WORK" || exit 2
 cd "$WORK" || exit 2
 export TZ=UTC
@@ -16,17 +17,7 @@ now_ms() { date +%s%3N; }
 
 # A catalog of some megabytes, so that reading, joining and writing take a
 # while, with the title to delete in the middle.
-awk 'BEGIN {
-  for (t = 1; t <= 40; t++) {
-    printf "|||%s\r\n", (t == 20 ? "Victim" : "Disc " t)
-    for (d = 1; d <= 25; d++) {
-      printf "\\Folder%d\r\n", d
-      for (f = 1; f <= 60; f++) printf "picture_%d_%d_%d.jpg:%02d/%02d/%02d\r\n", t, d, f, f % 12 + 1, f % 28 + 1, f % 20
-      printf "..\r\n"
-    }
-    printf "<eof>\r\n"
-  }
-}' >base.cat
+awk -v titles=40 -v folders=25 -v files=60 -v victim=20 -f "$here/big_catalog.awk" >base.cat
 mkdir -p tree/a tree/b
 (cd tree/a && touch f{1..1500}.txt) && (cd tree/b && touch g{1..1500}.dat)
 

@@ -39,17 +39,7 @@ titles() { "${LINUX_CLI[@]}" titles "$1" 2>/dev/null | wc -l; }
 no_temp_file() { ! ls -a | grep -qF '$$$'; }  # nor one moved off its name to be deleted
 
 # A catalog of some megabytes, so that joining a title to it takes a moment.
-awk 'BEGIN {
-  for (t = 1; t <= 120; t++) {
-    printf "|||Disc %d\r\n", t
-    for (d = 1; d <= 30; d++) {
-      printf "\\Folder%d\r\n", d
-      for (f = 1; f <= 80; f++) printf "picture_%d_%d_%d.jpg:%02d/%02d/%02d\r\n", t, d, f, f % 12 + 1, f % 28 + 1, f % 20
-      printf "..\r\n"
-    }
-    printf "<eof>\r\n"
-  }
-}' >base.cat
+awk -v titles=120 -v folders=30 -v files=80 -f "$here/big_catalog.awk" >base.cat
 mkdir -p tree && (cd tree && touch f{1..300}.txt)
 # One Wine server for the whole run (it ends by itself 5 s after the last
 # program), so that Wine's start does not vary from one scan to the next.
