@@ -1,5 +1,6 @@
 #include "browse/collect.h"
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -14,40 +15,105 @@ namespace {
 
 enum class WalkMode { Browse, SearchFiles, SearchFolders };
 
-// What a search already knows about the catalog ahead: the next place where
-// the search text stands in the mapping. A stored line that lies wholly
-// before it cannot hold a match: it is passed over without being handed out.
-class HitAhead {
- public:
-  explicit HitAhead(std::string_view search) : search_(search) {}
-
-  // The next place at or after `from` where the text stands (the data's end
-  // when nowhere).
-  const char* NextFrom(const char* from, const char* dataEnd) {
-    if (next_ < from) {
-      const std::size_t found = FindLoweredText(std::string_view(from, static_cast<std::size_t>(dataEnd - from)), search_);
-      next_ = found == std::string_view::npos ? dataEnd : from + found;
-    }
-    return next_;
-  }
-
-  bool MayMatch(const CatalogWalk& walk) {
-    if (search_.empty() || !walk.LineInData()) return true;
-    const std::string_view line = walk.Line();
-    const char* lineEnd = line.data() + line.size();
-    NextFrom(line.data(), walk.DataEnd());
-    return next_ <= lineEnd && static_cast<std::size_t>(lineEnd - next_) >= search_.size();
-  }
-
- private:
-  std::string_view search_;
-  const char* next_ = nullptr;
-};
-
 // The name test of a search: today's part of a name, or a filter's pattern.
 bool SearchMatches(std::string_view name, const std::string& search, const FindFilter* filter) {
   return filter != nullptr && filter->wildcard ? WildcardMatches(name, search) : NameMatches(name, search);
 }
+
+// The file test of a search, as the walk applies it to a file line: whether
+// the line can give a row. The line may be any line; only a file line passes.
+class FileTest {
+ public:
+  FileTest(const std::string& search, const FindFilter* filter, bool newFormat)
+      : search_(search), filter_(filter), newFormat_(newFormat),
+        dated_(filter != nullptr && filter->dated) {}
+
+  // True when the line gives no row and counts for nothing: the walk's own
+  // tests would drop it before any count. A file whose date cannot be read
+  // is counted by the walk, so such a line is never "no row" here.
+  bool NoRow(std::string_view line) const {
+    FileLineParts parts;
+    if (!SplitFileLine(line, newFormat_, parts)) return true;
+    if (!SearchMatches(parts.name, search_, filter_)) return true;
+    if (!dated_) return false;
+    std::uint32_t date = 0;
+    if (!FileDateNumber(parts.dateText, date)) return false;
+    return date < filter_->since || date > filter_->until;
+  }
+
+ private:
+  const std::string& search_;
+  const FindFilter* filter_;
+  bool newFormat_;
+  bool dated_;
+};
+
+// The line around a place of the search text, as the walk will read it.
+struct StoredLine {
+  bool asStored = false;  // the line reads as it is stored; else the walk alone knows it
+  std::string_view text;  // without its line end
+  const char* next = nullptr;  // where the line after it starts
+};
+
+// `from` is where a line starts, at or before `at`. A line reads as stored
+// when it holds no CR but the one before its LF and is too short to be cut.
+StoredLine StoredLineAround(const char* from, const char* at, const char* dataEnd) {
+  // Lines are short: plain loops beat library calls here.
+  const char* start = at;
+  int crs = 0;
+  while (start > from && start[-1] != '\n') crs += *--start == '\r';
+  const char* end = at;
+  while (end < dataEnd && *end != '\n') crs += *end++ == '\r';
+  StoredLine line;
+  line.next = end < dataEnd ? end + 1 : dataEnd;
+  if (end < dataEnd && end > start && end[-1] == '\r') {
+    --end;
+    --crs;
+  }
+  const std::size_t size = static_cast<std::size_t>(end - start);
+  line.asStored = crs == 0 && size + 2 <= static_cast<std::size_t>(kLineLimit);
+  line.text = std::string_view(start, size);
+  return line;
+}
+
+// What a search already knows about the catalog ahead: the next place where
+// the search text stands in the mapping on a line that may give a row. A
+// stored line that lies wholly before it cannot give one: it is passed over
+// without being handed out. Places on lines that read as stored and fail
+// the file test are passed by, so the walk never sees those lines.
+class HitAhead {
+ public:
+  HitAhead(std::string_view ahead, const FileTest& test) : ahead_(ahead), test_(test) {}
+
+  // The next place at or after `from` (a line start) where the text stands
+  // on a line that may give a row (the data's end when nowhere).
+  const char* NextFrom(const char* from, const char* dataEnd) {
+    if (next_ >= from) return next_;
+    const char* lineStart = from;
+    for (;;) {
+      const std::size_t found =
+          FindLoweredText(std::string_view(from, static_cast<std::size_t>(dataEnd - from)), ahead_);
+      if (found == std::string_view::npos) return next_ = dataEnd;
+      const char* at = from + found;
+      const StoredLine line = StoredLineAround(lineStart, at, dataEnd);
+      if (!line.asStored || !test_.NoRow(line.text)) return next_ = at;
+      from = lineStart = line.next;
+    }
+  }
+
+  bool MayMatch(const CatalogWalk& walk) {
+    if (ahead_.empty() || !walk.LineInData()) return true;
+    const std::string_view line = walk.Line();
+    const char* lineEnd = line.data() + line.size();
+    NextFrom(line.data(), walk.DataEnd());
+    return next_ <= lineEnd && static_cast<std::size_t>(lineEnd - next_) >= ahead_.size();
+  }
+
+ private:
+  std::string_view ahead_;
+  const FileTest& test_;
+  const char* next_ = nullptr;
+};
 
 WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
                  const char* searchText, ResultList& list, Reporter& reporter,
@@ -68,7 +134,8 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
     return walk.Outcome();
   }
   const std::string_view wanted = description == nullptr ? "" : description;
-  HitAhead hits(mode == WalkMode::SearchFiles ? std::string_view(ahead) : std::string_view());
+  const FileTest fileTest(search, filter, walk.NewFormat());
+  HitAhead hits(mode == WalkMode::SearchFiles ? std::string_view(ahead) : std::string_view(), fileTest);
 
   // Lines before the first title line belong to no disc: their rows show an
   // empty description and, as at the end of a title, the root folder.
@@ -168,9 +235,9 @@ WalkOutcome CollectTitleFiles(CatalogReader& reader, const char* catalogPath, co
 }
 
 WalkOutcome CollectInPart(CatalogReader& reader, const char* searchText, bool folders, ResultList& list,
-                          Reporter& reporter, CatalogPart& part) {
+                          Reporter& reporter, CatalogPart& part, FindFilter* filter) {
   return Walk(reader, nullptr, folders ? WalkMode::SearchFolders : WalkMode::SearchFiles, nullptr, searchText,
-              list, reporter, {}, &part);
+              list, reporter, {}, &part, filter);
 }
 
 WalkOutcome CollectFolders(CatalogReader& reader, const char* catalogPath, const char* searchText,

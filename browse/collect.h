@@ -65,7 +65,7 @@ struct CatalogPart {
 // whole when every part before the last ends at the root and every walk
 // ends Complete without a report.
 WalkOutcome CollectInPart(CatalogReader& reader, const char* searchText, bool folders, ResultList& list,
-                          Reporter& reporter, CatalogPart& part);
+                          Reporter& reporter, CatalogPart& part, FindFilter* filter = nullptr);
 
 // Every folder of the catalog whose folder line ("\" and name) matches
 // `searchText`: a row with empty name and date and the folder's full path.

@@ -46,25 +46,28 @@ class HeldReports : public Reporter {
   std::vector<Held> held_;
 };
 
+// Each search counts what its own copy of the filter left out; the counts
+// are added up in catalog order with the rows.
 struct Search {
   ResultList list;
   HeldReports reports;
+  FindFilter filter;
   WalkOutcome outcome = WalkOutcome::OpenFailed;
   bool listMade = false;
 };
 
 // The search of one whole catalog, for folders or for files.
 WalkOutcome Collect(const std::string& catalog, const char* searchText, bool folders, ResultList& list,
-                    Reporter& reporter) {
+                    Reporter& reporter, FindFilter& filter) {
   CatalogReader reader;
-  return folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter)
-                 : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter);
+  return folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, {}, &filter)
+                 : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, {}, &filter);
 }
 
 void RunOne(const std::string& catalog, const char* searchText, bool folders, Search& search) {
   search.listMade = search.list.Reset();
   if (!search.listMade) return;
-  search.outcome = Collect(catalog, searchText, folders, search.list, search.reports);
+  search.outcome = Collect(catalog, searchText, folders, search.list, search.reports, search.filter);
 }
 
 // The rows of one search added to the command's list; false when the list
@@ -100,12 +103,16 @@ void OnEveryCore(std::size_t jobs, const std::function<void(std::size_t)>& work)
   for (std::thread& thread : threads) thread.join();
 }
 
-// A search of one part of a catalog; it gives up at the rows a list holds
-// before its first growth, where a search of the whole costs less than
-// taking the rows over.
+// A search of one part of a catalog; it gives up where its rows stand
+// denser than one in kBytesForATakenRow bytes (and beyond the rows a list
+// holds before its first growth): taking that many rows over costs more
+// than a search of the whole.
+constexpr std::uint32_t kBytesForATakenRow = 1024;
+
 struct PartSearch {
   ResultList list;
   HeldReports reports;
+  FindFilter filter;
   CatalogPart part;
   WalkOutcome outcome = WalkOutcome::OpenFailed;
 };
@@ -114,36 +121,43 @@ struct PartSearch {
 // parts add up to the search of the whole (each walk complete, no report,
 // every part before the last ending at the root) and their rows went into
 // `list`; false, with `list` as it was, when the whole must be searched.
-bool SearchInParts(const std::string& catalog, const char* searchText, bool folders, ResultList& list) {
+bool SearchInParts(const std::string& catalog, const char* searchText, bool folders, ResultList& list,
+                   FindFilter& filter) {
   CatalogReader whole;
   if (!whole.Map(catalog.c_str(), kLineLimit)) return false;
   std::vector<std::unique_ptr<PartSearch>> parts;
   for (std::size_t i = 0; i < Cores(); ++i) parts.push_back(std::make_unique<PartSearch>());
+  const std::uint32_t partBytes = whole.Size() / static_cast<std::uint32_t>(parts.size());
   OnEveryCore(parts.size(), [&](std::size_t i) {
     PartSearch& search = *parts[i];
     search.part = {&whole, static_cast<int>(i), static_cast<int>(parts.size())};
+    search.filter = filter;
     if (!search.list.Reset()) return;
-    search.list.SetRowLimit(kRowStartCapacity);
+    search.list.SetRowLimit(std::max<std::uint32_t>(kRowStartCapacity, partBytes / kBytesForATakenRow));
     CatalogReader reader;
-    search.outcome = CollectInPart(reader, searchText, folders, search.list, search.reports, search.part);
+    search.outcome =
+        CollectInPart(reader, searchText, folders, search.list, search.reports, search.part, &search.filter);
   });
   for (std::size_t i = 0; i < parts.size(); ++i) {
     const PartSearch& search = *parts[i];
     if (search.outcome != WalkOutcome::Complete || !search.reports.Empty()) return false;
     if (i + 1 < parts.size() && search.part.endDepth != 0) return false;
   }
+  long long undated = 0;
   for (const auto& search : parts) {
     if (!TakeRows(search->list, list)) return false;
+    undated += search->filter.undated;
   }
+  filter.undated += undated;
   return true;
 }
 
 }  // namespace
 
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
-                    ResultList& list, Reporter& reporter, WalkTally& walks) {
+                    FindFilter& filter, ResultList& list, Reporter& reporter, WalkTally& walks) {
   if (catalogs.size() == 1) {
-    if (Cores() > 1 && SearchInParts(catalogs[0], searchText, folders, list)) {
+    if (Cores() > 1 && SearchInParts(catalogs[0], searchText, folders, list, filter)) {
       walks.Add(WalkOutcome::Complete);
       return;
     }
@@ -154,16 +168,20 @@ void SearchCatalogs(const std::vector<std::string>& catalogs, const char* search
       walks.Add(WalkOutcome::ListFull);
       return;
     }
-    walks.Add(Collect(catalogs[0], searchText, folders, list, reporter));
+    walks.Add(Collect(catalogs[0], searchText, folders, list, reporter, filter));
     return;
   }
   std::vector<std::unique_ptr<Search>> searches;
-  for (std::size_t i = 0; i < catalogs.size(); ++i) searches.push_back(std::make_unique<Search>());
+  for (std::size_t i = 0; i < catalogs.size(); ++i) {
+    searches.push_back(std::make_unique<Search>());
+    searches.back()->filter = filter;
+  }
   OnEveryCore(catalogs.size(), [&](std::size_t i) { RunOne(catalogs[i], searchText, folders, *searches[i]); });
 
   bool full = false;
   for (const auto& search : searches) {
     search->reports.PassOn(reporter);
+    filter.undated += search->filter.undated;
     if (!search->listMade || full) {
       walks.Add(search->outcome == WalkOutcome::OpenFailed && search->listMade ? WalkOutcome::OpenFailed
                                                                                 : WalkOutcome::ListFull);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "browse/collect.h"
 #include "browse/result_list.h"
 #include "catalog/reporter.h"
 #include "cli/rows.h"
@@ -16,9 +17,10 @@
 namespace vardek::cli {
 
 // Searches `catalogs` for files (or folders) matching `searchText` (lowered)
-// and adds their rows to `list` in catalog order; every report reaches
-// `reporter` in that order too, and every walk's outcome `walks`.
+// and `filter` and adds their rows to `list` in catalog order; every report
+// reaches `reporter` in that order too, every walk's outcome `walks`, and
+// the files the filter left out for their dates `filter.undated`.
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
-                    ResultList& list, Reporter& reporter, WalkTally& walks);
+                    FindFilter& filter, ResultList& list, Reporter& reporter, WalkTally& walks);
 
 }  // namespace vardek::cli

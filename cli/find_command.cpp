@@ -138,7 +138,6 @@ int RunFind(const Arguments& arguments) {
   CopyText(searchText, sizeof searchText, text);
   LowerAscii(searchText);
   filter.wildcard = IsWildcardPattern(searchText);
-  const bool filtered = filter.wildcard || filter.dated || filter.byDisc;
 
   std::vector<std::string> catalogs(line.operands.begin() + 1, line.operands.end());
   if (line.Has("--all")) catalogs = EveryCatalogBeside(catalogs);
@@ -151,10 +150,9 @@ int RunFind(const Arguments& arguments) {
   }
   WalkTally walks;
   // Catalogs, or the parts of one, are searched side by side; with the
-  // progress line to show, one after the other. The searches side by side
-  // know only today's text: a pattern or a filter takes the plain walk.
-  if (!catalogs.empty() && !ProgressLine::Instance().Enabled() && !filtered) {
-    SearchCatalogs(catalogs, searchText, folders, list, reporter, walks);
+  // progress line to show, one after the other.
+  if (!catalogs.empty() && !ProgressLine::Instance().Enabled()) {
+    SearchCatalogs(catalogs, searchText, folders, filter, list, reporter, walks);
     catalogs.clear();
   }
   for (const std::string& catalog : catalogs) {

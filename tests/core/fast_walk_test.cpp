@@ -29,9 +29,12 @@ std::string UpToNul(std::string_view text) { return std::string(text.substr(0, t
 
 // The plain walk: every line copied by ReadLine, kinds from the zero-terminated
 // copy, depth rules, and the rows each command makes, as name|date|folder|title.
-// With `pattern`, the search text is a pattern over a file's whole name.
+// With a filter, the search text may be a pattern over a file's whole name
+// and the files a date range; the files left out for their dates are counted.
 std::vector<std::string> PlainRows(const std::string& data, Rows rows, const std::string& search,
-                                   bool pattern = false) {
+                                   FindFilter* filter = nullptr) {
+  const bool pattern = filter != nullptr && filter->wildcard;
+  const bool dated = filter != nullptr && filter->dated;
   std::vector<std::string> found;
   const char* cursor = data.data();
   const char* end = cursor + data.size();
@@ -73,6 +76,12 @@ std::vector<std::string> PlainRows(const std::string& data, Rows rows, const std
         FileLineParts parts;
         if (rows == Rows::SearchFolders || !SplitFileLine(text, newFormat, parts)) break;
         const bool named = pattern ? WildcardMatches(parts.name, search) : NameMatches(parts.name, search);
+        std::uint32_t date = 0;
+        if (rows == Rows::SearchFiles && named && dated && !FileDateNumber(parts.dateText, date)) {
+          ++filter->undated;
+          break;
+        }
+        if (dated && (date < filter->since || date > filter->until)) break;
         if (rows == Rows::SearchFiles && named) row(parts.name, parts.dateText);
         if (rows == Rows::BadDates && !IsValidDate(ReadDateText(parts.dateText))) row(parts.name, parts.dateText);
         break;
@@ -84,7 +93,7 @@ std::vector<std::string> PlainRows(const std::string& data, Rows rows, const std
 
 // Catalog text of nested folders and files, with the damage a catalog may
 // carry: lines cut at the limit, stray CRs, NUL bytes, bare LFs, bad dates.
-std::string RandomCatalog(std::mt19937& random, const std::string& word) {
+std::string RandomCatalog(std::mt19937& random, const std::string& word, bool twoDigitDates = false) {
   const auto pick = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
   std::string data = pick(8) == 0 ? "@@@Old\r\n" : "|||First\r\n";
   int depth = 0;
@@ -107,8 +116,11 @@ std::string RandomCatalog(std::mt19937& random, const std::string& word) {
       line = pick(2) == 0 ? "* note" : " blank:01/01/99";
     } else {
       const std::string name = pick(4) == 0 ? "a" + word + "b" : "file" + std::to_string(i);
-      line = name + (pick(2) == 0 ? ":" : " ") + std::to_string(pick(13)) + "/" + std::to_string(pick(32)) + "/" +
-             std::to_string(pick(100));
+      const auto number = [&](unsigned n) {
+        const std::string digits = std::to_string(pick(n));
+        return twoDigitDates && digits.size() < 2 ? "0" + digits : digits;
+      };
+      line = name + (pick(2) == 0 ? ":" : " ") + number(13) + "/" + number(32) + "/" + number(100);
     }
     const unsigned damage = pick(60);
     if (damage == 0) line += std::string(250 + pick(30), 'x') + word;
@@ -175,7 +187,35 @@ TEST_F(FastWalkTest, PatternSearchAgreesWithTestingEveryLine) {
     FindFilter filter;
     filter.wildcard = true;
     CollectFiles(reader, folder.Path("r.cat").c_str(), "", pattern.c_str(), list, reporter, {}, &filter);
-    ASSERT_EQ(test::RowTexts(list), PlainRows(data, Rows::SearchFiles, pattern, true)) << round << " " << pattern;
+    ASSERT_EQ(test::RowTexts(list), PlainRows(data, Rows::SearchFiles, pattern, &filter)) << round << " " << pattern;
+  }
+}
+
+// A search passes by the places of its text on stored lines that fail its
+// name or date test: it must find, and leave out for unreadable dates,
+// exactly what testing every file line finds.
+TEST_F(FastWalkTest, DatedSearchAgreesWithTestingEveryLine) {
+  std::mt19937 random(23);
+  const char* const words[] = {"Jpg", "zx81", "a", "x:1", "1/0", "/9"};
+  const char* const texts[] = {"jpg", "a", "/9", "1", "*jpg*", "a*b", "file?", "*"};
+  const std::uint32_t ranges[][2] = {{19800101, 20501231}, {19900101, 19991231}, {20000301, 20000301}};
+  for (int round = 0; round < 150; ++round) {
+    const std::string data = RandomCatalog(random, words[random() % std::size(words)], true);
+    folder.Write("r.cat", data);
+    const std::string text = texts[random() % std::size(texts)];
+    FindFilter filter;
+    filter.wildcard = IsWildcardPattern(text);
+    filter.dated = round % 4 != 0;
+    const auto& range = ranges[random() % std::size(ranges)];
+    filter.since = range[0];
+    filter.until = range[1];
+    ResultList list;
+    ASSERT_TRUE(list.Reset());
+    FindFilter walked = filter;
+    CollectFiles(reader, folder.Path("r.cat").c_str(), "", text.c_str(), list, reporter, {}, &walked);
+    FindFilter plain = filter;
+    ASSERT_EQ(test::RowTexts(list), PlainRows(data, Rows::SearchFiles, text, &plain)) << round << " " << text;
+    ASSERT_EQ(walked.undated, plain.undated) << round << " " << text;
   }
 }
 
@@ -341,19 +381,30 @@ TEST_F(FastWalkTest, PartsOfACatalogAddUpToTheWhole) {
     const std::string data = round % 3 == 0 ? RandomCatalog(random, "zx") : MostlySoundCatalog(random);
     folder.Write("r.cat", data);
     const std::string path = folder.Path("r.cat");
-    const std::string search = round % 2 == 0 ? "1" : "dir";
+    std::string search = round % 2 == 0 ? "1" : "dir";
     const bool folders = round % 4 == 1;
+    // Every fifth round or so with a pattern, a date range or a disc filter.
+    FindFilter filter;
+    filter.wildcard = round % 5 == 2;
+    if (filter.wildcard) search = folders ? "d*" : "*1?*";
+    filter.dated = round % 5 == 3 && !folders;
+    filter.since = 19850101;
+    filter.until = 20101231;
+    filter.byDisc = round % 5 == 4;
+    filter.disc = "1";
     ResultList whole;
     ASSERT_TRUE(whole.Reset());
+    FindFilter wholeFilter = filter;
     if (folders) {
-      CollectFolders(reader, path.c_str(), search.c_str(), whole, reporter);
+      CollectFolders(reader, path.c_str(), search.c_str(), whole, reporter, {}, &wholeFilter);
     } else {
-      CollectFiles(reader, path.c_str(), "", search.c_str(), whole, reporter);
+      CollectFiles(reader, path.c_str(), "", search.c_str(), whole, reporter, {}, &wholeFilter);
     }
     CatalogReader mapped;
     ASSERT_TRUE(mapped.Map(path.c_str(), kLineLimit));
     const int count = 1 + static_cast<int>(random() % 4);
     std::vector<std::string> parted;
+    long long undated = 0;
     bool addsUp = true;
     for (int index = 0; index < count; ++index) {
       ResultList list;
@@ -361,7 +412,10 @@ TEST_F(FastWalkTest, PartsOfACatalogAddUpToTheWhole) {
       test::RecordingReporter partReporter;
       CatalogPart part{&mapped, index, count};
       CatalogReader partReader;
-      const WalkOutcome outcome = CollectInPart(partReader, search.c_str(), folders, list, partReporter, part);
+      FindFilter partFilter = filter;
+      const WalkOutcome outcome =
+          CollectInPart(partReader, search.c_str(), folders, list, partReporter, part, &partFilter);
+      undated += partFilter.undated;
       addsUp = addsUp && outcome == WalkOutcome::Complete && partReporter.reports.empty() &&
                (index + 1 == count || part.endDepth == 0);
       for (const std::string& row : test::RowTexts(list)) parted.push_back(row);
@@ -369,6 +423,7 @@ TEST_F(FastWalkTest, PartsOfACatalogAddUpToTheWhole) {
     if (!addsUp) continue;
     ++added;
     ASSERT_EQ(parted, test::RowTexts(whole)) << round << " in " << count << " parts";
+    ASSERT_EQ(undated, wholeFilter.undated) << round;
   }
   EXPECT_GT(added, 40);
 }

@@ -144,6 +144,23 @@ TEST_F(FilterTest, DiscAndCombinedFilters) {
   EXPECT_TRUE(Find("*", filter).empty());
 }
 
+// A search passes by the places of its text on lines that fail its tests,
+// judging a line by its stored bytes only where the reader reads them so.
+TEST_F(FilterTest, LinesTheReaderReadsOtherwiseAreJudgedAsRead) {
+  // 258 characters and CR LF: one line. 275: the reader cuts it after 259,
+  // and the rest, "hit.jpg:01/01/04", is a file line of its own.
+  const std::string whole = "a:" + std::string(240, 'b') + "hit.jpg:01/01/04";
+  const std::string cutShort = "a:" + std::string(257, 'b') + "hit.jpg:01/01/04";
+  folder.Write("a.cat", Lines({"|||Disc", whole, cutShort, "hit.j\rpg:01/01/04", "hit.jpg:01/01/79", "<eof>"}));
+  FindFilter filter = Dates(20040101, 20041231);
+  EXPECT_EQ(Find("hit.jpg", filter),
+            (std::vector<std::string>{"hit.jpg|01/01/04|\\|Disc", "hit.jpg|01/01/04|\\|Disc"}));
+  EXPECT_EQ(filter.undated, 1);
+  filter = Dates(0, 99999999);
+  filter.wildcard = true;
+  EXPECT_EQ(Find("hit.jpg", filter).size(), 2u);
+}
+
 TEST_F(FilterTest, FolderPatternIsOverTheFoldersName) {
   FindFilter filter;
   filter.wildcard = true;
