@@ -13,6 +13,13 @@ namespace {
 
 constexpr std::size_t kRootNode = 0;
 
+template <std::size_t Size>
+void CopyName(const std::string& name, char (&into)[Size]) {
+  const std::size_t length = std::min(name.size(), Size - 1);
+  std::memcpy(into, name.data(), length);
+  into[length] = '\0';
+}
+
 std::string_view ParentOf(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
@@ -37,6 +44,15 @@ std::string FolderKey(std::string_view path) {
 
 class FolderTree::Search : public FolderSearch {
  public:
+  // Only what a listing fills in: a walk lists every file, and clearing each
+  // whole entry would cost more than the rest of the listing.
+  static void Describe(const Node& node, platform::DirectoryEntry& entry) {
+    CopyName(node.name, entry.name);
+    CopyName(node.fsName, entry.fsName);
+    entry.attributes = node.attributes;
+    entry.lastWrite = node.lastWrite;
+  }
+
   explicit Search(const FolderTree& tree) : tree_(tree) {}
 
   bool First(const char* folderAndPattern, platform::DirectoryEntry& entry, platform::ListDetail) override {
@@ -52,7 +68,7 @@ class FolderTree::Search : public FolderSearch {
     while (folder_ != nullptr && next_ < folder_->children.size()) {
       const Node& child = tree_.nodes_[folder_->children[next_++]];
       if (!platform::MatchesWildcard(pattern_.c_str(), child.fsName.c_str())) continue;
-      entry = child.entry;
+      Describe(child, entry);
       return true;
     }
     return false;
@@ -71,17 +87,17 @@ class FolderTree::Search : public FolderSearch {
 };
 
 FolderTree::FolderTree() : nodes_(1) {
-  nodes_[kRootNode].entry.attributes = platform::kAttributeDirectory;
+  nodes_[kRootNode].attributes = platform::kAttributeDirectory;
   folders_.emplace("", kRootNode);
 }
 
-std::size_t FolderTree::AddChild(std::size_t parent, std::string_view name, std::uint32_t attributes) {
+std::size_t FolderTree::AddChild(std::size_t parent, std::string_view name, std::uint32_t attributes,
+                                 platform::FileTime lastWrite) {
   Node node;
   node.fsName = std::string(name);
-  const std::string catalogName = platform::ToCatalogName(node.fsName);
-  std::memcpy(node.entry.name, catalogName.data(), std::min<std::size_t>(catalogName.size(), platform::kMaxNameLength));
-  std::memcpy(node.entry.fsName, name.data(), std::min(name.size(), sizeof node.entry.fsName - 1));
-  node.entry.attributes = attributes;
+  node.name = platform::ToCatalogName(node.fsName).substr(0, platform::kMaxNameLength);
+  node.attributes = attributes;
+  node.lastWrite = lastWrite;
   nodes_.push_back(std::move(node));
   nodes_[parent].children.push_back(nodes_.size() - 1);
   return nodes_.size() - 1;
@@ -91,21 +107,22 @@ std::size_t FolderTree::FolderAt(std::string_view path) {
   std::string key = FolderKey(path);
   if (const auto found = folders_.find(key); found != folders_.end()) return found->second;
   const std::size_t parent = FolderAt(ParentOf(path));
-  const std::size_t folder = AddChild(parent, LastName(path), platform::kAttributeDirectory);
+  const std::size_t folder = AddChild(parent, LastName(path), platform::kAttributeDirectory, 0);
   folders_.emplace(std::move(key), folder);
   return folder;
 }
 
 void FolderTree::AddFolder(std::string_view path, platform::FileTime lastWrite) {
-  nodes_[FolderAt(path)].entry.lastWrite = lastWrite;
+  nodes_[FolderAt(path)].lastWrite = lastWrite;
 }
 
 void FolderTree::AddFile(std::string_view path, platform::FileTime lastWrite) {
-  std::string key(path);
-  if (files_.find(key) != files_.end()) return;
-  const std::size_t file = AddChild(FolderAt(ParentOf(path)), LastName(path), 0);
-  nodes_[file].entry.lastWrite = lastWrite;
-  files_.emplace(std::move(key), file);
+  const std::string_view parent = ParentOf(path);
+  if (parent != lastParent_) {
+    lastParentNode_ = FolderAt(parent);
+    lastParent_ = std::string(parent);
+  }
+  AddChild(lastParentNode_, LastName(path), 0, lastWrite);
 }
 
 void FolderTree::OrderAsRecorded(bool byPlainNames) {

@@ -22,7 +22,8 @@ class FolderTree : public FolderListing {
 
   // Adds a file or folder by its path below the root ("a/b/c.txt", "/"
   // between names, native text); the folders on its way are made as needed.
-  // A folder added again takes the later time; a file added again is kept once.
+  // A folder added again takes the later time; a file added again is listed
+  // twice, as a disc with two records of one name lists it.
   void AddFile(std::string_view path, platform::FileTime lastWrite);
   void AddFolder(std::string_view path, platform::FileTime lastWrite);
 
@@ -37,19 +38,23 @@ class FolderTree : public FolderListing {
  private:
   struct Node {
     std::string fsName;
-    platform::DirectoryEntry entry;  // name and attributes as listed
+    std::string name;  // as catalog text
+    std::uint32_t attributes = 0;
+    platform::FileTime lastWrite = 0;
     std::vector<std::size_t> children;
   };
   class Search;
 
   std::size_t FolderAt(std::string_view path);
-  std::size_t AddChild(std::size_t parent, std::string_view name, std::uint32_t attributes);
+  std::size_t AddChild(std::size_t parent, std::string_view name, std::uint32_t attributes, platform::FileTime lastWrite);
   const Node* FolderOf(std::string_view folderPath) const;
 
   std::vector<Node> nodes_;
   // Each folder by its path below the root, ending in a separator ("" is the root).
   std::unordered_map<std::string, std::size_t> folders_;
-  std::unordered_map<std::string, std::size_t> files_;
+  // The folder of the last file added: an image lists a folder's files together.
+  std::string lastParent_;
+  std::size_t lastParentNode_ = 0;
 };
 
 }  // namespace vardek

@@ -67,10 +67,10 @@ TEST(FolderTree, ListsEachFolderInRecordedOrderWhateverOrderItWasAddedIn) {
   tree.AddFolder("docs", 3);  // after a file of it: the folder is kept once
   tree.AddFile("docs/a.txt", 4);
   tree.AddFile("alpha.txt", 5);
-  tree.AddFile("alpha.txt", 6);  // added again: kept once
+  tree.AddFile("docs/b.txt", 6);  // recorded twice: listed twice
   tree.OrderAsRecorded(false);
   EXPECT_EQ(Listed(tree, ""), (std::vector<std::string>{"Zeta.TXT", "alpha.txt", "\\docs"}));
-  EXPECT_EQ(Listed(tree, "docs/"), (std::vector<std::string>{"a.txt", "b.txt"}));
+  EXPECT_EQ(Listed(tree, "docs/"), (std::vector<std::string>{"a.txt", "b.txt", "b.txt"}));
   EXPECT_TRUE(Listed(tree, "missing/").empty());
 
   tree.OrderAsRecorded(true);  // by the plain names ALPHA.TXT, DOCS. and ZETA.TXT
