@@ -39,29 +39,40 @@ std::string RefusalOf(const ImageVolumes& volumes) {
 }
 
 // The entry's path below the root, "/" between names: libarchive may put
-// "./" in front and "/" behind a folder.
-std::string_view PathOf(archive_entry* entry) {
+// "./" in front and "/" behind a folder. False when libarchive could not
+// turn the name into text.
+bool PathOf(archive_entry* entry, std::string_view& path) {
   const char* utf8 = archive_entry_pathname_utf8(entry);
-  std::string_view path(utf8 != nullptr ? utf8 : archive_entry_pathname(entry));
+  const char* text = utf8 != nullptr ? utf8 : archive_entry_pathname(entry);
+  if (text == nullptr) return false;
+  path = text;
   if (path.substr(0, 2) == "./") path.remove_prefix(2);
   while (!path.empty() && path.back() == '/') path.remove_suffix(1);
-  return path == "." ? std::string_view() : path;
+  if (path == ".") path = {};
+  return true;
 }
 
-void AddEntry(archive_entry* entry, FolderTree& tree) {
-  const std::string_view path = PathOf(entry);
-  if (path.empty()) return;  // the root
-  const platform::FileTime lastWrite = platform::FileTimeFromUnix(archive_entry_mtime(entry), archive_entry_mtime_nsec(entry));
+bool AddEntry(archive_entry* entry, FolderTree& tree) {
+  std::string_view path;
+  if (!PathOf(entry, path)) return false;
+  if (path.empty()) return true;  // the root
+  const platform::FileTime lastWrite =
+      platform::FileTimeFromUnix(archive_entry_mtime(entry), archive_entry_mtime_nsec(entry));
   if (archive_entry_filetype(entry) == AE_IFDIR)
     tree.AddFolder(path, lastWrite);
   else
     tree.AddFile(path, lastWrite);
+  return true;
+}
+
+std::string Unreadable(const char* reason) {
+  return "The image cannot be read fully (" + std::string(reason) +
+         "). Copy it from the disc again, or mount it and scan the folder it is mounted on";
 }
 
 std::string ArchiveError(archive* reader) {
   const char* text = archive_error_string(reader);
-  return "The image cannot be read fully (" + std::string(text != nullptr ? text : "damaged") +
-         "). Copy it from the disc again, or mount it and scan the folder it is mounted on";
+  return Unreadable(text != nullptr ? text : "damaged");
 }
 
 // libarchive turns Joliet's UCS-2 names into the text of the current locale,
@@ -101,7 +112,10 @@ bool ReadEntries(const std::string& path, const char* options, FolderTree& tree,
       problem = ArchiveError(reader.get());
       return false;
     }
-    AddEntry(entry, tree);
+    if (!AddEntry(entry, tree)) {
+      problem = Unreadable("a name cannot be read as text");
+      return false;
+    }
   }
 }
 
