@@ -4,3 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash bench/core_bench.sh "$1"
 if [ -f bench/cli_bench.sh ]; then bash bench/cli_bench.sh "$1"; fi
+if [ -f bench/image_bench.sh ]; then bash bench/image_bench.sh "$1"; fi

@@ -1,4 +1,4 @@
-// vardek-cli scan CATALOG DESCRIPTION FOLDER
+// vardek-cli scan CATALOG DESCRIPTION FOLDER|IMAGE
 #include <string>
 
 #include "catalog/catalog_files.h"
@@ -7,6 +7,7 @@
 #include "cli/arguments.h"
 #include "cli/catalog_access.h"
 #include "cli/console_reporter.h"
+#include "cli/disc_image.h"
 #include "cli/progress.h"
 #include "platform/directory.h"
 #include "platform/files.h"
@@ -18,16 +19,23 @@ namespace vardek::cli {
 namespace {
 
 const CommandHelp kHelp = {
-    "scan", "CATALOG DESCRIPTION FOLDER",
+    "scan", "CATALOG DESCRIPTION FOLDER|IMAGE",
     "Walks FOLDER (a mounted disc's root, or any folder) as the Scan command does:\n"
     "every file (\"*.*\"), folders down to 15 levels (as deep as every reader of\n"
     "a catalog goes), system folders skipped. The new disc title, described by\n"
     "DESCRIPTION (at most 79 characters, no line break), goes first in CATALOG.\n"
     "\".cat\" is forced onto the catalog's name; a missing catalog is created.\n"
     "The catalog is changed only through its temp file (\".$$$\").\n"
+    "\nIMAGE, a file (an ISO 9660 disc image, \".iso\"), is read without mounting\n"
+    "it, as the disc would be scanned in a drive: Joliet names where the image\n"
+    "has them, else Rock Ridge names, else the plain ISO 9660 names; each\n"
+    "folder's entries in the order the image records them. An image with only\n"
+    "UDF, one cut short or damaged, or a file that is no image is refused: mount\n"
+    "the image and scan its folder. The Windows vardek-cli.exe leaves images to\n"
+    "Windows: mount the image (Explorer's Mount) and scan its drive.\n"
     "\nExit status: 0 title added; 1 no files found, nothing saved; 2 usage error,\n"
-    "refused description, folder path too long, old-format catalog, or a file\n"
-    "that cannot be read or written.\n"};
+    "refused description, folder path too long, old-format catalog, refused\n"
+    "image, or a file that cannot be read or written.\n"};
 
 constexpr int kProgressEvery = 256;
 
@@ -56,6 +64,29 @@ class ScanWriter : public TitleWriter {
   }
 };
 
+// Walks the folder, or the disc image that `source` names, into the writer;
+// false when there is nothing to walk, which has been reported.
+bool WalkSource(const std::string& source, ScanWriter& writer, const std::string& description,
+                ConsoleReporter& reporter) {
+  if (platform::KindOfPath(source.c_str()) == platform::PathKind::File) {
+    FolderTree tree;
+    std::string problem;
+    if (!ReadDiscImage(source, tree, problem)) {
+      reporter.ErrorBox(problem.c_str(), source.c_str());
+      return false;
+    }
+    if (writer.Begin(description.c_str())) writer.WalkDisc(FolderTree::kRoot, tree);
+    return true;
+  }
+  const std::string root = platform::WalkRootOf(source);
+  if (!FolderExists(root)) {
+    reporter.ErrorBox("Folder not found", source.c_str());
+    return false;
+  }
+  if (writer.Begin(description.c_str())) writer.WalkDisc(root.c_str());
+  return true;
+}
+
 }  // namespace
 
 int RunScan(const Arguments& arguments) {
@@ -67,7 +98,6 @@ int RunScan(const Arguments& arguments) {
   if (!SetExtension(catalog, kCatalogExtension)) return UsageError(kHelp, "'" + catalog + "' is not a catalog file name");
   std::string description;
   if (!DescriptionOperand(line.operands[1], description, reporter)) return kExitFailure;
-  const std::string root = platform::WalkRootOf(line.operands[2]);
 
   const CatalogState state = InspectCatalog(catalog);
   if (state == CatalogState::OldFormat) {
@@ -78,13 +108,10 @@ int RunScan(const Arguments& arguments) {
     reporter.ErrorBox("Error opening file", catalog.c_str());
     return kExitFailure;
   }
-  if (!FolderExists(root)) {
-    reporter.ErrorBox("Folder not found", line.operands[2].c_str());
-    return kExitFailure;
-  }
   ScanWriter writer;
-  if (writer.Begin(description.c_str())) writer.WalkDisc(root.c_str());
+  const bool walked = WalkSource(line.operands[2], writer, description, reporter);
   ProgressLine::Instance().Clear();
+  if (!walked) return kExitFailure;
   // The temp file is written and joined under the change's lock.
   CatalogChange change(reporter);
   const ChangeOutcome taken = change.Begin(catalog);

@@ -1,5 +1,7 @@
 #include "platform/path.h"
 
+#include <cstring>
+
 namespace vardek::platform {
 
 namespace {
@@ -14,6 +16,8 @@ bool EndsFolder(std::string_view path, std::size_t length) {
   const char c = path[length - 1];
   return IsPathSeparator(c) || (kDriveColons && c == ':' && length == 2);
 }
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -39,6 +43,28 @@ std::string WalkRootOf(std::string_view folder) {
   }
   if (!EndsFolder(root, root.size()) || root.back() == ':') root += kPathSeparator;
   return root;
+}
+
+bool MatchesWildcard(const char* pattern, const char* name) {
+  if (std::strcmp(pattern, "*.*") == 0 || std::strcmp(pattern, "*") == 0) return true;
+  const char* star = nullptr;
+  const char* resume = nullptr;
+  while (*name != '\0') {
+    if (*pattern == '*') {
+      star = pattern++;
+      resume = name;
+    } else if (*pattern == '?' || LowerAscii(*pattern) == LowerAscii(*name)) {
+      ++pattern;
+      ++name;
+    } else if (star != nullptr) {
+      pattern = star + 1;
+      name = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (*pattern == '*') ++pattern;
+  return *pattern == '\0';
 }
 
 }  // namespace vardek::platform

@@ -28,4 +28,8 @@ std::string_view WithoutTrailingSeparators(std::string_view path);
 // and ending in a separator ("Z:" becomes "Z:\").
 std::string WalkRootOf(std::string_view folder);
 
+// Shell wildcards as Windows knows them: "*" any run, "?" one character,
+// case ignored for A-Z; "*.*" also takes names without a dot.
+bool MatchesWildcard(const char* pattern, const char* name);
+
 }  // namespace vardek::platform

@@ -1,5 +1,7 @@
 #include "platform/text_encoding.h"
 
+#include <cstring>
+
 namespace vardek::platform {
 
 namespace {
@@ -46,6 +48,15 @@ bool IsValidUtf8(std::string_view text) {
     text.remove_prefix(length);
   }
   return true;
+}
+
+std::string ToCatalogName(const std::string& native) {
+  std::string name = ToCatalogText(native);
+  for (char& c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || std::strchr("<>:\"/\\|?*", c) != nullptr) c = '?';
+  }
+  return name;
 }
 
 }  // namespace vardek::platform

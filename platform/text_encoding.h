@@ -14,6 +14,11 @@ namespace vardek::platform {
 std::string ToCatalogText(const std::string& native);
 std::string FromCatalogText(const std::string& catalog);
 
+// A Linux (UTF-8) file name as catalog text, where what a Windows name
+// cannot hold (control characters, <>:"/\|?*) is also shown as "?", as Wine
+// shows it: a catalog line is never split, nor a separator hidden, by a name.
+std::string ToCatalogName(const std::string& native);
+
 // The length (1 to 4) of the UTF-8 character at the start of `text`, or 0
 // when its bytes are not one: a stray or cut sequence, an overlong form, a
 // surrogate or a code point above U+10FFFF.

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace vardek {
 
 using platform::DirectoryEntry;
-using platform::DirectorySearch;
 
 namespace {
 
@@ -26,9 +26,9 @@ bool FolderWalker::SetSearchPath(const char* pattern) {
   return true;
 }
 
-bool FolderWalker::ReportFiles(DirectorySearch& search, const char* filePattern) {
+bool FolderWalker::ReportFiles(FolderSearch& search, const char* filePattern) {
   DirectoryEntry entry;
-  if (SetSearchPath(filePattern) && search.First(searchPath_, entry)) {
+  if (SetSearchPath(filePattern) && search.First(searchPath_, entry, platform::ListDetail::Full)) {
     do {
       if ((entry.attributes & platform::kAttributeDirectory) != 0) continue;
       if (OnFile(entry) != 0) return false;
@@ -66,31 +66,34 @@ void FolderWalker::CutLastFolder() {
   currentFolder_[cut] = '\0';
 }
 
-int FolderWalker::Walk(const char* root, const char* filePattern, int maxDepth, int includeSystemFolders) {
+int FolderWalker::Walk(const char* root, const char* filePattern, int maxDepth, int includeSystemFolders,
+                       const FolderListing& listing) {
   depth_ = 0;
   foldersTooLong_ = 0;
   foldersTooDeep_ = 0;
   rootTooLong_ = !Fits(std::strlen(root), sizeof currentFolder_);
   if (maxDepth < 0 || rootTooLong_) return 0;
   // Closing every open search on the way out also covers an early stop.
-  const auto searches = std::make_unique<DirectorySearch[]>(static_cast<std::size_t>(maxDepth) + 1);
+  std::vector<std::unique_ptr<FolderSearch>> searches(static_cast<std::size_t>(maxDepth) + 1);
+  for (auto& search : searches) search = listing.NewSearch();
+  const auto level = [&]() -> FolderSearch& { return *searches[static_cast<std::size_t>(depth_)]; };
   std::strcpy(currentFolder_, root);
   const DirectoryEntry rootEntry{};
   if (EnterFolder(rootEntry) != 0) return 1;
   for (;;) {
-    if (!ReportFiles(searches[depth_], filePattern)) return 1;
+    if (!ReportFiles(level(), filePattern)) return 1;
     DirectoryEntry entry;
     // Only names and attributes decide which folders are entered.
-    bool have = SetSearchPath(kAllEntries) &&
-                searches[depth_].First(searchPath_, entry, platform::ListDetail::NamesAndAttributes);
+    bool have =
+        SetSearchPath(kAllEntries) && level().First(searchPath_, entry, platform::ListDetail::NamesAndAttributes);
     for (;;) {
-      while (have && !ShouldEnter(entry, includeSystemFolders, depth_ >= maxDepth)) have = searches[depth_].Next(entry);
+      while (have && !ShouldEnter(entry, includeSystemFolders, depth_ >= maxDepth)) have = level().Next(entry);
       if (have) break;
-      searches[depth_].Close();
+      level().Close();
       if (--depth_ < 0) return 0;
       CutLastFolder();
       LeaveFolder();
-      have = searches[depth_].Next(entry);
+      have = level().Next(entry);
     }
     if (BeforeDescend(entry) != 0) return 1;
     const std::size_t length = std::strlen(currentFolder_);

@@ -2,7 +2,7 @@
 // A depth-first walk over a folder tree that reports every file and every
 // change of folder to its callbacks. It loops over an explicit stack of
 // open directory searches instead of recursing.
-#include "platform/directory.h"
+#include "scan/folder_listing.h"
 
 namespace vardek {
 
@@ -18,9 +18,11 @@ class FolderWalker {
 
   // Walks from `root` (a folder path ending in its separator): files matching
   // `filePattern` are reported, folders down to `maxDepth` levels entered,
-  // system folders only when `includeSystemFolders` is 1. Returns 0 when the
-  // whole tree was visited, 1 when a callback stopped it.
-  int Walk(const char* root, const char* filePattern, int maxDepth, int includeSystemFolders);
+  // system folders only when `includeSystemFolders` is 1, every folder listed
+  // by `listing`. Returns 0 when the whole tree was visited, 1 when a callback
+  // stopped it.
+  int Walk(const char* root, const char* filePattern, int maxDepth, int includeSystemFolders,
+           const FolderListing& listing = PlatformListing());
 
   // What the last walk passed over: folders whose path would not fit in
   // kFolderPathSize bytes, folders below the maximum depth, and whether the
@@ -41,7 +43,7 @@ class FolderWalker {
   char currentFolder_[kFolderPathSize] = {};
 
  private:
-  bool ReportFiles(platform::DirectorySearch& search, const char* filePattern);
+  bool ReportFiles(FolderSearch& search, const char* filePattern);
   bool ShouldEnter(const platform::DirectoryEntry& entry, int includeSystemFolders, bool atMaxDepth);
   bool SetSearchPath(const char* pattern);
   void CutLastFolder();

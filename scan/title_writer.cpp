@@ -60,7 +60,9 @@ bool TitleWriter::Begin(const char* description, bool newFormat) {
   return true;
 }
 
-int TitleWriter::WalkDisc(const char* root) { return Walk(root, "*.*", kMaxScanDepth, 0); }
+int TitleWriter::WalkDisc(const char* root, const FolderListing& listing) {
+  return Walk(root, "*.*", kMaxScanDepth, 0, listing);
+}
 
 // A name that would make its line longer than the readers take is cut, and
 // one that would make it read as another kind of line loses its first

@@ -28,8 +28,9 @@ class TitleWriter : public FolderWalker {
   // Finish says why.
   bool Begin(const char* description, bool newFormat = true);
   // Walks a disc from its root (ending in a separator) as a scan does: every
-  // file, folders down to kMaxScanDepth levels, system folders skipped.
-  int WalkDisc(const char* root);
+  // file, folders down to kMaxScanDepth levels, system folders skipped, the
+  // folders listed by `listing` (the file system's, or a disc image's tree).
+  int WalkDisc(const char* root, const FolderListing& listing = PlatformListing());
   // Stores the title in `tempPath` and reports what it could not store as
   // it was found.
   ScanOutcome Finish(const char* tempPath, Reporter& reporter);

@@ -15,49 +15,7 @@ namespace vardek::platform {
 
 namespace {
 
-constexpr std::int64_t kTicksPerSecond = 10000000;
-constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
-
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Shell wildcards as Windows knows them: "*" any run, "?" one character,
-// case ignored for A-Z; "*.*" also takes names without a dot.
-bool MatchesPattern(const char* pattern, const char* name) {
-  if (std::strcmp(pattern, "*.*") == 0 || std::strcmp(pattern, "*") == 0) return true;
-  const char* star = nullptr;
-  const char* resume = nullptr;
-  while (*name != '\0') {
-    if (*pattern == '*') {
-      star = pattern++;
-      resume = name;
-    } else if (*pattern == '?' || LowerAscii(*pattern) == LowerAscii(*name)) {
-      ++pattern;
-      ++name;
-    } else if (star != nullptr) {
-      pattern = star + 1;
-      name = ++resume;
-    } else {
-      return false;
-    }
-  }
-  while (*pattern == '*') ++pattern;
-  return *pattern == '\0';
-}
-
-// A catalog line must never be split, nor a separator hidden, by a Linux
-// name: what a Windows name cannot hold is shown as "?", as Wine shows it.
-void ReplaceForbidden(std::string& name) {
-  for (char& c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || std::strchr("<>:\"/\\|?*", c) != nullptr) c = '?';
-  }
-}
-
-FileTime ToFileTime(const struct timespec& time) {
-  const std::int64_t seconds = static_cast<std::int64_t>(time.tv_sec) + kSecondsFrom1601To1970;
-  if (seconds < 0) return 0;
-  return static_cast<FileTime>(seconds * kTicksPerSecond + time.tv_nsec / 100);
-}
 
 struct Listed {
   std::string fsName;
@@ -89,8 +47,7 @@ struct DirectorySearch::State {
 namespace {
 
 void SetName(const std::string& fsName, DirectoryEntry& entry) {
-  std::string name = ToCatalogText(fsName);
-  ReplaceForbidden(name);
+  const std::string name = ToCatalogName(fsName);
   std::memcpy(entry.name, name.data(), std::min<std::size_t>(name.size(), kMaxNameLength));
   std::memcpy(entry.fsName, fsName.data(), std::min(fsName.size(), sizeof entry.fsName - 1));
 }
@@ -114,7 +71,7 @@ bool Describe(int folder, const Listed& item, ListDetail detail, DirectoryEntry&
   }
   if (S_ISDIR(info.st_mode) && !isLink) entry.attributes |= kAttributeDirectory;
   if ((info.st_mode & S_IWUSR) == 0) entry.attributes |= kAttributeReadOnly;
-  entry.lastWrite = ToFileTime(info.st_mtim);
+  entry.lastWrite = FileTimeFromUnix(info.st_mtim.tv_sec, info.st_mtim.tv_nsec);
   return true;
 }
 
@@ -138,7 +95,7 @@ bool DirectorySearch::First(const char* folderAndPattern, DirectoryEntry& entry,
   state_->detail = detail;
   while (const dirent* item = readdir(dir)) {
     if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
-    if (MatchesPattern(pattern.c_str(), item->d_name)) state_->entries.push_back({item->d_name, item->d_type});
+    if (MatchesWildcard(pattern.c_str(), item->d_name)) state_->entries.push_back({item->d_name, item->d_type});
   }
   closedir(dir);
   std::sort(state_->entries.begin(), state_->entries.end(), NameOrder);

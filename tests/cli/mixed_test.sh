@@ -125,5 +125,19 @@ for ((round = 1; round <= ROUNDS; round++)); do
   check "a temp file was left: $(ls | grep -F '$$$')" no_temp_file
 done
 
+# A disc image: the Linux side reads it, the Windows side leaves it to
+# Windows (mount it, scan its drive) and saves nothing.
+current="a disc image on both sides"
+xorriso -as mkisofs -quiet -J -R -o tree.iso tree 2>/dev/null
+cp base.cat image.cat && cp base.cat image.before
+"${WINE_CLI[@]}" scan image.cat "Image" tree.iso >/dev/null 2>wine.err
+wine_rc=$?
+check "Windows scan of an image exited $wine_rc, expected 2" test "$wine_rc" -eq 2
+check "Windows scan of an image said: $(head -c 300 wine.err)" grep -qF "Disc images are read by mounting them" wine.err
+check "Windows scan of an image changed the catalog" cmp -s image.cat image.before
+check "a temp file was left: $(ls | grep -F '$$$')" no_temp_file
+check "Linux scan of the image failed" "${LINUX_CLI[@]}" scan image.cat "Image" tree.iso >/dev/null 2>&1
+check "Linux scan of the image added no title" test "$(titles image.cat)" -eq "$(($(titles image.before) + 1))"
+
 echo "mixed: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
