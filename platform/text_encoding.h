@@ -14,6 +14,13 @@ namespace vardek::platform {
 std::string ToCatalogText(const std::string& native);
 std::string FromCatalogText(const std::string& catalog);
 
+// Catalog text (and, on Windows, an ANSI path) as UTF-8, for files that say
+// they are UTF-8 whatever the platform: the HTML report.
+std::string CatalogTextToUtf8(const std::string& catalog);
+// A path or argument in the platform's own encoding as UTF-8 (on Linux a
+// name that is no valid UTF-8 is read as catalog text).
+std::string NativeTextToUtf8(const std::string& native);
+
 // The length (1 to 4) of the UTF-8 character at the start of `text`, or 0
 // when its bytes are not one: a stray or cut sequence, an overlong form, a
 // surrogate or a code point above U+10FFFF.
