@@ -17,7 +17,9 @@ h2 { font-size: 1.25em; margin: 1.8em 0 .6em; border-bottom: 1px solid #c9d3de; 
 h3 { font-size: 1em; margin: 1.4em 0 .4em; color: #4a5568; text-transform: uppercase; letter-spacing: .05em; }
 .made, .note { color: #5a6678; font-size: .9em; margin: .2em 0 .8em; }
 .note { color: #9b2c2c; }
-table.discs { border-collapse: collapse; width: 100%; font-size: .95em; }
+table.discs { border-collapse: collapse; width: 100%; font-size: .95em; table-layout: fixed; }
+table.discs th:first-child { width: 34%; }
+table.discs td.disc { overflow-wrap: anywhere; }
 table.discs th, table.discs td { padding: .35em .6em; border-bottom: 1px solid #dde3ea; text-align: left; }
 table.discs th { background: #eef2f7; font-weight: 600; }
 table.discs td.number, table.discs th.number { text-align: right; font-variant-numeric: tabular-nums; }
@@ -30,8 +32,9 @@ details.disc > summary .counts { font-weight: 400; color: #5a6678; margin-left: 
 ul.tree, ul.tree ul { list-style: none; margin: .2em 0; padding-left: 1.2em; }
 ul.tree { padding-left: .4em; }
 li.folder > details > summary { cursor: pointer; color: #2f5d8a; }
-li.file { display: flex; gap: 1em; }
-li.file .name { flex: 1; overflow-wrap: anywhere; }
+li.file { display: grid; grid-template-columns: minmax(0, 30em) auto; gap: 1.5em; justify-content: start; }
+li.file:nth-child(even) { background: #f7f9fb; }
+li.file .name { overflow-wrap: anywhere; }
 li.file .date { color: #5a6678; font-variant-numeric: tabular-nums; white-space: nowrap; }
 li.file .date.bad { color: #9b2c2c; }
 @media print {
@@ -102,7 +105,7 @@ void DiscTreeHtml::OpenDisc(const std::string& description) {
   CloseDisc();
   const DiscStats* disc = nextDisc_ < stats_.discs.size() ? &stats_.discs[nextDisc_] : nullptr;
   ++nextDisc_;
-  line_ = "<details class=\"disc\"><summary>" + HtmlText(description);
+  line_ = "<details class=\"disc\"><summary><span class=\"disc-name\">" + HtmlText(description) + "</span>";
   if (disc != nullptr) {
     line_ += "<span class=\"counts\">" + FormatCount(disc->files) + " files, " + FormatCount(disc->folders) +
              " folders</span>";
@@ -132,7 +135,7 @@ void DiscTreeHtml::Title(const char* description) { OpenDisc(description); }
 void DiscTreeHtml::Folder(std::string_view name, const CatalogWalk&) {
   EnsureDisc();
   if (!discOpen_) return;
-  page_.Add("<li class=\"folder\"><details><summary>" + HtmlText(name) + "</summary><ul>\n");
+  page_.Add("<li class=\"folder\"><details open><summary>" + HtmlText(name) + "</summary><ul>\n");
   ++openFolders_;
 }
 
