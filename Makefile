@@ -31,7 +31,8 @@ export WINEDEBUG := -all
 PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev googletest \
             libclang-rt-14-dev python3 time \
             mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine ripgrep \
-            nsis help2man dpkg-dev lintian bash-completion man-db
+            nsis help2man dpkg-dev lintian bash-completion man-db \
+            chromium
 
 .PHONY: setup run demo dist test-dist test test-native test-win test-mixed bench bench-win wine-prefix fuzz screenshots clean monkey
 
