@@ -30,11 +30,34 @@ std::uint64_t KeyHash(std::string_view name, std::string_view dateText, bool nam
     hash *= 1099511628211ull;
   };
   for (const char c : name) add(LowerAsciiChar(c));
-  if (nameOnly) return hash;
-  add('\0');
-  for (const char c : dateText) add(c);
-  return hash;
+  if (!nameOnly) {
+    add('\0');
+    for (const char c : dateText) add(c);
+  }
+  return hash != 0 ? hash : 1;  // 0 marks a free place of a HashSet
 }
+
+// The wanted hashes, looked up once a file by the second reading: open
+// addressing at most half full, so a lookup is nearly always one probe.
+class HashSet {
+ public:
+  explicit HashSet(const std::vector<std::uint64_t>& hashes) {
+    std::size_t size = 16;
+    while (size < hashes.size() * 2) size *= 2;
+    places_.assign(size, 0);
+    for (const std::uint64_t hash : hashes) places_[PlaceOf(hash)] = hash;
+  }
+  bool Holds(std::uint64_t hash) const { return places_[PlaceOf(hash)] == hash; }
+
+ private:
+  std::size_t PlaceOf(std::uint64_t hash) const {
+    const std::size_t mask = places_.size() - 1;
+    std::size_t at = static_cast<std::size_t>(hash ^ (hash >> 29)) & mask;
+    while (places_[at] != 0 && places_[at] != hash) at = (at + 1) & mask;
+    return at;
+  }
+  std::vector<std::uint64_t> places_;
+};
 
 // Discs are numbered over all catalogs; each catalog's lines before its
 // first title line are a disc of their own.
@@ -62,7 +85,7 @@ class KeyCount : public DiscNumbers {
   std::vector<KeyOnDisc>& keys_;
 };
 
-// The hashes that lie on at least `minDiscs` discs, sorted.
+// The hashes that lie on at least `minDiscs` discs.
 std::vector<std::uint64_t> HashesOnDiscs(std::vector<KeyOnDisc>& keys, int minDiscs) {
   std::sort(keys.begin(), keys.end(), [](const KeyOnDisc& a, const KeyOnDisc& b) {
     return a.hash != b.hash ? a.hash < b.hash : a.disc < b.disc;
@@ -81,7 +104,7 @@ std::vector<std::uint64_t> HashesOnDiscs(std::vector<KeyOnDisc>& keys, int minDi
 // The second reading: the files of a wanted hash become rows.
 class CopyRows : public DiscNumbers {
  public:
-  CopyRows(bool nameOnly, const std::vector<std::uint64_t>& wanted, ResultList& list,
+  CopyRows(bool nameOnly, const HashSet& wanted, ResultList& list,
            std::vector<KeyOnDisc>& rowKeys)
       : nameOnly_(nameOnly), wanted_(wanted), list_(list), rowKeys_(rowKeys), folder_(list) {}
 
@@ -94,7 +117,7 @@ class CopyRows : public DiscNumbers {
   void EndOfTitle() override { folder_.Moved(); }
   void File(std::string_view name, std::string_view dateText, const CatalogWalk& walk) override {
     const std::uint64_t hash = KeyHash(name, dateText, nameOnly_);
-    if (full_ || !std::binary_search(wanted_.begin(), wanted_.end(), hash)) return;
+    if (full_ || !wanted_.Holds(hash)) return;
     const bool added = list_.AddRow(name, dateText, folder_.Offset(walk), titleOffset_);
     if (list_.Count() > static_cast<int>(rowKeys_.size())) rowKeys_.push_back({hash, disc_});
     full_ = !added;
@@ -108,7 +131,7 @@ class CopyRows : public DiscNumbers {
 
  private:
   bool nameOnly_;
-  const std::vector<std::uint64_t>& wanted_;
+  const HashSet& wanted_;
   ResultList& list_;
   std::vector<KeyOnDisc>& rowKeys_;
   FolderOfRows folder_;
@@ -132,51 +155,57 @@ int CompareFolded(const char* a, const char* b) {
   }
 }
 
-// Orders rows by their keys in full (hash first), rows of one key in
-// catalog order.
-class RowKeys {
- public:
-  RowKeys(const ResultList& list, const std::vector<KeyOnDisc>& keys, bool nameOnly)
-      : list_(list), keys_(keys), nameOnly_(nameOnly) {}
+// Two rows of one hash have one key too unless the hash collided: the
+// folded names (and the date texts) are compared to make sure.
+bool SameKey(const ResultList& list, int a, int b, bool nameOnly) {
+  const ResultRow& ra = list.Row(a);
+  const ResultRow& rb = list.Row(b);
+  if (CompareFolded(list.Name(ra), list.Name(rb)) != 0) return false;
+  return nameOnly || std::strcmp(list.Date(ra).text, list.Date(rb).text) == 0;
+}
 
-  int CompareKeys(int a, int b) const {
-    const std::uint64_t ha = keys_[static_cast<std::size_t>(a)].hash;
-    const std::uint64_t hb = keys_[static_cast<std::size_t>(b)].hash;
-    if (ha != hb) return ha < hb ? -1 : 1;
-    const ResultRow& ra = list_.Row(a);
-    const ResultRow& rb = list_.Row(b);
-    if (const int byName = CompareFolded(list_.Name(ra), list_.Name(rb)); byName != 0 || nameOnly_) return byName;
-    return std::strcmp(list_.Date(ra).text, list_.Date(rb).text);
-  }
-  bool operator()(int a, int b) const {
-    const int order = CompareKeys(a, b);
-    return order != 0 ? order < 0 : a < b;
-  }
-  std::uint32_t Disc(int row) const { return keys_[static_cast<std::size_t>(row)].disc; }
-
- private:
-  const ResultList& list_;
-  const std::vector<KeyOnDisc>& keys_;
-  bool nameOnly_;
+struct HashedRow {
+  std::uint64_t hash;
+  std::uint32_t disc;
+  int row;
 };
+
+// The groups of one run of rows of one hash (nearly always one group).
+void SplitRun(const ResultList& list, const HashedRow* first, const HashedRow* last, const DuplicateRules& rules,
+              std::vector<DuplicateGroup>& groups) {
+  struct Forming {
+    DuplicateGroup group;
+    std::uint32_t lastDisc;
+  };
+  std::vector<Forming> forming;
+  for (const HashedRow* at = first; at != last; ++at) {
+    auto same = std::find_if(forming.begin(), forming.end(), [&](const Forming& f) {
+      return SameKey(list, f.group.rows.front(), at->row, rules.nameOnly);
+    });
+    if (same == forming.end()) {
+      forming.push_back({{{at->row}, 1}, at->disc});
+      continue;
+    }
+    same->group.rows.push_back(at->row);
+    same->group.discs += same->lastDisc != at->disc;
+    same->lastDisc = at->disc;
+  }
+  for (Forming& f : forming)
+    if (f.group.discs >= rules.minDiscs) groups.push_back(std::move(f.group));
+}
 
 std::vector<DuplicateGroup> GroupRows(const ResultList& list, const std::vector<KeyOnDisc>& rowKeys,
                                       const DuplicateRules& rules) {
-  std::vector<int> order(rowKeys.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  const RowKeys keys(list, rowKeys, rules.nameOnly);
-  std::sort(order.begin(), order.end(), keys);
+  std::vector<HashedRow> rows(rowKeys.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = {rowKeys[i].hash, rowKeys[i].disc, static_cast<int>(i)};
+  std::sort(rows.begin(), rows.end(), [](const HashedRow& a, const HashedRow& b) {
+    return a.hash != b.hash ? a.hash < b.hash : a.row < b.row;
+  });
   std::vector<DuplicateGroup> groups;
-  for (std::size_t i = 0; i < order.size();) {
-    DuplicateGroup group;
-    group.rows.push_back(order[i]);
-    group.discs = 1;
+  for (std::size_t i = 0; i < rows.size();) {
     std::size_t end = i + 1;
-    for (; end < order.size() && keys.CompareKeys(order[i], order[end]) == 0; ++end) {
-      group.discs += keys.Disc(order[end]) != keys.Disc(order[end - 1]);
-      group.rows.push_back(order[end]);
-    }
-    if (group.discs >= rules.minDiscs) groups.push_back(std::move(group));
+    while (end < rows.size() && rows[end].hash == rows[i].hash) ++end;
+    SplitRun(list, rows.data() + i, rows.data() + end, rules, groups);
     i = end;
   }
   return groups;
@@ -201,7 +230,7 @@ void SortByName(const ResultList& list, std::vector<DuplicateGroup>& groups) {
 DuplicateResult FindDuplicates(const std::vector<std::string>& catalogs, const DuplicateRules& rules,
                                ResultList& list, Reporter& reporter) {
   DuplicateResult result;
-  std::vector<std::uint64_t> wanted;
+  std::vector<std::uint64_t> hashes;
   {
     std::vector<KeyOnDisc> keys;
     KeyCount count(rules.nameOnly, keys);
@@ -210,8 +239,10 @@ DuplicateResult FindDuplicates(const std::vector<std::string>& catalogs, const D
       count.StartCatalog();
       result.outcomes.push_back(ReadDiscLines(reader, catalog.c_str(), reporter, count));
     }
-    wanted = HashesOnDiscs(keys, rules.minDiscs);
+    hashes = HashesOnDiscs(keys, rules.minDiscs);
   }
+  const HashSet wanted(hashes);
+  hashes = {};
   std::vector<KeyOnDisc> rowKeys;
   CopyRows copies(rules.nameOnly, wanted, list, rowKeys);
   QuietReporter quiet;

@@ -43,16 +43,21 @@ bool ReadMinDiscs(const std::string& text, int& minDiscs) {
 // One row a copy: the four columns of find's rows, then the group number.
 void PrintDuplicateRows(const ResultList& list, const std::vector<DuplicateGroup>& groups) {
   RowWriter out;
+  ShownPoolText folder;
+  ShownPoolText title;
   std::string line;
   for (std::size_t number = 0; number < groups.size(); ++number) {
     for (const int index : groups[number].rows) {
       const ResultRow& row = list.Row(index);
       line = CatalogToNative(list.Name(row));
-      for (const std::string& field : {CatalogToNative(list.Date(row).text), CatalogToNative(list.Folder(row)),
-                                       CatalogToNative(list.Title(row)), std::to_string(number + 1)}) {
-        line += '\t';
-        line += field;
-      }
+      line += '\t';
+      line += CatalogToNative(list.Date(row).text);
+      line += '\t';
+      line += folder.Of(row.folderOffset, list.Folder(row));
+      line += '\t';
+      line += title.Of(row.titleOffset, list.Title(row));
+      line += '\t';
+      line += std::to_string(number + 1);
       out.NativeLine(line);
     }
   }
