@@ -37,28 +37,6 @@ std::uint64_t KeyHash(std::string_view name, std::string_view dateText, bool nam
   return hash != 0 ? hash : 1;  // 0 marks a free place of a HashSet
 }
 
-// The wanted hashes, looked up once a file by the second reading: open
-// addressing at most half full, so a lookup is nearly always one probe.
-class HashSet {
- public:
-  explicit HashSet(const std::vector<std::uint64_t>& hashes) {
-    std::size_t size = 16;
-    while (size < hashes.size() * 2) size *= 2;
-    places_.assign(size, 0);
-    for (const std::uint64_t hash : hashes) places_[PlaceOf(hash)] = hash;
-  }
-  bool Holds(std::uint64_t hash) const { return places_[PlaceOf(hash)] == hash; }
-
- private:
-  std::size_t PlaceOf(std::uint64_t hash) const {
-    const std::size_t mask = places_.size() - 1;
-    std::size_t at = static_cast<std::size_t>(hash ^ (hash >> 29)) & mask;
-    while (places_[at] != 0 && places_[at] != hash) at = (at + 1) & mask;
-    return at;
-  }
-  std::vector<std::uint64_t> places_;
-};
-
 // Discs are numbered over all catalogs; each catalog's lines before its
 // first title line are a disc of their own.
 class DiscNumbers : public DiscLines {
@@ -101,11 +79,82 @@ std::vector<std::uint64_t> HashesOnDiscs(std::vector<KeyOnDisc>& keys, int minDi
   return wanted;
 }
 
+// The second reading's keys: each wanted hash names the key of the first
+// file that has it; a file whose name (or date) differs from that key's is
+// of another key that happens to share the hash, kept aside. Keys are
+// numbered from 0 as they first come, and their texts (the folded name, and
+// the date text unless only names count) kept one after the other, few
+// enough to stay in the processor's cache. Open addressing at most half
+// full, so finding a hash is nearly always one probe.
+class WantedKeys {
+ public:
+  WantedKeys(const std::vector<std::uint64_t>& hashes, bool nameOnly) : nameOnly_(nameOnly) {
+    std::size_t size = 16;
+    while (size < hashes.size() * 2) size *= 2;
+    places_.assign(size, {0, kNoKey});
+    for (const std::uint64_t hash : hashes) places_[PlaceOf(hash)].hash = hash;
+  }
+
+  // The key of a file; kNoKey when its hash is not wanted.
+  int KeyOf(std::uint64_t hash, std::string_view name, std::string_view dateText) {
+    Place& place = places_[PlaceOf(hash)];
+    if (place.hash != hash) return kNoKey;
+    if (place.key == kNoKey) return place.key = NewKey(name, dateText);
+    if (IsKeyOf(place.key, name, dateText)) return place.key;
+    for (const Place& other : collided_)
+      if (other.hash == hash && IsKeyOf(other.key, name, dateText)) return other.key;
+    collided_.push_back({hash, NewKey(name, dateText)});
+    return collided_.back().key;
+  }
+  int Count() const { return static_cast<int>(starts_.size()) - 1; }
+
+  static constexpr int kNoKey = -1;
+
+ private:
+  struct Place {
+    std::uint64_t hash;
+    int key;
+  };
+  std::size_t PlaceOf(std::uint64_t hash) const {
+    const std::size_t mask = places_.size() - 1;
+    std::size_t at = static_cast<std::size_t>(hash ^ (hash >> 29)) & mask;
+    while (places_[at].hash != 0 && places_[at].hash != hash) at = (at + 1) & mask;
+    return at;
+  }
+  int NewKey(std::string_view name, std::string_view dateText) {
+    for (const char c : name) texts_ += LowerAsciiChar(c);
+    if (!nameOnly_) {
+      texts_ += '\0';
+      texts_.append(dateText);
+    }
+    starts_.push_back(texts_.size());
+    return Count() - 1;
+  }
+  bool IsKeyOf(int key, std::string_view name, std::string_view dateText) const {
+    const std::size_t start = starts_[static_cast<std::size_t>(key)];
+    const std::string_view text(texts_.data() + start, starts_[static_cast<std::size_t>(key) + 1] - start);
+    if (text.size() != name.size() + (nameOnly_ ? 0 : 1 + dateText.size())) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+      if (text[i] != LowerAsciiChar(name[i])) return false;
+    return nameOnly_ || text.substr(name.size() + 1) == dateText;
+  }
+
+  bool nameOnly_;
+  std::vector<Place> places_;
+  std::vector<Place> collided_;
+  std::string texts_;
+  std::vector<std::size_t> starts_{0};
+};
+
+struct CopyKey {
+  std::uint32_t disc;
+  int key;
+};
+
 // The second reading: the files of a wanted hash become rows.
 class CopyRows : public DiscNumbers {
  public:
-  CopyRows(bool nameOnly, const HashSet& wanted, ResultList& list,
-           std::vector<KeyOnDisc>& rowKeys)
+  CopyRows(bool nameOnly, WantedKeys& wanted, ResultList& list, std::vector<CopyKey>& rowKeys)
       : nameOnly_(nameOnly), wanted_(wanted), list_(list), rowKeys_(rowKeys), folder_(list) {}
 
   void Title(const char* description) override {
@@ -116,11 +165,11 @@ class CopyRows : public DiscNumbers {
   void Climb(const CatalogWalk&) override { folder_.Moved(); }
   void EndOfTitle() override { folder_.Moved(); }
   void File(std::string_view name, std::string_view dateText, const CatalogWalk& walk) override {
-    const std::uint64_t hash = KeyHash(name, dateText, nameOnly_);
-    if (full_ || !wanted_.Holds(hash)) return;
-    const bool added = list_.AddRow(name, dateText, folder_.Offset(walk), titleOffset_);
-    if (list_.Count() > static_cast<int>(rowKeys_.size())) rowKeys_.push_back({hash, disc_});
-    full_ = !added;
+    if (full_) return;
+    const int key = wanted_.KeyOf(KeyHash(name, dateText, nameOnly_), name, dateText);
+    if (key == WantedKeys::kNoKey) return;
+    full_ = !list_.AddRow(name, dateText, folder_.Offset(walk), titleOffset_);
+    if (list_.Count() > static_cast<int>(rowKeys_.size())) rowKeys_.push_back({disc_, key});
   }
   // Lines before the first title show an empty description.
   void StartCatalog() {
@@ -131,9 +180,9 @@ class CopyRows : public DiscNumbers {
 
  private:
   bool nameOnly_;
-  const HashSet& wanted_;
+  WantedKeys& wanted_;
   ResultList& list_;
-  std::vector<KeyOnDisc>& rowKeys_;
+  std::vector<CopyKey>& rowKeys_;
   FolderOfRows folder_;
   std::uint32_t titleOffset_ = 0;
   bool full_ = false;
@@ -147,66 +196,24 @@ class QuietReporter : public Reporter {
   void LineErrorBox(const char*, const char*, long, const char*) override {}
 };
 
-int CompareFolded(const char* a, const char* b) {
-  for (;; ++a, ++b) {
-    const auto ca = static_cast<unsigned char>(LowerAsciiChar(*a));
-    const auto cb = static_cast<unsigned char>(LowerAsciiChar(*b));
-    if (ca != cb || ca == 0) return ca - cb;
-  }
-}
-
-// Two rows of one hash have one key too unless the hash collided: the
-// folded names (and the date texts) are compared to make sure.
-bool SameKey(const ResultList& list, int a, int b, bool nameOnly) {
-  const ResultRow& ra = list.Row(a);
-  const ResultRow& rb = list.Row(b);
-  if (CompareFolded(list.Name(ra), list.Name(rb)) != 0) return false;
-  return nameOnly || std::strcmp(list.Date(ra).text, list.Date(rb).text) == 0;
-}
-
-struct HashedRow {
-  std::uint64_t hash;
-  std::uint32_t disc;
-  int row;
-};
-
-// The groups of one run of rows of one hash (nearly always one group).
-void SplitRun(const ResultList& list, const HashedRow* first, const HashedRow* last, const DuplicateRules& rules,
-              std::vector<DuplicateGroup>& groups) {
-  struct Forming {
-    DuplicateGroup group;
-    std::uint32_t lastDisc;
-  };
-  std::vector<Forming> forming;
-  for (const HashedRow* at = first; at != last; ++at) {
-    auto same = std::find_if(forming.begin(), forming.end(), [&](const Forming& f) {
-      return SameKey(list, f.group.rows.front(), at->row, rules.nameOnly);
-    });
-    if (same == forming.end()) {
-      forming.push_back({{{at->row}, 1}, at->disc});
-      continue;
-    }
-    same->group.rows.push_back(at->row);
-    same->group.discs += same->lastDisc != at->disc;
-    same->lastDisc = at->disc;
-  }
-  for (Forming& f : forming)
-    if (f.group.discs >= rules.minDiscs) groups.push_back(std::move(f.group));
-}
-
-std::vector<DuplicateGroup> GroupRows(const ResultList& list, const std::vector<KeyOnDisc>& rowKeys,
-                                      const DuplicateRules& rules) {
-  std::vector<HashedRow> rows(rowKeys.size());
-  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = {rowKeys[i].hash, rowKeys[i].disc, static_cast<int>(i)};
-  std::sort(rows.begin(), rows.end(), [](const HashedRow& a, const HashedRow& b) {
-    return a.hash != b.hash ? a.hash < b.hash : a.row < b.row;
-  });
+// The rows of each key, in catalog order (a counting sort by key); a key's
+// rows make a group when they lie on enough discs.
+std::vector<DuplicateGroup> GroupRows(const std::vector<CopyKey>& rowKeys, int keyCount, int minDiscs) {
+  std::vector<int> starts(static_cast<std::size_t>(keyCount) + 1, 0);
+  for (const CopyKey& copy : rowKeys) ++starts[static_cast<std::size_t>(copy.key) + 1];
+  for (std::size_t k = 1; k < starts.size(); ++k) starts[k] += starts[k - 1];
+  std::vector<int> byKey(rowKeys.size());
+  std::vector<int> next(starts.begin(), starts.end() - 1);
+  for (std::size_t row = 0; row < rowKeys.size(); ++row)
+    byKey[static_cast<std::size_t>(next[static_cast<std::size_t>(rowKeys[row].key)]++)] = static_cast<int>(row);
   std::vector<DuplicateGroup> groups;
-  for (std::size_t i = 0; i < rows.size();) {
-    std::size_t end = i + 1;
-    while (end < rows.size() && rows[end].hash == rows[i].hash) ++end;
-    SplitRun(list, rows.data() + i, rows.data() + end, rules, groups);
-    i = end;
+  for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
+    const auto first = byKey.begin() + starts[k];
+    const auto last = byKey.begin() + starts[k + 1];
+    int discs = 0;
+    for (auto at = first; at != last; ++at)
+      discs += at == first || rowKeys[static_cast<std::size_t>(*at)].disc != rowKeys[static_cast<std::size_t>(*(at - 1))].disc;
+    if (discs >= minDiscs) groups.push_back({std::vector<int>(first, last), discs});
   }
   return groups;
 }
@@ -241,9 +248,9 @@ DuplicateResult FindDuplicates(const std::vector<std::string>& catalogs, const D
     }
     hashes = HashesOnDiscs(keys, rules.minDiscs);
   }
-  const HashSet wanted(hashes);
+  WantedKeys wanted(hashes, rules.nameOnly);
   hashes = {};
-  std::vector<KeyOnDisc> rowKeys;
+  std::vector<CopyKey> rowKeys;
   CopyRows copies(rules.nameOnly, wanted, list, rowKeys);
   QuietReporter quiet;
   for (std::size_t i = 0; i < catalogs.size(); ++i) {
@@ -254,7 +261,7 @@ DuplicateResult FindDuplicates(const std::vector<std::string>& catalogs, const D
     if (result.outcomes[i] == WalkOutcome::Complete) result.outcomes[i] = again;
     if (copies.Full()) result.outcomes[i] = WalkOutcome::ListFull;
   }
-  result.groups = GroupRows(list, rowKeys, rules);
+  result.groups = GroupRows(rowKeys, wanted.Count(), rules.minDiscs);
   SortByName(list, result.groups);
   for (const DuplicateGroup& group : result.groups) result.copies += static_cast<long long>(group.rows.size());
   return result;

@@ -40,25 +40,20 @@ bool ReadMinDiscs(const std::string& text, int& minDiscs) {
   return minDiscs >= 2;
 }
 
-// One row a copy: the four columns of find's rows, then the group number.
+// One row a copy: the four columns of find's rows, then the group number
+// (written behind the disc description, already in the console's text).
 void PrintDuplicateRows(const ResultList& list, const std::vector<DuplicateGroup>& groups) {
   RowWriter out;
   ShownPoolText folder;
   ShownPoolText title;
-  std::string line;
+  std::string discAndGroup;
   for (std::size_t number = 0; number < groups.size(); ++number) {
+    const std::string group = '\t' + std::to_string(number + 1);
     for (const int index : groups[number].rows) {
       const ResultRow& row = list.Row(index);
-      line = CatalogToNative(list.Name(row));
-      line += '\t';
-      line += CatalogToNative(list.Date(row).text);
-      line += '\t';
-      line += folder.Of(row.folderOffset, list.Folder(row));
-      line += '\t';
-      line += title.Of(row.titleOffset, list.Title(row));
-      line += '\t';
-      line += std::to_string(number + 1);
-      out.NativeLine(line);
+      discAndGroup = title.Of(row.titleOffset, list.Title(row));
+      discAndGroup += group;
+      out.Row(list.Name(row), list.Date(row).text, folder.Of(row.folderOffset, list.Folder(row)), discAndGroup);
     }
   }
 }
