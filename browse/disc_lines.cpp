@@ -4,6 +4,18 @@
 
 namespace vardek {
 
+namespace {
+
+class QuietReporter : public Reporter {
+ public:
+  void ErrorBox(const char*, const char*) override {}
+  void InfoBox(const char*, const char*) override {}
+  void Status(int, const char*) override {}
+  void LineErrorBox(const char*, const char*, long, const char*) override {}
+};
+
+}  // namespace
+
 WalkOutcome ReadDiscLines(CatalogReader& reader, const char* catalogPath, Reporter& reporter, DiscLines& lines,
                           const std::function<void()>& everyLines) {
   CatalogWalk walk(reader, reporter, everyLines);
@@ -36,6 +48,11 @@ WalkOutcome ReadDiscLines(CatalogReader& reader, const char* catalogPath, Report
     }
   }
   return walk.Outcome();
+}
+
+WalkOutcome ReadDiscLinesAgain(CatalogReader& reader, const char* catalogPath, DiscLines& lines) {
+  QuietReporter quiet;
+  return ReadDiscLines(reader, catalogPath, quiet, lines);
 }
 
 }  // namespace vardek

@@ -33,4 +33,8 @@ class DiscLines {
 WalkOutcome ReadDiscLines(CatalogReader& reader, const char* catalogPath, Reporter& reporter, DiscLines& lines,
                           const std::function<void()>& everyLines = {});
 
+// The same for a second reading of a catalog read once already: it meets
+// the same damage, which the first reading has reported, and says nothing.
+WalkOutcome ReadDiscLinesAgain(CatalogReader& reader, const char* catalogPath, DiscLines& lines);
+
 }  // namespace vardek

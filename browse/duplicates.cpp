@@ -188,14 +188,6 @@ class CopyRows : public DiscNumbers {
   bool full_ = false;
 };
 
-class QuietReporter : public Reporter {
- public:
-  void ErrorBox(const char*, const char*) override {}
-  void InfoBox(const char*, const char*) override {}
-  void Status(int, const char*) override {}
-  void LineErrorBox(const char*, const char*, long, const char*) override {}
-};
-
 // The rows of each key, in catalog order (a counting sort by key); a key's
 // rows make a group when they lie on enough discs.
 std::vector<DuplicateGroup> GroupRows(const std::vector<CopyKey>& rowKeys, int keyCount, int minDiscs) {
@@ -252,12 +244,11 @@ DuplicateResult FindDuplicates(const std::vector<std::string>& catalogs, const D
   hashes = {};
   std::vector<CopyKey> rowKeys;
   CopyRows copies(rules.nameOnly, wanted, list, rowKeys);
-  QuietReporter quiet;
   for (std::size_t i = 0; i < catalogs.size(); ++i) {
     copies.StartCatalog();
     if (result.outcomes[i] == WalkOutcome::OpenFailed) continue;
     CatalogReader reader;
-    const WalkOutcome again = ReadDiscLines(reader, catalogs[i].c_str(), quiet, copies);
+    const WalkOutcome again = ReadDiscLinesAgain(reader, catalogs[i].c_str(), copies);
     if (result.outcomes[i] == WalkOutcome::Complete) result.outcomes[i] = again;
     if (copies.Full()) result.outcomes[i] = WalkOutcome::ListFull;
   }

@@ -53,15 +53,9 @@ WalkOutcome AddCatalog(HtmlFile& page, const std::string& catalog, Reporter& rep
     AddReadingNote(page, kNoteUnread);
   } else {
     // The tree reads the lines the counts read: its damage is reported once.
-    class : public Reporter {
-      void ErrorBox(const char*, const char*) override {}
-      void InfoBox(const char*, const char*) override {}
-      void Status(int, const char*) override {}
-      void LineErrorBox(const char*, const char*, long, const char*) override {}
-    } quiet;
     CatalogReader treeReader;
     DiscTreeHtml tree(page, stats);
-    ReadDiscLines(treeReader, catalog.c_str(), quiet, tree);
+    ReadDiscLinesAgain(treeReader, catalog.c_str(), tree);
     tree.Finish();
     if (stats.outcome != WalkOutcome::Complete) AddReadingNote(page, kNoteDamaged);
   }
