@@ -18,7 +18,8 @@ h3 { font-size: 1em; margin: 1.4em 0 .4em; color: #4a5568; text-transform: upper
 .made, .note { color: #5a6678; font-size: .9em; margin: .2em 0 .8em; }
 .note { color: #9b2c2c; }
 table.discs { border-collapse: collapse; width: 100%; font-size: .95em; table-layout: fixed; }
-table.discs th:first-child { width: 34%; }
+table.discs th:first-child { width: 30%; }
+table.discs th:nth-child(5), table.discs th:nth-child(6) { width: 7.5em; }
 table.discs td.disc { overflow-wrap: anywhere; }
 table.discs th, table.discs td { padding: .35em .6em; border-bottom: 1px solid #dde3ea; text-align: left; }
 table.discs th { background: #eef2f7; font-weight: 600; }
