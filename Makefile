@@ -32,7 +32,8 @@ PACKAGES := cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-d
             libclang-rt-14-dev python3 time \
             mingw-w64 g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb xauth xdotool imagemagick hyperfine ripgrep \
             nsis help2man dpkg-dev lintian bash-completion man-db \
-            libarchive-dev libarchive-tools xorriso genisoimage udftools
+            libarchive-dev libarchive-tools xorriso genisoimage udftools \
+            chromium
 
 .PHONY: setup run demo dist test-dist test test-native test-win test-mixed bench bench-win wine-prefix fuzz screenshots clean monkey
 

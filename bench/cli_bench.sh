@@ -64,3 +64,16 @@ done
 rows=$("$cli" find .jpg "$catalog" 2>/dev/null | wc -l)
 rss=$(/usr/bin/time -v "$cli" find .jpg "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
 echo "   find .jpg beside the catalog's bytes: $(( (rss - size_kib) * 1024 / rows )) bytes a row over $rows rows (goal: under 40)"
+
+echo "== duplicates and stats over the catalog (goal for duplicates: under 1 s and under 100 bytes a file)"
+hyperfine --warmup 1 --runs 10 --output=pipe --export-json "$data/collect.json" \
+  -n "vardek-cli duplicates" "$cli duplicates $catalog" \
+  -n "vardek-cli duplicates --name-only" "$cli duplicates --name-only $catalog" \
+  -n "vardek-cli stats" "$cli stats $catalog" \
+  -n "vardek-cli report" "$cli report $catalog -o $data/report.html"
+files=$(grep -c ':' "$catalog")
+for args in "duplicates" "duplicates --name-only" "stats"; do
+  # shellcheck disable=SC2086
+  rss=$(/usr/bin/time -v "$cli" $args "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
+  echo "   vardek-cli $args: ${rss} KiB peak, $(( rss * 1024 / files )) bytes a file over $files file lines"
+done

@@ -11,8 +11,6 @@
 
 namespace vardek {
 
-char LowerAsciiChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 void LowerAscii(char* text) {
   for (; *text != '\0'; ++text) *text = LowerAsciiChar(*text);
 }

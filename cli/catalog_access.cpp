@@ -1,14 +1,33 @@
 #include "cli/catalog_access.h"
 
+#include <algorithm>
+
+#include "catalog/catalog_folder.h"
 #include "catalog/catalog_format.h"
 #include "catalog/catalog_reader.h"
 #include "catalog/catalog_titles.h"
 #include "catalog/text_routines.h"
 #include "cli/cli.h"
 #include "platform/files.h"
+#include "platform/path.h"
 #include "platform/text_encoding.h"
 
 namespace vardek::cli {
+
+std::vector<std::string> EveryCatalogBeside(const std::vector<std::string>& catalogs) {
+  std::vector<std::string> folders;
+  std::vector<std::string> found;
+  for (const std::string& catalog : catalogs) {
+    const std::string folder(platform::FolderOf(catalog));
+    if (std::find(folders.begin(), folders.end(), folder) != folders.end()) continue;
+    folders.push_back(folder);
+    ListCatalogs(folder, [&](const char* name) {
+      found.push_back(folder + name);
+      return true;
+    });
+  }
+  return found;
+}
 
 CatalogState InspectCatalog(const std::string& path) {
   switch (platform::KindOfPath(path.c_str())) {

@@ -1,12 +1,17 @@
 #pragma once
 // What several commands do with a catalog before and after the core works on it.
 #include <string>
+#include <vector>
 
 #include "catalog/catalog_files.h"
 #include "catalog/catalog_format.h"
 #include "cli/console_reporter.h"
 
 namespace vardek::cli {
+
+// Every catalog (*.cat) of each operand's folder, each folder once, in
+// listing order: what --all searches.
+std::vector<std::string> EveryCatalogBeside(const std::vector<std::string>& catalogs);
 
 enum class CatalogState { Missing, Empty, NewFormat, OldFormat, Unreadable };
 

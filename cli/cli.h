@@ -26,5 +26,8 @@ int RunCheck(const Arguments& arguments);
 int RunBadDates(const Arguments& arguments);
 int RunDelete(const Arguments& arguments);
 int RunConvert(const Arguments& arguments);
+int RunDuplicates(const Arguments& arguments);
+int RunStats(const Arguments& arguments);
+int RunReport(const Arguments& arguments);
 
 }  // namespace vardek::cli

@@ -8,15 +8,14 @@
 #include "browse/collect.h"
 #include "browse/name_match.h"
 #include "browse/sort.h"
-#include "catalog/catalog_folder.h"
 #include "catalog/catalog_format.h"
 #include "catalog/text_routines.h"
 #include "cli/arguments.h"
+#include "cli/catalog_access.h"
 #include "cli/catalog_searches.h"
 #include "cli/console_reporter.h"
 #include "cli/progress.h"
 #include "cli/rows.h"
-#include "platform/path.h"
 #include "platform/text_encoding.h"
 
 namespace vardek::cli {
@@ -59,22 +58,6 @@ int SortColumn(const std::string& name) {
   if (name == "folder") return kColumnFolder;
   if (name == "title") return kColumnTitle;
   return -1;
-}
-
-// Every catalog of each operand's folder, each folder once, in listing order.
-std::vector<std::string> EveryCatalogBeside(const std::vector<std::string>& catalogs) {
-  std::vector<std::string> folders;
-  std::vector<std::string> found;
-  for (const std::string& catalog : catalogs) {
-    const std::string folder(platform::FolderOf(catalog));
-    if (std::find(folders.begin(), folders.end(), folder) != folders.end()) continue;
-    folders.push_back(folder);
-    ListCatalogs(folder, [&](const char* name) {
-      found.push_back(folder + name);
-      return true;
-    });
-  }
-  return found;
 }
 
 // YYYY-MM-DD, a calendar date, as YYYYMMDD; false for anything else.

@@ -27,6 +27,11 @@ constexpr Command kCommands[] = {
     {"bad-dates", vardek::cli::RunBadDates, "bad-dates CATALOG                 files whose date is impossible"},
     {"delete", vardek::cli::RunDelete, "delete CATALOG DESCRIPTION        remove every title with that description"},
     {"convert", vardek::cli::RunConvert, "convert CATALOG                   convert an old-format catalog"},
+    {"duplicates", vardek::cli::RunDuplicates,
+     "duplicates [--all] [--name-only] [--min-discs N] CATALOG...\n"
+     "                                             files that lie on two or more discs"},
+    {"stats", vardek::cli::RunStats, "stats CATALOG...                  counts and date range of every disc"},
+    {"report", vardek::cli::RunReport, "report CATALOG... -o FILE.html    a printable HTML page of the catalogs"},
 };
 
 void PrintToolHelp(std::FILE* stream) {

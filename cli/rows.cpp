@@ -9,28 +9,14 @@
 
 namespace vardek::cli {
 
-namespace {
-
-// A pool text as the console shows it, made again only when the next row
-// has another one: the rows of one folder and one disc follow each other.
-class ShownPoolText {
- public:
-  const std::string& Of(std::uint32_t offset, const char* text) {
-    if (!made_ || offset != offset_) {
-      shown_ = CatalogToNative(text);
-      offset_ = offset;
-      made_ = true;
-    }
-    return shown_;
+const std::string& ShownPoolText::Of(std::uint32_t offset, const char* text) {
+  if (!made_ || offset != offset_) {
+    shown_ = CatalogToNative(text);
+    offset_ = offset;
+    made_ = true;
   }
-
- private:
-  bool made_ = false;
-  std::uint32_t offset_ = 0;
-  std::string shown_;
-};
-
-}  // namespace
+  return shown_;
+}
 
 void PrintRows(const ResultList& list, const std::vector<int>* order) {
   RowWriter out;

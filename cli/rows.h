@@ -1,5 +1,6 @@
 #pragma once
 // Result rows on standard output, and the progress of the walks that make them.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,6 +11,18 @@
 #include "catalog/reporter.h"
 
 namespace vardek::cli {
+
+// A pool text as the console shows it, made again only when the next row
+// has another one: the rows of one folder and one disc follow each other.
+class ShownPoolText {
+ public:
+  const std::string& Of(std::uint32_t offset, const char* text);
+
+ private:
+  bool made_ = false;
+  std::uint32_t offset_ = 0;
+  std::string shown_;
+};
 
 // Writes the rows (all, or those of `order` in that order) as tab-separated
 // fields: file name, date text, folder, disc description.

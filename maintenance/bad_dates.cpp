@@ -8,12 +8,7 @@
 
 namespace vardek {
 
-namespace {
-
-// A file line's date is bad: not a calendar date from 1980 to 2050.
-bool HasBadDate(const FileLineParts& parts) { return !IsGoodDateText(parts.dateText); }
-
-}  // namespace
+bool HasBadDate(std::string_view dateText) { return !IsGoodDateText(dateText); }
 
 BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool newFormat,
                            ResultList& list, Reporter& reporter, const std::function<void()>& everyLines) {
@@ -44,7 +39,7 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
         FileLineParts parts;
         // A new-format line without ":" is passed over; so is an old-format
         // line shorter than nine characters, which has no room for a date.
-        if (!SplitFileLine(walk.Line(), newFormat, parts) || !HasBadDate(parts)) break;
+        if (!SplitFileLine(walk.Line(), newFormat, parts) || !HasBadDate(parts.dateText)) break;
         if (!list.AddRow(parts.name, parts.dateText, folder.Offset(walk), titleOffset)) walk.Stop(WalkOutcome::ListFull);
         break;
       }

@@ -2,6 +2,7 @@
 // Find bad dates: every file line of a catalog whose date is not a calendar
 // date from 1980 to 2050 becomes a result row.
 #include <functional>
+#include <string_view>
 
 #include "browse/result_list.h"
 #include "catalog/catalog_reader.h"
@@ -9,6 +10,9 @@
 #include "catalog/reporter.h"
 
 namespace vardek {
+
+// A file's date text is bad: not a calendar date from 1980 to 2050.
+bool HasBadDate(std::string_view dateText);
 
 struct BadDateResult {
   // OpenFailed ("Error opening file" reported), Complete, DepthError (reported;

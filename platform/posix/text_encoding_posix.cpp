@@ -67,4 +67,10 @@ std::string FromCatalogText(const std::string& catalog) {
   return converter.Convert(catalog, false);
 }
 
+// Linux speaks UTF-8 already.
+std::string CatalogTextToUtf8(const std::string& catalog) { return FromCatalogText(catalog); }
+std::string NativeTextToUtf8(const std::string& native) {
+  return IsValidUtf8(native) ? native : FromCatalogText(native);
+}
+
 }  // namespace vardek::platform

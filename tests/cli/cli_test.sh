@@ -59,7 +59,7 @@ run --version; expect_rc 0; expect_out "Vardek 2.23"
 run --help; expect_rc 0; expect_out_has "vardek-cli find"
 run; expect_rc 2
 run frobnicate; expect_rc 2; expect_err_has "unknown command"
-for command in scan titles list find check bad-dates delete convert; do
+for command in scan titles list find check bad-dates delete convert duplicates stats report; do
   run "$command" --help; expect_rc 0; expect_out_has "Usage: vardek-cli $command"
 done
 run find --bogus x y.cat; expect_rc 2; expect_err_has "unknown option --bogus"
@@ -464,6 +464,64 @@ run list wide.cat "$d80"; expect_rc 0; expect_out "a.txt${TAB}01/01/01${TAB}\\${
 run list wide.cat "$d82"; expect_rc 0; expect_out "b.txt${TAB}01/01/01${TAB}\\${TAB}$d82"
 run list wide.cat "$d83"; expect_rc 2; expect_err_has "The disk description is 83 characters long; at most 82 are allowed."
 
+begin "duplicates"
+catalog dup1.cat "|||Disc one" "README.TXT:07/14/04" '\Docs' "notes.doc:01/02/03" ".." "<eof>" \
+  "|||Disc two" "readme.txt:07/14/04" "notes.doc:01/02/04" "caf$(printf '\xe9').txt:01/01/01" "<eof>"
+catalog dup2.cat "|||Disc one" '\Old' "notes.doc:01/02/03" "CAF$(printf '\xc9').TXT:01/01/01" ".." "<eof>"
+run duplicates dup1.cat; expect_rc 0
+expect_out "README.TXT${TAB}07/14/04${TAB}\\${TAB}Disc one${TAB}1
+readme.txt${TAB}07/14/04${TAB}\\${TAB}Disc two${TAB}1"
+expect_err_has "1 groups of duplicates, 2 copies"
+run duplicates --name-only dup1.cat; expect_rc 0
+expect_out "notes.doc${TAB}01/02/03${TAB}\\Docs${TAB}Disc one${TAB}1
+notes.doc${TAB}01/02/04${TAB}\\${TAB}Disc two${TAB}1
+README.TXT${TAB}07/14/04${TAB}\\${TAB}Disc one${TAB}2
+readme.txt${TAB}07/14/04${TAB}\\${TAB}Disc two${TAB}2"
+run duplicates dup1.cat dup2.cat; expect_rc 0
+expect_out "notes.doc${TAB}01/02/03${TAB}\\Docs${TAB}Disc one${TAB}1
+notes.doc${TAB}01/02/03${TAB}\\Old${TAB}Disc one${TAB}1
+README.TXT${TAB}07/14/04${TAB}\\${TAB}Disc one${TAB}2
+readme.txt${TAB}07/14/04${TAB}\\${TAB}Disc two${TAB}2"
+expect_err_has "2 groups of duplicates, 4 copies"
+mkdir -p dups && cp dup1.cat dup2.cat dups/ && cp dups/dup1.cat dups/dup1.txt
+run duplicates --all --min-discs 3 dups/dup1.cat; expect_rc 1; expect_out ""
+expect_err_has "0 groups of duplicates, 0 copies"
+run duplicates --all --name-only --min-discs 3 dups/dup1.cat; expect_rc 0
+[ "$(cut -f1,5 out | sort -u | tr '\n' ' ')" == "notes.doc${TAB}1 " ] && ok || bad "--all: notes.doc on three discs"
+run duplicates --min-discs 1 dup1.cat; expect_rc 2; expect_err_has "--min-discs takes a number of 2 or more"
+run duplicates dup1.cat missing.cat; expect_rc 2; expect_err_has "missing.cat: Error opening file"
+expect_out_has "README.TXT"
+
+begin "stats"
+catalog stats.cat "|||Old disc" "a.txt:01/01/80" '\A' '\B' "b.txt:12/31/99" ".." ".." "bad.txt:02/30/03" "<eof>" \
+  "|||New disc" "c.txt:12/31/50" "d.txt:01/01/00" "e.txt:01/01/51" "<eof>" "|||Empty" "<eof>"
+run stats stats.cat; expect_rc 0
+expect_out "kind${TAB}catalog${TAB}disc${TAB}files${TAB}folders${TAB}deepest${TAB}oldest${TAB}newest${TAB}bad
+disc${TAB}stats.cat${TAB}Old disc${TAB}3${TAB}2${TAB}2${TAB}1980-01-01${TAB}1999-12-31${TAB}1
+disc${TAB}stats.cat${TAB}New disc${TAB}3${TAB}0${TAB}0${TAB}2000-01-01${TAB}2050-12-31${TAB}1
+disc${TAB}stats.cat${TAB}Empty${TAB}0${TAB}0${TAB}0${TAB}${TAB}${TAB}0
+total${TAB}stats.cat${TAB}${TAB}6${TAB}2${TAB}2${TAB}1980-01-01${TAB}2050-12-31${TAB}2"
+run bad-dates stats.cat; [ "$(wc -l <out)" -eq 2 ] && ok || bad "bad-dates finds the two stats counts"
+run stats missing.cat stats.cat; expect_rc 2; expect_err_has "missing.cat: Error opening file"
+expect_out_has "total${TAB}stats.cat"
+
+begin "report"
+catalog rep.cat "|||Disc <one> & \"two\"" "it's <b>&amp;.txt:07/14/04" '\Sub' "x.txt:99/99/99" ".." "<eof>"
+cp rep.cat rep.before
+run report rep.cat -o rep.html; expect_rc 0; expect_err_has "Report written to rep.html"
+grep -qF '<meta charset="utf-8">' rep.html && ok || bad "no charset"
+grep -qF 'it&#39;s &lt;b&gt;&amp;amp;.txt' rep.html && ok || bad "file name not escaped"
+grep -qF 'Disc &lt;one&gt; &amp; &quot;two&quot;' rep.html && ok || bad "description not escaped"
+grep -qiE '<script|<link|src=' rep.html && bad "the page fetches or runs something" || ok
+expect_missing 'rep.html.$$$'
+run report rep.cat -o other.cat; expect_rc 2; expect_err_has "Will not write the report over a catalog"
+cp rep.cat rep.txt
+run report rep.cat -o rep.txt; expect_rc 2; expect_file_eq rep.txt rep.before
+run report rep.cat; expect_rc 2; expect_err_has "-o FILE.html is required"
+run report rep.cat missing.cat -o two.html; expect_rc 2; expect_err_has "missing.cat: Error opening file"
+grep -qF 'This catalog could not be opened.' two.html && ok || bad "no note of the missing catalog"
+expect_file_eq rep.cat rep.before
+
 begin "a damaged catalog that ends a walk early exits 2"
 deep=(); for i in $(seq 1 16); do deep+=("\\L$i"); done
 catalog deep.cat "|||Deep" "first.txt:02/30/01" "${deep[@]}" "after.txt:02/30/01" "<eof>"
@@ -475,6 +533,12 @@ done
 catalog climbs.cat "|||Climbs" "first.txt:02/30/01" ".." "after.txt:02/30/01" "<eof>"
 run find .txt climbs.cat; expect_rc 2; expect_err_has "Attempt to go below the root folder."
 run find .txt climbs.cat holiday.cat; expect_rc 2; expect_out_has "readme.txt"
+run duplicates deep.cat deep.cat; expect_rc 2; expect_err_has "More than 16 folder levels."
+expect_out "first.txt${TAB}02/30/01${TAB}\\${TAB}Deep${TAB}1
+first.txt${TAB}02/30/01${TAB}\\${TAB}Deep${TAB}1"
+run stats deep.cat; expect_rc 2; expect_err_has "More than 16 folder levels."
+expect_out_has "disc${TAB}deep.cat${TAB}Deep${TAB}1${TAB}15${TAB}15${TAB}${TAB}${TAB}1"
+run report deep.cat -o deep.html; expect_rc 2; grep -qF 'This catalog is damaged' deep.html && ok || bad "no damage note"
 
 begin "control characters in rows are shown, not sent"
 catalog ctl.cat $'|||Tab\there\e[31m' $'a\tb.txt:01/01/01' $'\\F\x7f' "c.txt:01/01/01" ".." "<eof>"

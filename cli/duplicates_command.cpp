@@ -1,0 +1,92 @@
+// vardek-cli duplicates [--all] [--name-only] [--min-discs N] CATALOG...
+#include <string>
+#include <vector>
+
+#include "browse/duplicates.h"
+#include "catalog/text_routines.h"
+#include "cli/arguments.h"
+#include "cli/catalog_access.h"
+#include "cli/console_reporter.h"
+#include "cli/output.h"
+#include "cli/rows.h"
+
+namespace vardek::cli {
+
+namespace {
+
+const CommandHelp kHelp = {
+    "duplicates", "[--all] [--name-only] [--min-discs N] CATALOG...",
+    "Prints the files that lie on two or more discs: the same name (A-Z in\n"
+    "either case, other characters exactly) and the same date text. One row a\n"
+    "copy, tab-separated: file name, date, folder, disc description and the\n"
+    "group number (1, 2, ...), so the copies of one file share a number and\n"
+    "follow each other. Groups go in name order, the copies of a group in\n"
+    "catalog order. Every disc title is a disc, even two with one description;\n"
+    "a name twice on one disc alone is no duplicate (once a group is on enough\n"
+    "discs, every copy is listed). The number of groups and copies goes to\n"
+    "standard error.\n"
+    "\n"
+    "  --all            every catalog (*.cat) in the folder of each CATALOG\n"
+    "  --name-only      the same name is enough, whatever the dates\n"
+    "  --min-discs N    only files on at least N discs (2 or more; default 2)\n"
+    "\nExit status: 0 duplicates found; 1 none; 2 usage error, or a catalog that\n"
+    "cannot be opened or whose damage ended its reading early (the others are\n"
+    "still read).\n"};
+
+// N of --min-discs: a whole number from 2 on.
+bool ReadMinDiscs(const std::string& text, int& minDiscs) {
+  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  minDiscs = std::stoi(text);
+  return minDiscs >= 2;
+}
+
+// One row a copy: the four columns of find's rows, then the group number
+// (written behind the disc description, already in the console's text).
+void PrintDuplicateRows(const ResultList& list, const std::vector<DuplicateGroup>& groups) {
+  RowWriter out;
+  ShownPoolText folder;
+  ShownPoolText title;
+  std::string discAndGroup;
+  for (std::size_t number = 0; number < groups.size(); ++number) {
+    const std::string group = '\t' + std::to_string(number + 1);
+    for (const int index : groups[number].rows) {
+      const ResultRow& row = list.Row(index);
+      discAndGroup = title.Of(row.titleOffset, list.Title(row));
+      discAndGroup += group;
+      out.Row(list.Name(row), list.Date(row).text, folder.Of(row.folderOffset, list.Folder(row)), discAndGroup);
+    }
+  }
+}
+
+}  // namespace
+
+int RunDuplicates(const Arguments& arguments) {
+  CommandLine line;
+  int status = kExitSuccess;
+  if (!ReadCommandLine(arguments, {{"--all", false}, {"--name-only", false}, {"--min-discs", true}}, kHelp, 1,
+                       static_cast<std::size_t>(-1), line, status))
+    return status;
+  DuplicateRules rules;
+  rules.nameOnly = line.Has("--name-only");
+  if (const std::string* value = line.Value("--min-discs"); value != nullptr && !ReadMinDiscs(*value, rules.minDiscs))
+    return UsageError(kHelp, "--min-discs takes a number of 2 or more, not '" + *value + "'");
+  std::vector<std::string> catalogs = line.operands;
+  if (line.Has("--all")) catalogs = EveryCatalogBeside(catalogs);
+
+  ConsoleReporter reporter;
+  ResultList list;
+  if (!list.Reset()) {
+    reporter.ErrorBox(kNotEnoughMemory, kProductName);
+    return kExitFailure;
+  }
+  const DuplicateResult result = FindDuplicates(catalogs, rules, list, reporter);
+  PrintDuplicateRows(list, result.groups);
+  reporter.Status(kStatusResultPart, (FormatCount(static_cast<long long>(result.groups.size())) +
+                                      " groups of duplicates, " + FormatCount(result.copies) + " copies")
+                                         .c_str());
+  WalkTally walks;
+  for (const WalkOutcome outcome : result.outcomes) walks.Add(outcome);
+  return walks.ExitStatus(static_cast<int>(result.groups.size()), reporter);
+}
+
+}  // namespace vardek::cli
