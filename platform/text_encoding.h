@@ -14,6 +14,13 @@ namespace vardek::platform {
 std::string ToCatalogText(const std::string& native);
 std::string FromCatalogText(const std::string& catalog);
 
+// UTF-8 whatever the console speaks, for output that must be UTF-8 (JSON):
+// catalog text from the catalog code page, and a path or argument from the
+// platform's own encoding (on Linux UTF-8 already; bytes that are not are
+// taken as catalog text, as the reports take them).
+std::string CatalogToUtf8(const std::string& catalog);
+std::string NativeToUtf8(const std::string& native);
+
 // The length (1 to 4) of the UTF-8 character at the start of `text`, or 0
 // when its bytes are not one: a stray or cut sequence, an overlong form, a
 // surrogate or a code point above U+10FFFF.

@@ -67,4 +67,10 @@ std::string FromCatalogText(const std::string& catalog) {
   return converter.Convert(catalog, false);
 }
 
+std::string CatalogToUtf8(const std::string& catalog) { return FromCatalogText(catalog); }
+
+std::string NativeToUtf8(const std::string& native) {
+  return IsValidUtf8(native) ? native : FromCatalogText(native);
+}
+
 }  // namespace vardek::platform
