@@ -11,14 +11,16 @@
 
 #include "browse/result_list.h"
 #include "catalog/reporter.h"
+#include "cli/row_catalogs.h"
 #include "cli/rows.h"
 
 namespace vardek::cli {
 
 // Searches `catalogs` for files (or folders) matching `searchText` (lowered)
 // and adds their rows to `list` in catalog order; every report reaches
-// `reporter` in that order too, and every walk's outcome `walks`.
+// `reporter` in that order too, and every walk's outcome `walks`; where each
+// catalog's rows begin goes to `rowCatalogs`.
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
-                    ResultList& list, Reporter& reporter, WalkTally& walks);
+                    ResultList& list, Reporter& reporter, WalkTally& walks, RowCatalogs& rowCatalogs);
 
 }  // namespace vardek::cli

@@ -14,6 +14,8 @@
 #include "cli/arguments.h"
 #include "cli/catalog_searches.h"
 #include "cli/console_reporter.h"
+#include "cli/filter_options.h"
+#include "cli/format_option.h"
 #include "cli/progress.h"
 #include "cli/rows.h"
 #include "platform/path.h"
@@ -77,31 +79,17 @@ std::vector<std::string> EveryCatalogBeside(const std::vector<std::string>& cata
   return found;
 }
 
-// YYYY-MM-DD, a calendar date, as YYYYMMDD; false for anything else.
-bool ReadIsoDate(const std::string& text, std::uint32_t& number) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9')) return false;
-  }
-  const int year = std::stoi(text.substr(0, 4));
-  const int month = std::stoi(text.substr(5, 2));
-  const int day = std::stoi(text.substr(8, 2));
-  if (month < 1 || month > 12 || day < 1) return false;
-  const int days = kMonthLengths[month - 1] + ((month == 2 && IsLeapYear(year)) ? 1 : 0);
-  if (day > days) return false;
-  number = static_cast<std::uint32_t>(year * 10000 + month * 100 + day);
-  return true;
-}
-
 }  // namespace
 
 int RunFind(const Arguments& arguments) {
   CommandLine line;
   int status = kExitSuccess;
   if (!ReadCommandLine(arguments, {{"--folders", false}, {"--all", false}, {"--sort", true}, {"--reverse", false},
-                        {"--since", true}, {"--until", true}, {"--disc", true}},
+                        kSinceOption, kUntilOption, kDiscOption, kFormatOption},
                        kHelp, 2, static_cast<std::size_t>(-1), line, status))
     return status;
+  RowFormat format = RowFormat::Tsv;
+  if (!ReadFormatOption(line, kHelp, format)) return kExitFailure;
   int column = kColumnNone;
   if (const std::string* sort = line.Value("--sort")) {
     column = SortColumn(*sort);
@@ -111,22 +99,9 @@ int RunFind(const Arguments& arguments) {
   const bool reverse = line.Has("--reverse");
 
   FindFilter filter;
-  filter.until = 99999999;
-  for (const char* option : {"--since", "--until"}) {
-    const std::string* value = line.Value(option);
-    if (value == nullptr) continue;
-    std::uint32_t date = 0;
-    if (!ReadIsoDate(*value, date))
-      return UsageError(kHelp, std::string(option) + " takes a date YYYY-MM-DD, not '" + *value + "'");
-    (option[2] == 's' ? filter.since : filter.until) = date;
-    filter.dated = true;
-  }
+  if (!ReadDateOptions(line, kHelp, filter)) return kExitFailure;
   if (filter.dated && folders) return UsageError(kHelp, "folders have no dates: --since and --until find files only");
-  if (const std::string* disc = line.Value("--disc")) {
-    filter.byDisc = true;
-    filter.disc = platform::ToCatalogText(*disc);
-    for (char& c : filter.disc) c = LowerAsciiChar(c);
-  }
+  ReadDiscOption(line, filter);
 
   std::string text = platform::ToCatalogText(line.operands[0]);
   if (text.empty()) return UsageError(kHelp, "You must supply a text to find.");
@@ -150,14 +125,16 @@ int RunFind(const Arguments& arguments) {
     return kExitFailure;
   }
   WalkTally walks;
+  RowCatalogs rowCatalogs;
   // Catalogs, or the parts of one, are searched side by side; with the
   // progress line to show, one after the other. The searches side by side
   // know only today's text: a pattern or a filter takes the plain walk.
   if (!catalogs.empty() && !ProgressLine::Instance().Enabled() && !filtered) {
-    SearchCatalogs(catalogs, searchText, folders, list, reporter, walks);
+    SearchCatalogs(catalogs, searchText, folders, list, reporter, walks, rowCatalogs);
     catalogs.clear();
   }
   for (const std::string& catalog : catalogs) {
+    rowCatalogs.Begin(list.Count(), catalog);
     CatalogReader reader;
     const auto progress = PercentProgress(reader, "Searching " + catalog);
     walks.Add(folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress, &filter)
@@ -165,21 +142,19 @@ int RunFind(const Arguments& arguments) {
   }
   ProgressLine::Instance().Clear();
 
+  const RowOutput output{format, &rowCatalogs};
   if (column != kColumnNone || reverse) {
     std::vector<int> order(static_cast<std::size_t>(list.Count()));
     for (int i = 0; i < list.Count(); ++i) order[static_cast<std::size_t>(i)] = i;
     if (column != kColumnNone) SortRowOrder(list, order, column, reverse);
     else std::reverse(order.begin(), order.end());
-    PrintRows(list, &order);
+    PrintRows(list, &order, output);
   } else {
-    PrintRows(list, nullptr);
+    PrintRows(list, nullptr, output);
   }
   reporter.Status(kStatusResultPart,
                   (FormatCount(list.Count()) + (folders ? " folders found" : " files found")).c_str());
-  if (filter.dated) {
-    reporter.Status(kStatusResultPart, (FormatCount(filter.undated) +
-                                        " files left out: their dates cannot be read").c_str());
-  }
+  ReportUndated(filter, reporter);
   return walks.ExitStatus(list.Count(), reporter);
 }
 

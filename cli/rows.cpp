@@ -1,46 +1,44 @@
 #include "cli/rows.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
+#include <string>
 
+#include "browse/collect.h"
 #include "cli/cli.h"
-#include "cli/output.h"
 #include "cli/progress.h"
+#include "cli/record_writer.h"
 
 namespace vardek::cli {
 
 namespace {
 
-// A pool text as the console shows it, made again only when the next row
-// has another one: the rows of one folder and one disc follow each other.
-class ShownPoolText {
- public:
-  const std::string& Of(std::uint32_t offset, const char* text) {
-    if (!made_ || offset != offset_) {
-      shown_ = CatalogToNative(text);
-      offset_ = offset;
-      made_ = true;
-    }
-    return shown_;
-  }
-
- private:
-  bool made_ = false;
-  std::uint32_t offset_ = 0;
-  std::string shown_;
-};
+// The date as YYYY-MM-DD by the catalog's century rule; empty when it cannot be read.
+std::string IsoDate(std::string_view dateText) {
+  std::uint32_t number = 0;
+  if (!FileDateNumber(dateText, number)) return {};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u", static_cast<unsigned>(number / 10000),
+                static_cast<unsigned>(number / 100 % 100), static_cast<unsigned>(number % 100));
+  return text;
+}
 
 }  // namespace
 
-void PrintRows(const ResultList& list, const std::vector<int>* order) {
-  RowWriter out;
-  ShownPoolText folder;
-  ShownPoolText title;
+void PrintRows(const ResultList& list, const std::vector<int>* order, const RowOutput& output) {
+  RecordWriter out(output.format, {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"catalog", true}});
+  const bool json = output.format == RowFormat::Json;
   const int count = order != nullptr ? static_cast<int>(order->size()) : list.Count();
   for (int i = 0; i < count; ++i) {
-    const ResultRow& row = list.Row(order != nullptr ? (*order)[i] : i);
-    out.Row(list.Name(row), list.Date(row).text, folder.Of(row.folderOffset, list.Folder(row)),
-            title.Of(row.titleOffset, list.Title(row)));
+    const int index = order != nullptr ? (*order)[static_cast<std::size_t>(i)] : i;
+    const ResultRow& row = list.Row(index);
+    const RowDate date = list.Date(row);
+    // Only json shows these two: the other formats need not work them out.
+    const std::string iso = json ? IsoDate(date.text) : std::string();
+    const Field catalog = json && output.catalogs != nullptr ? NativeField(output.catalogs->Of(index), true) : NullField();
+    out.Write({CatalogField(list.Name(row)), CatalogField(date.text), iso.empty() ? NullField() : CatalogField(iso),
+               CatalogField(list.Folder(row), true), CatalogField(list.Title(row), true), catalog});
   }
 }
 
