@@ -1,5 +1,5 @@
 // vardek-cli find [--folders] [--all] [--sort name|date|folder|title] [--reverse]
-//                 [--since DATE] [--until DATE] [--disc TEXT] TEXT CATALOG...
+//                 [--since DATE] [--until DATE] [--disc TEXT] [--format tsv|csv|json] TEXT CATALOG...
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -28,7 +28,8 @@ namespace {
 const CommandHelp kHelp = {
     "find",
     "[--folders] [--all] [--sort name|date|folder|title] [--reverse]\n"
-    "                       [--since DATE] [--until DATE] [--disc TEXT] TEXT CATALOG...",
+    "                       [--since DATE] [--until DATE] [--disc TEXT] [--format tsv|csv|json]\n"
+    "                       TEXT CATALOG...",
     "Prints every file (or with --folders every folder) of the catalogs whose name\n"
     "contains TEXT (at most 39 characters). Letters A-Z match either case; other\n"
     "characters match only themselves. A TEXT with * or ? is a pattern over the\n"
@@ -51,6 +52,10 @@ const CommandHelp kHelp = {
     "                   and title without regard to case; dates by calendar date);\n"
     "                   rows that compare equal keep their catalog order\n"
     "  --reverse        descending order (without --sort: the catalog order reversed)\n"
+    "  --format FORMAT  tsv (the default), csv (RFC 4180: a header row, fields\n"
+    "                   quoted where needed, CR LF line ends) or json (one object\n"
+    "                   a line: name, date, iso (YYYY-MM-DD or null), folder,\n"
+    "                   disc, catalog (the file the row came from); UTF-8)\n"
     "\nExit status: 0 rows printed; 1 nothing matched; 2 usage error, or a catalog\n"
     "that cannot be opened or whose damage ended its search early (the others are\n"
     "still searched).\n"};

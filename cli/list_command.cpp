@@ -17,7 +17,9 @@ namespace vardek::cli {
 namespace {
 
 const CommandHelp kHelp = {
-    "list", "[--since DATE] [--until DATE] [--format tsv|csv|json] CATALOG DESCRIPTION",
+    "list",
+    "[--since DATE] [--until DATE] [--format tsv|csv|json]\n"
+    "                       CATALOG DESCRIPTION",
     "Prints the files of the first disc title whose description is exactly\n"
     "DESCRIPTION (case counts), one row a line: file name, date, folder and disc\n"
     "description, separated by tabs. The row count goes to standard error.\n"
