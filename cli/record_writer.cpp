@@ -7,47 +7,53 @@
 namespace vardek::cli {
 
 RecordWriter::RecordWriter(RowFormat format, std::vector<Column> columns)
-    : format_(format), columns_(std::move(columns)), encoded_(columns_.size()) {
+    : format_(format), columns_(std::move(columns)), prefixes_(columns_.size()), written_(columns_.size()),
+      encoded_(columns_.size()) {
+  const bool json = format_ == RowFormat::Json;
+  bool first = true;
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    written_[i] = json || !columns_[i].jsonOnly;
+    if (written_[i] == 0) continue;
+    std::string& prefix = prefixes_[i];
+    prefix = first ? (json ? "{" : "") : (format_ == RowFormat::Tsv ? "\t" : ",");
+    if (json) {
+      AppendJsonString(prefix, columns_[i].name);
+      prefix += ':';
+    }
+    first = false;
+  }
   // Their line ends are their own (csv's CR LF), on Windows too.
   if (format_ != RowFormat::Tsv) platform::KeepOutputLineEnds();
   if (format_ != RowFormat::Csv) return;
-  bool first = true;
-  for (const Column& column : columns_) {
-    if (column.jsonOnly) continue;
-    if (!first) out_.Pending() += ',';
-    AppendCsvText(out_.Pending(), column.name);
-    first = false;
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (written_[i] == 0) continue;
+    out_.Pending() += prefixes_[i];
+    AppendCsvText(out_.Pending(), columns_[i].name);
   }
   out_.EndLine(LineEnd());
 }
 
 void RecordWriter::Write(std::initializer_list<Field> fields) {
   assert(fields.size() == columns_.size());
-  std::string& line = out_.Pending();
-  if (format_ == RowFormat::Json) line += '{';
-  bool first = true;
-  std::size_t column = 0;
-  for (const Field& field : fields) {
-    const Column& named = columns_[column];
-    if (format_ == RowFormat::Json || !named.jsonOnly) {
-      if (!first) line += Separator();
-      if (format_ == RowFormat::Json) {
-        AppendJsonString(line, named.name);
-        line += ':';
-      }
-      Append(column, field);
-      first = false;
-    }
-    ++column;
+  const Field* field = fields.begin();
+  for (std::size_t i = 0; i < columns_.size(); ++i, ++field) {
+    if (written_[i] == 0) continue;
+    const std::string& prefix = prefixes_[i];
+    // Most prefixes are one separator: no call to copy them.
+    if (prefix.size() == 1) out_.Pending() += prefix[0];
+    else out_.Pending() += prefix;
+    Append(i, *field);
   }
-  if (format_ == RowFormat::Json) line += '}';
+  if (format_ == RowFormat::Json) out_.Pending() += '}';
   out_.EndLine(LineEnd());
 }
 
 void RecordWriter::Append(std::size_t column, const Field& field) {
   std::string& line = out_.Pending();
   if (!field.stable) {
-    AppendField(line, format_, field);
+    // The common field of tsv: printable ASCII, written as it is.
+    if (format_ == RowFormat::Tsv && field.kind == FieldKind::CatalogText && IsPlainText(field.text)) line += field.text;
+    else AppendField(line, format_, field);
     return;
   }
   Encoded& kept = encoded_[column];

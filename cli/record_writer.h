@@ -37,11 +37,14 @@ class RecordWriter {
     std::string text;
   };
   void Append(std::size_t column, const Field& field);
-  const char* Separator() const { return format_ == RowFormat::Tsv ? "\t" : ","; }
   const char* LineEnd() const { return format_ == RowFormat::Csv ? "\r\n" : "\n"; }
 
   RowFormat format_;
   std::vector<Column> columns_;
+  // What goes before each column's field: its separator, and in json its
+  // key; a column the format leaves out is not written.
+  std::vector<std::string> prefixes_;
+  std::vector<unsigned char> written_;
   std::vector<Encoded> encoded_;
   RowWriter out_;
 };

@@ -24,11 +24,32 @@ std::string IsoDate(std::string_view dateText) {
   return text;
 }
 
+// A pool text by its offset, measured again only when the next row has
+// another one: the rows of one folder and one disc follow each other.
+class PoolText {
+ public:
+  std::string_view Of(std::uint32_t offset, const char* text) {
+    if (!made_ || offset != offset_) {
+      text_ = text;
+      offset_ = offset;
+      made_ = true;
+    }
+    return text_;
+  }
+
+ private:
+  bool made_ = false;
+  std::uint32_t offset_ = 0;
+  std::string_view text_;
+};
+
 }  // namespace
 
 void PrintRows(const ResultList& list, const std::vector<int>* order, const RowOutput& output) {
   RecordWriter out(output.format, {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"catalog", true}});
   const bool json = output.format == RowFormat::Json;
+  PoolText folder;
+  PoolText title;
   const int count = order != nullptr ? static_cast<int>(order->size()) : list.Count();
   for (int i = 0; i < count; ++i) {
     const int index = order != nullptr ? (*order)[static_cast<std::size_t>(i)] : i;
@@ -38,7 +59,8 @@ void PrintRows(const ResultList& list, const std::vector<int>* order, const RowO
     const std::string iso = json ? IsoDate(date.text) : std::string();
     const Field catalog = json && output.catalogs != nullptr ? NativeField(output.catalogs->Of(index), true) : NullField();
     out.Write({CatalogField(list.Name(row)), CatalogField(date.text), iso.empty() ? NullField() : CatalogField(iso),
-               CatalogField(list.Folder(row), true), CatalogField(list.Title(row), true), catalog});
+               CatalogField(folder.Of(row.folderOffset, list.Folder(row)), true),
+               CatalogField(title.Of(row.titleOffset, list.Title(row)), true), catalog});
   }
 }
 
