@@ -557,15 +557,16 @@ run list --until 04-07-31 listed.cat Summer; expect_rc 2; expect_err_has "--unti
 
 begin "bad-dates --disc"
 catalog discs.cat "|||Holiday PHOTOS" "a.jpg:02/30/04" "ok.jpg:07/01/04" "<eof>" \
-  "|||Backup" "b.txt:13/01/99" "<eof>" "|||More photos" "c.jpg:" "<eof>"
-run bad-dates discs.cat; expect_rc 0; expect_err_has "3 files found"
+  "|||Backup" "b.txt:13/01/99" $'stray\rcr.txt:02/30/01' "<eof>" "|||More photos" "c.jpg:" "<eof>"
+run bad-dates discs.cat; expect_rc 0; expect_err_has "4 files found"
 run bad-dates --disc photos discs.cat
 expect_rc 0
 expect_out "a.jpg${TAB}02/30/04${TAB}\\${TAB}Holiday PHOTOS
 c.jpg${TAB}${TAB}\\${TAB}More photos"
 expect_err_has "2 files found"
 run bad-dates --disc BACK --format csv discs.cat; expect_rc 0; expect_out "name,date,folder,disc$CR
-b.txt,13/01/99,\\,Backup$CR"
+b.txt,13/01/99,\\,Backup$CR
+straycr.txt,02/30/01,\\,Backup$CR"
 run bad-dates --disc nothing discs.cat; expect_rc 1; expect_out ""; expect_err_has "0 files found"
 
 echo "cli_test: $passed passed, $failed failed"
