@@ -25,10 +25,15 @@ bool IsAsciiText(std::string_view text) {
   return true;
 }
 
-std::string ToUtf8(const Field& field) {
+void AppendJsonText(std::string& out, const Field& field) {
+  // ASCII is UTF-8 already, in every code page.
+  if (IsAsciiText(field.text)) {
+    AppendJsonString(out, field.text);
+    return;
+  }
   const std::string text(field.text);
-  if (IsAsciiText(text)) return text;
-  return field.kind == FieldKind::NativeText ? platform::NativeToUtf8(text) : platform::CatalogToUtf8(text);
+  AppendJsonString(out, field.kind == FieldKind::NativeText ? platform::NativeToUtf8(text)
+                                                            : platform::CatalogToUtf8(text));
 }
 
 void AppendJsonValue(std::string& out, const Field& field) {
@@ -36,7 +41,7 @@ void AppendJsonValue(std::string& out, const Field& field) {
     case FieldKind::Null: out += "null"; return;
     case FieldKind::Number: out.append(field.text); return;
     case FieldKind::CatalogText:
-    case FieldKind::NativeText: AppendJsonString(out, ToUtf8(field)); return;
+    case FieldKind::NativeText: AppendJsonText(out, field); return;
   }
 }
 
@@ -46,8 +51,39 @@ void AppendEscaped(std::string& out, unsigned code) {
   out += escape;
 }
 
+// Any byte but a C0 control, DEL, a quote, a backslash and 0xC2 (which may lead a C1 control).
+bool NeedsNoEscape(unsigned char c) { return c >= 0x20 && c != '"' && c != '\\' && c != 0x7F && c != 0xC2; }
+
 // The byte after 0xC2 in U+0080 to U+009F.
 bool IsC1Second(unsigned char c) { return c >= 0x80 && c < 0xA0; }
+
+// The character at the start of `text` (one NeedsNoEscape refused) as JSON
+// writes it: escaped, or a 0xC2 that leads no C1 control as it is. Returns
+// the bytes it took.
+std::size_t AppendCharacter(std::string& out, std::string_view text) {
+  const auto c = static_cast<unsigned char>(text[0]);
+  switch (c) {
+    case '"': out += "\\\""; return 1;
+    case '\\': out += "\\\\"; return 1;
+    case '\n': out += "\\n"; return 1;
+    case '\r': out += "\\r"; return 1;
+    case '\t': out += "\\t"; return 1;
+    case '\b': out += "\\b"; return 1;
+    case '\f': out += "\\f"; return 1;
+    default: break;
+  }
+  if (c != 0xC2) {
+    AppendEscaped(out, c);  // the other C0 controls and DEL
+    return 1;
+  }
+  // U+0080 to U+009F: C1 controls, which a terminal may obey too.
+  if (text.size() > 1 && IsC1Second(static_cast<unsigned char>(text[1]))) {
+    AppendEscaped(out, static_cast<unsigned char>(text[1]));
+    return 2;
+  }
+  out += static_cast<char>(c);
+  return 1;
+}
 
 }  // namespace
 
@@ -79,26 +115,13 @@ void AppendCsvText(std::string& out, std::string_view shown) {
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    switch (c) {
-      case '"': out += "\\\""; continue;
-      case '\\': out += "\\\\"; continue;
-      case '\n': out += "\\n"; continue;
-      case '\r': out += "\\r"; continue;
-      case '\t': out += "\\t"; continue;
-      case '\b': out += "\\b"; continue;
-      case '\f': out += "\\f"; continue;
-      default: break;
-    }
-    if (c < 0x20 || c == 0x7F) {
-      AppendEscaped(out, c);
-    } else if (c == 0xC2 && i + 1 < utf8.size() && IsC1Second(static_cast<unsigned char>(utf8[i + 1]))) {
-      // U+0080 to U+009F: C1 controls, which a terminal may obey too.
-      AppendEscaped(out, static_cast<unsigned char>(utf8[++i]));
-    } else {
-      out += static_cast<char>(c);
-    }
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    // A run of characters that need no escape goes in at once.
+    std::size_t plain = i;
+    while (plain < utf8.size() && NeedsNoEscape(static_cast<unsigned char>(utf8[plain]))) ++plain;
+    out.append(utf8.substr(i, plain - i));
+    i = plain < utf8.size() ? plain + AppendCharacter(out, utf8.substr(plain)) : plain;
   }
   out += '"';
 }

@@ -1,7 +1,6 @@
 #include "cli/rows.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -18,9 +17,12 @@ namespace {
 std::string IsoDate(std::string_view dateText) {
   std::uint32_t number = 0;
   if (!FileDateNumber(dateText, number)) return {};
-  char text[16];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u", static_cast<unsigned>(number / 10000),
-                static_cast<unsigned>(number / 100 % 100), static_cast<unsigned>(number % 100));
+  // YYYYMMDD's digits with the dashes put in (no formatting call: a row each).
+  std::string text = "0000-00-00";
+  for (const int at : {9, 8, 6, 5, 3, 2, 1, 0}) {
+    text[static_cast<std::size_t>(at)] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  }
   return text;
 }
 
