@@ -143,7 +143,8 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
   std::uint32_t titleOffset = list.AddTitle("");
   bool inTitle = mode != WalkMode::Browse;
   const bool byDisc = filter != nullptr && filter->byDisc;
-  const bool dated = filter != nullptr && filter->dated && mode == WalkMode::SearchFiles;
+  // A listing takes the date filter too; folders have no dates.
+  const bool dated = filter != nullptr && filter->dated && mode != WalkMode::SearchFolders;
   bool discWanted = !byDisc || NameMatches("", filter->disc);
 
   // File lines no row can come from are passed over: a search for files
@@ -226,7 +227,7 @@ WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const c
                          const std::function<void()>& everyLines, FindFilter* filter) {
   const bool browse = description != nullptr && description[0] != '\0';
   return Walk(reader, catalogPath, browse ? WalkMode::Browse : WalkMode::SearchFiles, description, searchText,
-              list, reporter, everyLines, nullptr, browse ? nullptr : filter);
+              list, reporter, everyLines, nullptr, filter);
 }
 
 WalkOutcome CollectTitleFiles(CatalogReader& reader, const char* catalogPath, const char* description,

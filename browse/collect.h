@@ -39,7 +39,8 @@ bool FileDateNumber(std::string_view dateText, std::uint32_t& number);
 // The outcome tells how the walk ended: OpenFailed after "Error opening file"
 // (caption the path); DepthError after the depth error's report, ListFull when
 // the list took no more rows (the rows so far stay in both). `everyLines`,
-// when set, runs every 200 lines.
+// when set, runs every 200 lines. A `filter` asks a search everything it
+// holds, a listing its dates only.
 WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const char* description,
                          const char* searchText, ResultList& list, Reporter& reporter,
                          const std::function<void()>& everyLines = {}, FindFilter* filter = nullptr);

@@ -155,8 +155,10 @@ bool SearchInParts(const std::string& catalog, const char* searchText, bool fold
 }  // namespace
 
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
-                    FindFilter& filter, ResultList& list, Reporter& reporter, WalkTally& walks) {
+                    FindFilter& filter, ResultList& list, Reporter& reporter, WalkTally& walks,
+                    RowCatalogs& rowCatalogs) {
   if (catalogs.size() == 1) {
+    rowCatalogs.Begin(list.Count(), catalogs[0]);
     if (Cores() > 1 && SearchInParts(catalogs[0], searchText, folders, list, filter)) {
       walks.Add(WalkOutcome::Complete);
       return;
@@ -179,7 +181,9 @@ void SearchCatalogs(const std::vector<std::string>& catalogs, const char* search
   OnEveryCore(catalogs.size(), [&](std::size_t i) { RunOne(catalogs[i], searchText, folders, *searches[i]); });
 
   bool full = false;
-  for (const auto& search : searches) {
+  for (std::size_t i = 0; i < searches.size(); ++i) {
+    const auto& search = searches[i];
+    rowCatalogs.Begin(list.Count(), catalogs[i]);
     search->reports.PassOn(reporter);
     filter.undated += search->filter.undated;
     if (!search->listMade || full) {

@@ -12,15 +12,18 @@
 #include "browse/collect.h"
 #include "browse/result_list.h"
 #include "catalog/reporter.h"
+#include "cli/row_catalogs.h"
 #include "cli/rows.h"
 
 namespace vardek::cli {
 
 // Searches `catalogs` for files (or folders) matching `searchText` (lowered)
 // and `filter` and adds their rows to `list` in catalog order; every report
-// reaches `reporter` in that order too, every walk's outcome `walks`, and
-// the files the filter left out for their dates `filter.undated`.
+// reaches `reporter` in that order too, every walk's outcome `walks`, the
+// files the filter left out for their dates `filter.undated`, and where each
+// catalog's rows begin `rowCatalogs`.
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
-                    FindFilter& filter, ResultList& list, Reporter& reporter, WalkTally& walks);
+                    FindFilter& filter, ResultList& list, Reporter& reporter, WalkTally& walks,
+                    RowCatalogs& rowCatalogs);
 
 }  // namespace vardek::cli

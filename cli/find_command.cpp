@@ -1,5 +1,5 @@
 // vardek-cli find [--folders] [--all] [--sort name|date|folder|title] [--reverse]
-//                 [--since DATE] [--until DATE] [--disc TEXT] TEXT CATALOG...
+//                 [--since DATE] [--until DATE] [--disc TEXT] [--format tsv|csv|json] TEXT CATALOG...
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -14,6 +14,8 @@
 #include "cli/catalog_access.h"
 #include "cli/catalog_searches.h"
 #include "cli/console_reporter.h"
+#include "cli/filter_options.h"
+#include "cli/format_option.h"
 #include "cli/progress.h"
 #include "cli/rows.h"
 #include "platform/text_encoding.h"
@@ -25,7 +27,8 @@ namespace {
 const CommandHelp kHelp = {
     "find",
     "[--folders] [--all] [--sort name|date|folder|title] [--reverse]\n"
-    "                       [--since DATE] [--until DATE] [--disc TEXT] TEXT CATALOG...",
+    "                       [--since DATE] [--until DATE] [--disc TEXT] [--format tsv|csv|json]\n"
+    "                       TEXT CATALOG...",
     "Prints every file (or with --folders every folder) of the catalogs whose name\n"
     "contains TEXT (at most 39 characters). Letters A-Z match either case; other\n"
     "characters match only themselves. A TEXT with * or ? is a pattern over the\n"
@@ -48,6 +51,10 @@ const CommandHelp kHelp = {
     "                   and title without regard to case; dates by calendar date);\n"
     "                   rows that compare equal keep their catalog order\n"
     "  --reverse        descending order (without --sort: the catalog order reversed)\n"
+    "  --format FORMAT  tsv (the default), csv (RFC 4180: a header row, fields\n"
+    "                   quoted where needed, CR LF line ends) or json (one object\n"
+    "                   a line: name, date, iso (YYYY-MM-DD or null), folder,\n"
+    "                   disc, catalog (the file the row came from); UTF-8)\n"
     "\nExit status: 0 rows printed; 1 nothing matched; 2 usage error, or a catalog\n"
     "that cannot be opened or whose damage ended its search early (the others are\n"
     "still searched).\n"};
@@ -60,31 +67,17 @@ int SortColumn(const std::string& name) {
   return -1;
 }
 
-// YYYY-MM-DD, a calendar date, as YYYYMMDD; false for anything else.
-bool ReadIsoDate(const std::string& text, std::uint32_t& number) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9')) return false;
-  }
-  const int year = std::stoi(text.substr(0, 4));
-  const int month = std::stoi(text.substr(5, 2));
-  const int day = std::stoi(text.substr(8, 2));
-  if (month < 1 || month > 12 || day < 1) return false;
-  const int days = kMonthLengths[month - 1] + ((month == 2 && IsLeapYear(year)) ? 1 : 0);
-  if (day > days) return false;
-  number = static_cast<std::uint32_t>(year * 10000 + month * 100 + day);
-  return true;
-}
-
 }  // namespace
 
 int RunFind(const Arguments& arguments) {
   CommandLine line;
   int status = kExitSuccess;
   if (!ReadCommandLine(arguments, {{"--folders", false}, {"--all", false}, {"--sort", true}, {"--reverse", false},
-                        {"--since", true}, {"--until", true}, {"--disc", true}},
+                        kSinceOption, kUntilOption, kDiscOption, kFormatOption},
                        kHelp, 2, static_cast<std::size_t>(-1), line, status))
     return status;
+  RowFormat format = RowFormat::Tsv;
+  if (!ReadFormatOption(line, kHelp, format)) return kExitFailure;
   int column = kColumnNone;
   if (const std::string* sort = line.Value("--sort")) {
     column = SortColumn(*sort);
@@ -94,22 +87,9 @@ int RunFind(const Arguments& arguments) {
   const bool reverse = line.Has("--reverse");
 
   FindFilter filter;
-  filter.until = 99999999;
-  for (const char* option : {"--since", "--until"}) {
-    const std::string* value = line.Value(option);
-    if (value == nullptr) continue;
-    std::uint32_t date = 0;
-    if (!ReadIsoDate(*value, date))
-      return UsageError(kHelp, std::string(option) + " takes a date YYYY-MM-DD, not '" + *value + "'");
-    (option[2] == 's' ? filter.since : filter.until) = date;
-    filter.dated = true;
-  }
+  if (!ReadDateOptions(line, kHelp, filter)) return kExitFailure;
   if (filter.dated && folders) return UsageError(kHelp, "folders have no dates: --since and --until find files only");
-  if (const std::string* disc = line.Value("--disc")) {
-    filter.byDisc = true;
-    filter.disc = platform::ToCatalogText(*disc);
-    for (char& c : filter.disc) c = LowerAsciiChar(c);
-  }
+  ReadDiscOption(line, filter);
 
   std::string text = platform::ToCatalogText(line.operands[0]);
   if (text.empty()) return UsageError(kHelp, "You must supply a text to find.");
@@ -132,13 +112,15 @@ int RunFind(const Arguments& arguments) {
     return kExitFailure;
   }
   WalkTally walks;
+  RowCatalogs rowCatalogs;
   // Catalogs, or the parts of one, are searched side by side; with the
   // progress line to show, one after the other.
   if (!catalogs.empty() && !ProgressLine::Instance().Enabled()) {
-    SearchCatalogs(catalogs, searchText, folders, filter, list, reporter, walks);
+    SearchCatalogs(catalogs, searchText, folders, filter, list, reporter, walks, rowCatalogs);
     catalogs.clear();
   }
   for (const std::string& catalog : catalogs) {
+    rowCatalogs.Begin(list.Count(), catalog);
     CatalogReader reader;
     const auto progress = PercentProgress(reader, "Searching " + catalog);
     walks.Add(folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress, &filter)
@@ -146,21 +128,19 @@ int RunFind(const Arguments& arguments) {
   }
   ProgressLine::Instance().Clear();
 
+  const RowOutput output{format, &rowCatalogs};
   if (column != kColumnNone || reverse) {
     std::vector<int> order(static_cast<std::size_t>(list.Count()));
     for (int i = 0; i < list.Count(); ++i) order[static_cast<std::size_t>(i)] = i;
     if (column != kColumnNone) SortRowOrder(list, order, column, reverse);
     else std::reverse(order.begin(), order.end());
-    PrintRows(list, &order);
+    PrintRows(list, &order, output);
   } else {
-    PrintRows(list, nullptr);
+    PrintRows(list, nullptr, output);
   }
   reporter.Status(kStatusResultPart,
                   (FormatCount(list.Count()) + (folders ? " folders found" : " files found")).c_str());
-  if (filter.dated) {
-    reporter.Status(kStatusResultPart, (FormatCount(filter.undated) +
-                                        " files left out: their dates cannot be read").c_str());
-  }
+  ReportUndated(filter, reporter);
   return walks.ExitStatus(list.Count(), reporter);
 }
 

@@ -46,11 +46,11 @@ std::string Escaped(const std::string& utf8) {
 }  // namespace
 
 std::string HtmlText(std::string_view catalogText) {
-  return Escaped(platform::CatalogTextToUtf8(ShownControls(catalogText)));
+  return Escaped(platform::CatalogToUtf8(ShownControls(catalogText)));
 }
 
 std::string HtmlNativeText(const std::string& nativeText) {
-  return Escaped(platform::NativeTextToUtf8(ShownControls(nativeText)));
+  return Escaped(platform::NativeToUtf8(ShownControls(nativeText)));
 }
 
 HtmlFile::HtmlFile(std::string path) : path_(std::move(path)), tempPath_(path_ + kTempExtension) {

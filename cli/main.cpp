@@ -41,6 +41,8 @@ void PrintToolHelp(std::FILE* stream) {
                "\nOptions:\n"
                "  --help      this text; 'vardek-cli COMMAND --help' describes one command\n"
                "  --version   the program's version\n"
+               "\nfind, list, bad-dates and titles print tab-separated rows; --format csv or\n"
+               "--format json prints them as CSV (RFC 4180) or JSON Lines instead.\n"
                "\nExit status: 0 success, 1 a finding or nothing matched, 2 usage errors and\n"
                "files that cannot be read or written.\n");
 }

@@ -14,13 +14,6 @@ bool IsAscii(std::string_view text) {
 
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
-// Printable ASCII only: the common case, passed on as it is.
-bool IsPlain(std::string_view text) {
-  for (unsigned char c : text)
-    if (c < 0x20 || c >= 0x7F) return false;
-  return true;
-}
-
 // Control characters as a caret and a letter (a tab shows as ^I, ESC as ^[,
 // DEL as ^?), so that none splits the tab-separated fields or drives the
 // terminal. A line break stays where `keepLineBreaks` is set: a report's
@@ -40,18 +33,9 @@ std::string ShowControls(std::string_view text, bool keepLineBreaks) {
   return shown;
 }
 
-}  // namespace
-
-std::string CatalogToNative(std::string_view catalog) {
-  if (IsPlain(catalog)) return std::string(catalog);
-  const std::string shown = ShowControls(catalog, false);
-  // Most names are ASCII; only the rest needs the converter.
-  if (IsAscii(shown)) return shown;
-  return platform::FromCatalogText(shown);
-}
-
-std::string ReportToNative(const char* text) {
-  const std::string shown = ShowControls(text, true);
+// Text in the platform's own encoding, control characters shown.
+std::string ShownNative(std::string_view text, bool keepLineBreaks) {
+  const std::string shown = ShowControls(text, keepLineBreaks);
 #ifdef _WIN32
   return shown;  // paths and catalogs share the ANSI code page
 #else
@@ -60,8 +44,31 @@ std::string ReportToNative(const char* text) {
 #endif
 }
 
+}  // namespace
+
+bool IsPlainText(std::string_view text) {
+  for (unsigned char c : text)
+    if (c < 0x20 || c >= 0x7F) return false;
+  return true;
+}
+
+std::string CatalogToNative(std::string_view catalog) {
+  if (IsPlainText(catalog)) return std::string(catalog);
+  const std::string shown = ShowControls(catalog, false);
+  // Most names are ASCII; only the rest needs the converter.
+  if (IsAscii(shown)) return shown;
+  return platform::FromCatalogText(shown);
+}
+
+std::string ReportToNative(const char* text) { return ShownNative(text, true); }
+
+std::string NativeToShown(std::string_view native) {
+  if (IsPlainText(native)) return std::string(native);
+  return ShownNative(native, false);
+}
+
 void RowWriter::AppendCatalog(std::string_view text) {
-  if (IsPlain(text)) buffer_.append(text);
+  if (IsPlainText(text)) buffer_.append(text);
   else buffer_ += CatalogToNative(text);
 }
 
@@ -74,21 +81,21 @@ void RowWriter::Row(std::string_view name, std::string_view dateText, std::strin
   buffer_.append(shownFolder);
   buffer_ += '\t';
   buffer_.append(shownTitle);
-  Written();
+  EndLine("\n");
 }
 
 void RowWriter::Line(std::string_view catalogText) {
   AppendCatalog(catalogText);
-  Written();
+  EndLine("\n");
 }
 
 void RowWriter::NativeLine(std::string_view text) {
   buffer_.append(text);
-  Written();
+  EndLine("\n");
 }
 
-void RowWriter::Written() {
-  buffer_ += '\n';
+void RowWriter::EndLine(std::string_view lineEnd) {
+  buffer_.append(lineEnd);
   ++count_;
   if (buffer_.size() >= kFlushSize) Flush();
 }

@@ -18,6 +18,14 @@ std::string CatalogToNative(std::string_view catalog);
 // in catalog text.
 std::string ReportToNative(const char* text);
 
+// A path or argument (the platform's own encoding) as the console shows it:
+// control characters as in catalog text; on Linux, bytes that are not UTF-8
+// taken as catalog text, as in reports.
+std::string NativeToShown(std::string_view native);
+
+// Printable ASCII only: the same in every encoding, shown as it is.
+bool IsPlainText(std::string_view text);
+
 // Buffered writer for standard output; rows are tab-separated fields.
 class RowWriter {
  public:
@@ -33,13 +41,16 @@ class RowWriter {
   void Line(std::string_view catalogText);
   // Text already in the console's encoding.
   void NativeLine(std::string_view text);
+  // A line made piece by piece: text appended to Pending() is in the
+  // output's encoding; EndLine ends it with `lineEnd` and counts it.
+  std::string& Pending() { return buffer_; }
+  void EndLine(std::string_view lineEnd);
   void Flush();
   long Count() const { return count_; }
 
  private:
   static constexpr std::size_t kFlushSize = 1 << 16;
   void AppendCatalog(std::string_view text);
-  void Written();
 
   std::string buffer_;
   long count_ = 0;

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
+#include "browse/collect.h"
 #include "cli/cli.h"
-#include "cli/output.h"
 #include "cli/progress.h"
+#include "cli/record_writer.h"
 
 namespace vardek::cli {
 
@@ -18,15 +20,58 @@ const std::string& ShownPoolText::Of(std::uint32_t offset, const char* text) {
   return shown_;
 }
 
-void PrintRows(const ResultList& list, const std::vector<int>* order) {
-  RowWriter out;
-  ShownPoolText folder;
-  ShownPoolText title;
+namespace {
+
+// The date as YYYY-MM-DD by the catalog's century rule; empty when it cannot be read.
+std::string IsoDate(std::string_view dateText) {
+  std::uint32_t number = 0;
+  if (!FileDateNumber(dateText, number)) return {};
+  // YYYYMMDD's digits with the dashes put in (no formatting call: a row each).
+  std::string text = "0000-00-00";
+  for (const int at : {9, 8, 6, 5, 3, 2, 1, 0}) {
+    text[static_cast<std::size_t>(at)] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  }
+  return text;
+}
+
+// A pool text by its offset, measured again only when the next row has
+// another one: the rows of one folder and one disc follow each other.
+class PoolText {
+ public:
+  std::string_view Of(std::uint32_t offset, const char* text) {
+    if (!made_ || offset != offset_) {
+      text_ = text;
+      offset_ = offset;
+      made_ = true;
+    }
+    return text_;
+  }
+
+ private:
+  bool made_ = false;
+  std::uint32_t offset_ = 0;
+  std::string_view text_;
+};
+
+}  // namespace
+
+void PrintRows(const ResultList& list, const std::vector<int>* order, const RowOutput& output) {
+  RecordWriter out(output.format, {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"catalog", true}});
+  const bool json = output.format == RowFormat::Json;
+  PoolText folder;
+  PoolText title;
   const int count = order != nullptr ? static_cast<int>(order->size()) : list.Count();
   for (int i = 0; i < count; ++i) {
-    const ResultRow& row = list.Row(order != nullptr ? (*order)[i] : i);
-    out.Row(list.Name(row), list.Date(row).text, folder.Of(row.folderOffset, list.Folder(row)),
-            title.Of(row.titleOffset, list.Title(row)));
+    const int index = order != nullptr ? (*order)[static_cast<std::size_t>(i)] : i;
+    const ResultRow& row = list.Row(index);
+    const RowDate date = list.Date(row);
+    // Only json shows these two: the other formats need not work them out.
+    const std::string iso = json ? IsoDate(date.text) : std::string();
+    const Field catalog = json && output.catalogs != nullptr ? NativeField(output.catalogs->Of(index), true) : NullField();
+    out.Write({CatalogField(list.Name(row)), CatalogField(date.text), iso.empty() ? NullField() : CatalogField(iso),
+               CatalogField(folder.Of(row.folderOffset, list.Folder(row)), true),
+               CatalogField(title.Of(row.titleOffset, list.Title(row)), true), catalog});
   }
 }
 

@@ -9,6 +9,8 @@
 #include "catalog/catalog_reader.h"
 #include "catalog/catalog_walk.h"
 #include "catalog/reporter.h"
+#include "cli/field_text.h"
+#include "cli/row_catalogs.h"
 
 namespace vardek::cli {
 
@@ -24,9 +26,16 @@ class ShownPoolText {
   std::string shown_;
 };
 
-// Writes the rows (all, or those of `order` in that order) as tab-separated
-// fields: file name, date text, folder, disc description.
-void PrintRows(const ResultList& list, const std::vector<int>* order);
+// How rows are printed: the format, and (for json's "catalog") where they came from.
+struct RowOutput {
+  RowFormat format = RowFormat::Tsv;
+  const RowCatalogs* catalogs = nullptr;  // none: "catalog" is null
+};
+
+// Writes the rows (all, or those of `order` in that order): file name, date
+// text, folder, disc description; json adds the date as YYYY-MM-DD ("iso",
+// null when it cannot be read) and the catalog.
+void PrintRows(const ResultList& list, const std::vector<int>* order, const RowOutput& output = {});
 
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 

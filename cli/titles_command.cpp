@@ -1,4 +1,4 @@
-// vardek-cli titles CATALOG...
+// vardek-cli titles [--format tsv|csv|json] CATALOG...
 #include <string>
 
 #include "catalog/catalog_reader.h"
@@ -6,16 +6,21 @@
 #include "catalog/text_routines.h"
 #include "cli/arguments.h"
 #include "cli/console_reporter.h"
-#include "cli/output.h"
+#include "cli/format_option.h"
+#include "cli/record_writer.h"
 
 namespace vardek::cli {
 
 namespace {
 
 const CommandHelp kHelp = {
-    "titles", "CATALOG...",
+    "titles", "[--format tsv|csv|json] CATALOG...",
     "Prints every disc description of each CATALOG, in file order, one a line.\n"
     "The number of titles of all catalogs goes to standard error.\n"
+    "\n"
+    "  --format FORMAT  tsv (the default: the descriptions alone), csv (RFC 4180:\n"
+    "                   a header row, fields quoted where needed, CR LF line ends)\n"
+    "                   or json (one object a line: disc, catalog; UTF-8)\n"
     "\nExit status: 0 done; 2 usage error or a catalog that cannot be opened (the\n"
     "others are still listed).\n"};
 
@@ -24,16 +29,21 @@ const CommandHelp kHelp = {
 int RunTitles(const Arguments& arguments) {
   CommandLine line;
   int status = kExitSuccess;
-  if (!ReadCommandLine(arguments, {}, kHelp, 1, static_cast<std::size_t>(-1), line, status)) return status;
+  if (!ReadCommandLine(arguments, {kFormatOption}, kHelp, 1, static_cast<std::size_t>(-1), line, status))
+    return status;
+  RowFormat format = RowFormat::Tsv;
+  if (!ReadFormatOption(line, kHelp, format)) return kExitFailure;
   ConsoleReporter reporter;
-  RowWriter out;
+  RecordWriter out(format, {{"disc"}, {"catalog", true}});
   long titles = 0;
   int result = kExitSuccess;
   for (const std::string& catalog : line.operands) {
     CatalogReader reader;
     CatalogTitleScan scan;
-    if (!ReadCatalogTitles(reader, catalog.c_str(), reporter, [&out](const char* description) { out.Line(description); },
-                           scan)) {
+    const auto print = [&](const char* description) {
+      out.Write({CatalogField(description), NativeField(catalog, true)});
+    };
+    if (!ReadCatalogTitles(reader, catalog.c_str(), reporter, print, scan)) {
       result = kExitFailure;
       continue;
     }

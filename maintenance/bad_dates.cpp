@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "browse/folder_of_rows.h"
+#include "browse/name_match.h"
 #include "catalog/catalog_format.h"
 #include "catalog/line_skip.h"
 
@@ -11,7 +12,8 @@ namespace vardek {
 bool HasBadDate(std::string_view dateText) { return !IsGoodDateText(dateText); }
 
 BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool newFormat,
-                           ResultList& list, Reporter& reporter, const std::function<void()>& everyLines) {
+                           ResultList& list, Reporter& reporter, const std::function<void()>& everyLines,
+                           std::string_view disc) {
   BadDateResult result;
   CatalogWalk walk(reader, reporter, everyLines);
   if (!walk.Open(catalogPath, CatalogReading::InOrder)) return result;
@@ -19,9 +21,16 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
   // Before the first title line there is no disc: rows show an empty description.
   std::uint32_t titleOffset = list.AddTitle("");
   FolderOfRows folder(list);
-  // File lines with good dates make no rows and are only counted.
+  // File lines with good dates make no rows and are only counted; in a
+  // title of another disc, no file line does.
   const LineSkip goodDates = MakeLineSkip(kStructureLineStarts, LineTest::GoodDate, newFormat);
-  walk.PassOver(&goodDates);
+  const LineSkip everyFile = MakeLineSkip(kStructureLineStarts);
+  bool discWanted = true;
+  const auto passOver = [&](std::string_view description) {
+    discWanted = NameMatches(description, disc);
+    walk.PassOver(discWanted ? &goodDates : &everyFile);
+  };
+  passOver("");
   while (walk.Next()) {
     switch (walk.Kind()) {
       case LineKind::Comment:
@@ -29,6 +38,7 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
         break;
       case LineKind::Title:
         titleOffset = list.AddTitle(walk.Description());
+        passOver(walk.Description());
         break;
       case LineKind::Folder:
       case LineKind::Climb:
@@ -36,6 +46,9 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
         folder.Moved();
         break;
       case LineKind::File: {
+        // Another disc's line still comes where the reader must look at it
+        // whole (a stray CR, a long line).
+        if (!discWanted) break;
         FileLineParts parts;
         // A new-format line without ":" is passed over; so is an old-format
         // line shorter than nine characters, which has no room for a date.

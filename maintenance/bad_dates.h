@@ -24,9 +24,11 @@ struct BadDateResult {
 
 // Adds the rows to `list`, which the caller has reset. The separator rule
 // follows `newFormat` (the main window's flag). `everyLines` runs when the
-// line count is a multiple of 200; it may read reader.PercentRead().
+// line count is a multiple of 200; it may read reader.PercentRead(). Only
+// the titles whose description holds `disc` (passed through LowerAscii;
+// A-Z in either case, as find compares) give rows; empty: every title.
 BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool newFormat,
                            ResultList& list, Reporter& reporter,
-                           const std::function<void()>& everyLines = {});
+                           const std::function<void()>& everyLines = {}, std::string_view disc = {});
 
 }  // namespace vardek

@@ -13,4 +13,8 @@ bool IsTerminal(StandardStream stream);
 // ANSI code page that catalogs are written in; elsewhere nothing to do.
 void PrepareConsole();
 
+// Standard output takes the bytes as written: on Windows a "\n" stays one
+// byte instead of becoming CR LF, for formats that set their own line ends.
+void KeepOutputLineEnds();
+
 }  // namespace vardek::platform

@@ -18,12 +18,12 @@ std::string FromCatalogText(const std::string& catalog);
 // cannot hold (control characters, <>:"/\|?*) is also shown as "?", as Wine
 // shows it: a catalog line is never split, nor a separator hidden, by a name.
 std::string ToCatalogName(const std::string& native);
-// Catalog text (and, on Windows, an ANSI path) as UTF-8, for files that say
-// they are UTF-8 whatever the platform: the HTML report.
-std::string CatalogTextToUtf8(const std::string& catalog);
-// A path or argument in the platform's own encoding as UTF-8 (on Linux a
-// name that is no valid UTF-8 is read as catalog text).
-std::string NativeTextToUtf8(const std::string& native);
+// UTF-8 whatever the console speaks, for output that must be UTF-8 (JSON):
+// catalog text from the catalog code page, and a path or argument from the
+// platform's own encoding (on Linux UTF-8 already; bytes that are not are
+// taken as catalog text, as the reports take them).
+std::string CatalogToUtf8(const std::string& catalog);
+std::string NativeToUtf8(const std::string& native);
 
 // The length (1 to 4) of the UTF-8 character at the start of `text`, or 0
 // when its bytes are not one: a stray or cut sequence, an overlong form, a

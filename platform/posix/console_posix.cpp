@@ -11,4 +11,7 @@ bool IsTerminal(StandardStream stream) {
 // A Linux terminal speaks UTF-8; the tool converts catalog text itself.
 void PrepareConsole() {}
 
+// Nothing changes line ends here.
+void KeepOutputLineEnds() {}
+
 }  // namespace vardek::platform

@@ -68,8 +68,9 @@ std::string FromCatalogText(const std::string& catalog) {
 }
 
 // Linux speaks UTF-8 already.
-std::string CatalogTextToUtf8(const std::string& catalog) { return FromCatalogText(catalog); }
-std::string NativeTextToUtf8(const std::string& native) {
+std::string CatalogToUtf8(const std::string& catalog) { return FromCatalogText(catalog); }
+
+std::string NativeToUtf8(const std::string& native) {
   return IsValidUtf8(native) ? native : FromCatalogText(native);
 }
 

@@ -1,5 +1,10 @@
 #include "platform/console.h"
 
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
 #include "platform/win32/windows_min.h"
 
 namespace vardek::platform {
@@ -14,6 +19,11 @@ bool IsTerminal(StandardStream stream) {
 // Catalog text is in the ANSI code page; a console shows the OEM one unless told.
 void PrepareConsole() {
   if (IsTerminal(StandardStream::Output) || IsTerminal(StandardStream::Error)) SetConsoleOutputCP(GetACP());
+}
+
+void KeepOutputLineEnds() {
+  std::fflush(stdout);
+  _setmode(_fileno(stdout), _O_BINARY);
 }
 
 }  // namespace vardek::platform

@@ -34,6 +34,7 @@ expect_out() { [ "$(cat out)" == "$1" ] && ok || bad "stdout differs; expected: 
 expect_out_has() { grep -qF -- "$1" out && ok || bad "stdout lacks: $1"; }
 expect_err_has() { grep -qF -- "$1" err && ok || bad "stderr lacks: $1"; }
 expect_err_lacks() { grep -qF -- "$1" err && bad "stderr has: $1" || ok; }
+expect_out_lacks() { grep -qF -- "$1" out && bad "stdout has: $1" || ok; }
 expect_file_eq() { cmp -s "$1" "$2" && ok || bad "$1 differs from $2"; }
 expect_missing() { [ ! -e "$1" ] && ok || bad "$1 exists"; }
 # A catalog file from lines, each ending in CR LF.
@@ -550,6 +551,87 @@ run titles ctl.cat; expect_rc 0; expect_out "Tab^Ihere^[[31m"
 catalog ctl2.cat $'|||Esc\e]0;x\a' "a.txt:01/01/01" ".." "<eof>"
 run find a.txt ctl2.cat; expect_rc 2; expect_err_has "Esc^[]0;x^G:"
 grep -q $'\e' err && bad "ESC reached standard error" || ok
+
+begin "output formats: tsv stays, csv quotes, json names its fields"
+json_fields() {  # json_fields KEY...: each row's values of KEY, ':'-joined, one row a line
+  python3 -c 'import json, sys
+for line in open("out", encoding="utf-8"):
+    row = json.loads(line)
+    print(":".join("null" if row[k] is None else row[k] for k in sys.argv[1:]))' "$@"
+}
+mkdir -p formats
+catalog formats/one.cat "|||One" 'b,"x".doc:07/14/04' "d.doc:02/30/01" "<eof>"
+catalog formats/two.cat "|||Two" "a.doc:01/01/80" '\Sub' "c.doc:12/31/50" ".." "<eof>"
+for command in "find --all .doc formats/one.cat" "list formats/one.cat One" "bad-dates formats/one.cat" \
+  "titles formats/one.cat formats/two.cat"; do
+  current="formats: $command"
+  set -- $command
+  run "$@"; cp out tsv.default
+  run "$1" --format tsv "${@:2}"; expect_rc 0; expect_file_eq out tsv.default
+  run "$1" --format csv "${@:2}"; expect_rc 0
+  [ "$(grep -c "$CR\$" out)" -eq "$(wc -l <out)" ] && ok || bad "csv lines end in CR LF"
+  [ "$(wc -l <out)" -eq $(($(wc -l <tsv.default) + 1)) ] && ok || bad "csv: a header and one line a row"
+  run "$1" --format json "${@:2}"; expect_rc 0
+  python3 -c 'import json, sys; [json.loads(l) for l in sys.stdin]' <out && ok || bad "json lines do not parse"
+  [ "$(wc -l <out)" -eq "$(wc -l <tsv.default)" ] && ok || bad "json: one line a row"
+  expect_out_lacks "found"
+  if [ "$1" == titles ]; then expect_err_has "2 titles in catalog"; else expect_err_has " found"; fi
+done
+current="formats: the rows' fields"
+run find --all --sort name --format json .doc formats/one.cat
+expect_rc 0
+[ "$(json_fields name catalog | tr '\n' ' ')" == 'a.doc:formats/two.cat b,"x".doc:formats/one.cat c.doc:formats/two.cat d.doc:formats/one.cat ' ] &&
+  ok || bad "--sort: each row keeps its catalog"
+run find --all --reverse --since 1980-01-01 --format json .doc formats/one.cat   # the walk one catalog after the other
+[ "$(json_fields name date iso folder disc catalog | tr '\n' ' ')" == \
+  'c.doc:12/31/50:2050-12-31:\Sub:Two:formats/two.cat a.doc:01/01/80:1980-01-01:\:Two:formats/two.cat b,"x".doc:07/14/04:2004-07-14:\:One:formats/one.cat ' ] &&
+  ok || bad "json fields of a filtered search"
+run bad-dates --format json formats/one.cat
+[ "$(json_fields name date iso catalog)" == "d.doc:02/30/01:null:formats/one.cat" ] && ok || bad "bad date: iso null"
+run find --folders --format json sub formats/two.cat
+[ "$(json_fields name date iso folder)" == '::null:\Sub' ] && ok || bad "folder row: empty name and date"
+run list --format csv formats/one.cat One
+expect_out "name,date,folder,disc$CR
+\"b,\"\"x\"\".doc\",07/14/04,\\,One$CR
+d.doc,02/30/01,\\,One$CR"
+run titles --format json formats/one.cat formats/two.cat
+[ "$(json_fields disc catalog | tr '\n' ' ')" == "One:formats/one.cat Two:formats/two.cat " ] && ok || bad "titles json"
+run titles --format csv formats/two.cat; expect_out "disc$CR
+Two$CR"
+catalog formats/odd.cat $'|||Caf\xe9 \e[31m' $'tab\there"\\.txt:01/01/01' "<eof>"
+run list --format json formats/odd.cat $'Café \e[31m'
+grep -q $'[\x01-\x1f\x7f]' out && bad "a raw control character in json" || ok
+[ "$(json_fields name disc | od -An -c | tr -s ' ')" == "$(printf 'tab\there"\\.txt:Café \e[31m\n' | od -An -c | tr -s ' ')" ] &&
+  ok || bad "json: the texts as the catalog holds them, in UTF-8"
+run find --format xml a formats/one.cat; expect_rc 2; expect_err_has "--format takes tsv, csv or json, not 'xml'"
+
+begin "list --since and --until"
+catalog listed.cat "|||Summer" "june.txt:06/30/04" "first.txt:07/01/04" '\In' "last.txt:07/31/04" ".." "august.txt:08/01/04" \
+  "broken.txt:02/30/04" "<eof>" "|||Other" "other.txt:07/15/04" "<eof>"
+run list --since 2004-07-01 --until 2004-07-31 listed.cat Summer
+expect_rc 0
+expect_out "first.txt${TAB}07/01/04${TAB}\\${TAB}Summer
+last.txt${TAB}07/31/04${TAB}\\In${TAB}Summer"
+expect_err_has "2 files found"; expect_err_has "1 files left out: their dates cannot be read"
+run list --since 2004-08-01 listed.cat Summer; expect_rc 0; expect_out "august.txt${TAB}08/01/04${TAB}\\${TAB}Summer"
+run list --until 2004-06-29 listed.cat Summer; expect_rc 1; expect_err_has "0 files found"; expect_err_has "1 files left out"
+run list listed.cat Summer; expect_rc 0; expect_err_lacks "left out"
+run list --since 2004-02-30 listed.cat Summer; expect_rc 2; expect_err_has "--since takes a date YYYY-MM-DD, not '2004-02-30'"
+run list --until 04-07-31 listed.cat Summer; expect_rc 2; expect_err_has "--until takes a date YYYY-MM-DD"
+
+begin "bad-dates --disc"
+catalog discs.cat "|||Holiday PHOTOS" "a.jpg:02/30/04" "ok.jpg:07/01/04" "<eof>" \
+  "|||Backup" "b.txt:13/01/99" $'stray\rcr.txt:02/30/01' "<eof>" "|||More photos" "c.jpg:" "<eof>"
+run bad-dates discs.cat; expect_rc 0; expect_err_has "4 files found"
+run bad-dates --disc photos discs.cat
+expect_rc 0
+expect_out "a.jpg${TAB}02/30/04${TAB}\\${TAB}Holiday PHOTOS
+c.jpg${TAB}${TAB}\\${TAB}More photos"
+expect_err_has "2 files found"
+run bad-dates --disc BACK --format csv discs.cat; expect_rc 0; expect_out "name,date,folder,disc$CR
+b.txt,13/01/99,\\,Backup$CR
+straycr.txt,02/30/01,\\,Backup$CR"
+run bad-dates --disc nothing discs.cat; expect_rc 1; expect_out ""; expect_err_has "0 files found"
 
 echo "cli_test: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

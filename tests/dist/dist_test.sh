@@ -65,9 +65,14 @@ complete_words() {  # complete_words WORD... (the last one is the word being com
 check "completion offers every command of --help (and help)" \
   test "$(complete_words vardek-cli '')" = "$(printf '%s\nhelp\n' "$commands" | sort)"
 check "completion offers the options of find" \
-  test "$(complete_words vardek-cli find --)" = "$(printf '%s\n' --all --disc --folders --help --reverse --since --sort --until | sort)"
+  test "$(complete_words vardek-cli find --)" = "$(printf '%s\n' --all --disc --folders --format --help --reverse --since --sort --until | sort)"
 check "completion offers the columns of find --sort" \
   test "$(complete_words vardek-cli find --sort '')" = "$(printf '%s\n' date folder name title)"
+check "completion offers the formats of --format" \
+  test "$(complete_words vardek-cli list --format '')" = "$(printf '%s\n' csv json tsv)"
+check "completion offers the options of list and bad-dates" \
+  test "$(complete_words vardek-cli list --; complete_words vardek-cli bad-dates --)" = \
+  "$(printf '%s\n' --format --help --since --until; printf '%s\n' --disc --format --help)"
 check "completion offers the global options" \
   test "$(complete_words vardek-cli --)" = "$(printf '%s\n' --help --version)"
 
