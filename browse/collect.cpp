@@ -222,6 +222,17 @@ bool FileDateNumber(std::string_view dateText, std::uint32_t& number) {
   return true;
 }
 
+std::string IsoDate(std::uint32_t date) {
+  if (date == 0) return "";
+  // The digits put in place, no formatting call: json prints one a row.
+  std::string text = "0000-00-00";
+  for (const int at : {9, 8, 6, 5, 3, 2, 1, 0}) {
+    text[static_cast<std::size_t>(at)] = static_cast<char>('0' + date % 10);
+    date /= 10;
+  }
+  return text;
+}
+
 WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const char* description,
                          const char* searchText, ResultList& list, Reporter& reporter,
                          const std::function<void()>& everyLines, FindFilter* filter) {

@@ -32,6 +32,9 @@ struct FindFilter {
 // 1980 to 2050, the dates the bad-date scan passes.
 bool FileDateNumber(std::string_view dateText, std::uint32_t& number);
 
+// YYYYMMDD as YYYY-MM-DD; "" for 0 (no date).
+std::string IsoDate(std::uint32_t date);
+
 // Browse mode (`description` not empty): one row for every file line of the
 // first disc title with exactly that description. Search mode (`description`
 // empty): one row for every file line of the catalog whose name matches

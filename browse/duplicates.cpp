@@ -246,6 +246,7 @@ DuplicateResult FindDuplicates(const std::vector<std::string>& catalogs, const D
   CopyRows copies(rules.nameOnly, wanted, list, rowKeys);
   for (std::size_t i = 0; i < catalogs.size(); ++i) {
     copies.StartCatalog();
+    result.firstRows.push_back(list.Count());
     if (result.outcomes[i] == WalkOutcome::OpenFailed) continue;
     CatalogReader reader;
     const WalkOutcome again = ReadDiscLinesAgain(reader, catalogs[i].c_str(), copies);

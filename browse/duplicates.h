@@ -27,6 +27,7 @@ struct DuplicateGroup {
 
 struct DuplicateResult {
   std::vector<WalkOutcome> outcomes;  // one for each catalog, in order
+  std::vector<int> firstRows;         // where each catalog's rows begin in the list
   // In name order: the name sort's comparison of the first copies' names,
   // then their dates, then catalog order.
   std::vector<DuplicateGroup> groups;

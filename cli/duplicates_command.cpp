@@ -1,13 +1,16 @@
-// vardek-cli duplicates [--all] [--name-only] [--min-discs N] CATALOG...
+// vardek-cli duplicates [--all] [--name-only] [--min-discs N] [--format tsv|csv|json] CATALOG...
 #include <string>
 #include <vector>
 
+#include "browse/collect.h"
 #include "browse/duplicates.h"
 #include "catalog/text_routines.h"
 #include "cli/arguments.h"
 #include "cli/catalog_access.h"
 #include "cli/console_reporter.h"
-#include "cli/output.h"
+#include "cli/format_option.h"
+#include "cli/record_writer.h"
+#include "cli/row_catalogs.h"
 #include "cli/rows.h"
 
 namespace vardek::cli {
@@ -15,7 +18,8 @@ namespace vardek::cli {
 namespace {
 
 const CommandHelp kHelp = {
-    "duplicates", "[--all] [--name-only] [--min-discs N] CATALOG...",
+    "duplicates", "[--all] [--name-only] [--min-discs N] [--format tsv|csv|json]\n"
+    "                       CATALOG...",
     "Prints the files that lie on two or more discs: the same name (A-Z in\n"
     "either case, other characters exactly) and the same date text. One row a\n"
     "copy, tab-separated: file name, date, folder, disc description and the\n"
@@ -28,7 +32,10 @@ const CommandHelp kHelp = {
     "\n"
     "  --all            every catalog (*.cat) in the folder of each CATALOG\n"
     "  --name-only      the same name is enough, whatever the dates\n"
-    "  --min-discs N    only files on at least N discs (2 or more; default 2)\n"
+    "  --min-discs N    only files on at least N discs (2 or more; default 2)\n"    "  --format FORMAT  tsv (the default), csv (RFC 4180: a header row, fields\n"
+    "                   quoted where needed, CR LF line ends) or json (one object\n"
+    "                   a line: name, date, iso (YYYY-MM-DD or null), folder,\n"
+    "                   disc, group, catalog; UTF-8)\n"
     "\nExit status: 0 duplicates found; 1 none; 2 usage error, or a catalog that\n"
     "cannot be opened or whose damage ended its reading early (the others are\n"
     "still read).\n"};
@@ -40,20 +47,24 @@ bool ReadMinDiscs(const std::string& text, int& minDiscs) {
   return minDiscs >= 2;
 }
 
-// One row a copy: the four columns of find's rows, then the group number
-// (written behind the disc description, already in the console's text).
-void PrintDuplicateRows(const ResultList& list, const std::vector<DuplicateGroup>& groups) {
-  RowWriter out;
-  ShownPoolText folder;
-  ShownPoolText title;
-  std::string discAndGroup;
-  for (std::size_t number = 0; number < groups.size(); ++number) {
-    const std::string group = '\t' + std::to_string(number + 1);
-    for (const int index : groups[number].rows) {
+// One row a copy: the four columns of find's rows, then the group number;
+// json also names the date as YYYY-MM-DD and the catalog.
+void PrintDuplicateRows(const ResultList& list, const DuplicateResult& result, const std::vector<std::string>& catalogs,
+                        RowFormat format) {
+  RecordWriter out(format, {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"group"}, {"catalog", true}});
+  RowCatalogs rowCatalogs;
+  for (std::size_t i = 0; i < result.firstRows.size(); ++i) rowCatalogs.Begin(result.firstRows[i], catalogs[i]);
+  const bool json = format == RowFormat::Json;
+  for (std::size_t number = 0; number < result.groups.size(); ++number) {
+    const std::string group = std::to_string(number + 1);
+    for (const int index : result.groups[number].rows) {
       const ResultRow& row = list.Row(index);
-      discAndGroup = title.Of(row.titleOffset, list.Title(row));
-      discAndGroup += group;
-      out.Row(list.Name(row), list.Date(row).text, folder.Of(row.folderOffset, list.Folder(row)), discAndGroup);
+      const RowDate date = list.Date(row);
+      std::uint32_t day = 0;
+      const std::string iso = json && FileDateNumber(date.text, day) ? IsoDate(day) : std::string();
+      out.Write({CatalogField(list.Name(row)), CatalogField(date.text), iso.empty() ? NullField() : CatalogField(iso),
+                 CatalogField(list.Folder(row), true), CatalogField(list.Title(row), true), NumberField(group),
+                 NativeField(rowCatalogs.Of(index), true)});
     }
   }
 }
@@ -63,9 +74,11 @@ void PrintDuplicateRows(const ResultList& list, const std::vector<DuplicateGroup
 int RunDuplicates(const Arguments& arguments) {
   CommandLine line;
   int status = kExitSuccess;
-  if (!ReadCommandLine(arguments, {{"--all", false}, {"--name-only", false}, {"--min-discs", true}}, kHelp, 1,
-                       static_cast<std::size_t>(-1), line, status))
+  if (!ReadCommandLine(arguments, {{"--all", false}, {"--name-only", false}, {"--min-discs", true}, kFormatOption},
+                       kHelp, 1, static_cast<std::size_t>(-1), line, status))
     return status;
+  RowFormat format = RowFormat::Tsv;
+  if (!ReadFormatOption(line, kHelp, format)) return kExitFailure;
   DuplicateRules rules;
   rules.nameOnly = line.Has("--name-only");
   if (const std::string* value = line.Value("--min-discs"); value != nullptr && !ReadMinDiscs(*value, rules.minDiscs))
@@ -80,7 +93,7 @@ int RunDuplicates(const Arguments& arguments) {
     return kExitFailure;
   }
   const DuplicateResult result = FindDuplicates(catalogs, rules, list, reporter);
-  PrintDuplicateRows(list, result.groups);
+  PrintDuplicateRows(list, result, catalogs, format);
   reporter.Status(kStatusResultPart, (FormatCount(static_cast<long long>(result.groups.size())) +
                                       " groups of duplicates, " + FormatCount(result.copies) + " copies")
                                          .c_str());

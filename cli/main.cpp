@@ -17,19 +17,21 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"scan", vardek::cli::RunScan, "scan CATALOG DESCRIPTION FOLDER   add FOLDER as a new disc title"},
+    {"scan", vardek::cli::RunScan, "scan CATALOG DESCRIPTION FOLDER   add FOLDER (or an .iso image) as a new disc title"},
     {"titles", vardek::cli::RunTitles, "titles CATALOG...                 every disc description, in file order"},
     {"list", vardek::cli::RunList, "list CATALOG DESCRIPTION          the files of that disc title"},
     {"find", vardek::cli::RunFind,
-     "find [--folders] [--all] [--sort name|date|folder|title] [--reverse] TEXT CATALOG...\n"
-     "                                             files or folders whose name contains TEXT"},
+     "find [--folders] [--all] [--sort name|date|folder|title] [--reverse]\n"
+     "                  [--since DATE] [--until DATE] [--disc TEXT] TEXT CATALOG...\n"
+     "                                               files or folders whose name contains TEXT\n"
+     "                                               or fits a pattern with * and ?"},
     {"check", vardek::cli::RunCheck, "check CATALOG                     check the catalog's structure"},
     {"bad-dates", vardek::cli::RunBadDates, "bad-dates CATALOG                 files whose date is impossible"},
     {"delete", vardek::cli::RunDelete, "delete CATALOG DESCRIPTION        remove every title with that description"},
     {"convert", vardek::cli::RunConvert, "convert CATALOG                   convert an old-format catalog"},
     {"duplicates", vardek::cli::RunDuplicates,
      "duplicates [--all] [--name-only] [--min-discs N] CATALOG...\n"
-     "                                             files that lie on two or more discs"},
+     "                                               files that lie on two or more discs"},
     {"stats", vardek::cli::RunStats, "stats CATALOG...                  counts and date range of every disc"},
     {"report", vardek::cli::RunReport, "report CATALOG... -o FILE.html    a printable HTML page of the catalogs"},
 };
@@ -41,8 +43,9 @@ void PrintToolHelp(std::FILE* stream) {
                "\nOptions:\n"
                "  --help      this text; 'vardek-cli COMMAND --help' describes one command\n"
                "  --version   the program's version\n"
-               "\nfind, list, bad-dates and titles print tab-separated rows; --format csv or\n"
-               "--format json prints them as CSV (RFC 4180) or JSON Lines instead.\n"
+               "\nfind, list, bad-dates, titles, duplicates and stats print tab-separated rows;\n"
+               "--format csv or --format json prints them as CSV (RFC 4180) or JSON Lines\n"
+               "instead.\n"
                "\nExit status: 0 success, 1 a finding or nothing matched, 2 usage errors and\n"
                "files that cannot be read or written.\n");
 }

@@ -6,7 +6,7 @@
 
 namespace vardek::cli {
 
-RecordWriter::RecordWriter(RowFormat format, std::vector<Column> columns)
+RecordWriter::RecordWriter(RowFormat format, std::vector<Column> columns, Header header)
     : format_(format), columns_(std::move(columns)), prefixes_(columns_.size()), written_(columns_.size()),
       encoded_(columns_.size()) {
   const bool json = format_ == RowFormat::Json;
@@ -24,11 +24,11 @@ RecordWriter::RecordWriter(RowFormat format, std::vector<Column> columns)
   }
   // Their line ends are their own (csv's CR LF), on Windows too.
   if (format_ != RowFormat::Tsv) platform::KeepOutputLineEnds();
-  if (format_ != RowFormat::Csv) return;
+  if (format_ == RowFormat::Json || (format_ == RowFormat::Tsv && header == Header::CsvOnly)) return;
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     if (written_[i] == 0) continue;
     out_.Pending() += prefixes_[i];
-    AppendCsvText(out_.Pending(), columns_[i].name);
+    AppendCsvText(out_.Pending(), columns_[i].name);  // plain names: as they are in tsv
   }
   out_.EndLine(LineEnd());
 }

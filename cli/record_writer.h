@@ -20,8 +20,11 @@ struct Column {
 
 class RecordWriter {
  public:
-  // Writes the csv header at once, so that it comes even without records.
-  RecordWriter(RowFormat format, std::vector<Column> columns);
+  // Which formats begin with a header row of the column names.
+  enum class Header { CsvOnly, TsvAndCsv };
+
+  // Writes the header at once, so that it comes even without records.
+  RecordWriter(RowFormat format, std::vector<Column> columns, Header header = Header::CsvOnly);
 
   // One field for each column, in the columns' order.
   void Write(std::initializer_list<Field> fields);

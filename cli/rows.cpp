@@ -11,28 +11,12 @@
 
 namespace vardek::cli {
 
-const std::string& ShownPoolText::Of(std::uint32_t offset, const char* text) {
-  if (!made_ || offset != offset_) {
-    shown_ = CatalogToNative(text);
-    offset_ = offset;
-    made_ = true;
-  }
-  return shown_;
-}
-
 namespace {
 
 // The date as YYYY-MM-DD by the catalog's century rule; empty when it cannot be read.
-std::string IsoDate(std::string_view dateText) {
+std::string IsoDateOfText(std::string_view dateText) {
   std::uint32_t number = 0;
-  if (!FileDateNumber(dateText, number)) return {};
-  // YYYYMMDD's digits with the dashes put in (no formatting call: a row each).
-  std::string text = "0000-00-00";
-  for (const int at : {9, 8, 6, 5, 3, 2, 1, 0}) {
-    text[static_cast<std::size_t>(at)] = static_cast<char>('0' + number % 10);
-    number /= 10;
-  }
-  return text;
+  return FileDateNumber(dateText, number) ? IsoDate(number) : std::string();
 }
 
 // A pool text by its offset, measured again only when the next row has
@@ -67,7 +51,7 @@ void PrintRows(const ResultList& list, const std::vector<int>* order, const RowO
     const ResultRow& row = list.Row(index);
     const RowDate date = list.Date(row);
     // Only json shows these two: the other formats need not work them out.
-    const std::string iso = json ? IsoDate(date.text) : std::string();
+    const std::string iso = json ? IsoDateOfText(date.text) : std::string();
     const Field catalog = json && output.catalogs != nullptr ? NativeField(output.catalogs->Of(index), true) : NullField();
     out.Write({CatalogField(list.Name(row)), CatalogField(date.text), iso.empty() ? NullField() : CatalogField(iso),
                CatalogField(folder.Of(row.folderOffset, list.Folder(row)), true),

@@ -14,18 +14,6 @@
 
 namespace vardek::cli {
 
-// A pool text as the console shows it, made again only when the next row
-// has another one: the rows of one folder and one disc follow each other.
-class ShownPoolText {
- public:
-  const std::string& Of(std::uint32_t offset, const char* text);
-
- private:
-  bool made_ = false;
-  std::uint32_t offset_ = 0;
-  std::string shown_;
-};
-
 // How rows are printed: the format, and (for json's "catalog") where they came from.
 struct RowOutput {
   RowFormat format = RowFormat::Tsv;

@@ -1,7 +1,6 @@
 #include "maintenance/disc_stats.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "browse/collect.h"
 #include "browse/disc_lines.h"
@@ -68,13 +67,6 @@ DiscStats TotalOfDiscs(const std::vector<DiscStats>& discs) {
     WidenRange(total, disc.oldest, disc.newest);
   }
   return total;
-}
-
-std::string IsoDate(std::uint32_t date) {
-  if (date == 0) return "";
-  char text[16];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u", date / 10000, date / 100 % 100, date % 100);
-  return text;
 }
 
 }  // namespace vardek

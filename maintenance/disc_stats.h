@@ -37,7 +37,4 @@ CatalogStats ReadDiscStats(CatalogReader& reader, const char* catalogPath, Repor
 // The discs together: counts added, the deepest level and the date range over all.
 DiscStats TotalOfDiscs(const std::vector<DiscStats>& discs);
 
-// YYYYMMDD as YYYY-MM-DD; "" for 0 (no date).
-std::string IsoDate(std::uint32_t date);
-
 }  // namespace vardek

@@ -557,13 +557,14 @@ json_fields() {  # json_fields KEY...: each row's values of KEY, ':'-joined, one
   python3 -c 'import json, sys
 for line in open("out", encoding="utf-8"):
     row = json.loads(line)
-    print(":".join("null" if row[k] is None else row[k] for k in sys.argv[1:]))' "$@"
+    print(":".join("null" if row[k] is None else str(row[k]) for k in sys.argv[1:]))' "$@"
 }
 mkdir -p formats
 catalog formats/one.cat "|||One" 'b,"x".doc:07/14/04' "d.doc:02/30/01" "<eof>"
 catalog formats/two.cat "|||Two" "a.doc:01/01/80" '\Sub' "c.doc:12/31/50" ".." "<eof>"
+mkdir -p formats/more && catalog formats/more/three.cat "|||Three" "A.DOC:01/01/80" "<eof>"
 for command in "find --all .doc formats/one.cat" "list formats/one.cat One" "bad-dates formats/one.cat" \
-  "titles formats/one.cat formats/two.cat"; do
+  "titles formats/one.cat formats/two.cat" "duplicates formats/two.cat formats/more/three.cat"; do
   current="formats: $command"
   set -- $command
   run "$@"; cp out tsv.default
@@ -575,7 +576,11 @@ for command in "find --all .doc formats/one.cat" "list formats/one.cat One" "bad
   python3 -c 'import json, sys; [json.loads(l) for l in sys.stdin]' <out && ok || bad "json lines do not parse"
   [ "$(wc -l <out)" -eq "$(wc -l <tsv.default)" ] && ok || bad "json: one line a row"
   expect_out_lacks "found"
-  if [ "$1" == titles ]; then expect_err_has "2 titles in catalog"; else expect_err_has " found"; fi
+  case $1 in
+    titles) expect_err_has "2 titles in catalog" ;;
+    duplicates) expect_err_has "1 groups of duplicates, 2 copies" ;;
+    *) expect_err_has " found" ;;
+  esac
 done
 current="formats: the rows' fields"
 run find --all --sort name --format json .doc formats/one.cat
@@ -604,6 +609,21 @@ grep -q $'[\x01-\x1f\x7f]' out && bad "a raw control character in json" || ok
 [ "$(json_fields name disc | od -An -c | tr -s ' ')" == "$(printf 'tab\there"\\.txt:Café \e[31m\n' | od -An -c | tr -s ' ')" ] &&
   ok || bad "json: the texts as the catalog holds them, in UTF-8"
 run find --format xml a formats/one.cat; expect_rc 2; expect_err_has "--format takes tsv, csv or json, not 'xml'"
+run duplicates --format json formats/more/three.cat formats/two.cat
+[ "$(json_fields name iso folder disc group catalog | tr '\n' ' ')" == \
+  'A.DOC:1980-01-01:\:Three:1:formats/more/three.cat a.doc:1980-01-01:\:Two:1:formats/two.cat ' ] &&
+  ok || bad "duplicates json: a copy's group and catalog"
+# stats: the same header row in tsv and csv; json's counts are numbers, a missing date null.
+catalog formats/bad.cat "|||Bad only" "x.doc:02/30/01" "<eof>"
+run stats formats/two.cat formats/bad.cat; tr '\t' , <out | sed "s/\$/$CR/" >stats.expected
+run stats --format csv formats/two.cat formats/bad.cat; expect_rc 0; expect_file_eq out stats.expected
+run stats --format json formats/two.cat formats/bad.cat; expect_rc 0
+python3 -c 'import json
+rows = [json.loads(l) for l in open("out")]
+assert [r["kind"] for r in rows] == ["disc", "total", "disc", "total"]
+assert rows[1]["files"] == 2 and rows[1]["deepest"] == 1 and rows[1]["oldest"] == "1980-01-01"
+assert rows[3]["bad"] == 1 and rows[3]["oldest"] is None and rows[3]["catalog"] == "formats/bad.cat"' &&
+  ok || bad "stats json"
 
 begin "list --since and --until"
 catalog listed.cat "|||Summer" "june.txt:06/30/04" "first.txt:07/01/04" '\In' "last.txt:07/31/04" ".." "august.txt:08/01/04" \

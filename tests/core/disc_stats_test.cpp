@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "browse/collect.h"
 #include "maintenance/disc_stats.h"
 #include "test_support.h"
 
