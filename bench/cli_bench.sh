@@ -77,3 +77,24 @@ for args in "duplicates" "duplicates --name-only" "stats"; do
   rss=$(/usr/bin/time -v "$cli" $args "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
   echo "   vardek-cli $args: ${rss} KiB peak, $(( rss * 1024 / files )) bytes a file over $files file lines"
 done
+
+# find's patterns and date filters against ripgrep with the regular expression that finds the same
+# file lines (a file line is NAME:MM/DD/YY; the counts are printed first to show they agree).
+echo "== find with a pattern and with a date filter, against rg -i with the same regular expression (goal: 1.5x)"
+wild_rare='^setup....\.exe:'
+wild_many='^[^:]*\.jp[^:]*g:'
+dated='^[^:]*\.jpg[^:]*:[0-9]{2}/[0-9]{2}/04'
+echo "   find 'setup????.exe': $("$cli" find 'setup????.exe' "$catalog" 2>/dev/null | wc -l) rows, rg: $(rg -i -c "$wild_rare" "$catalog")"
+echo "   find '*.jp*g': $("$cli" find '*.jp*g' "$catalog" 2>/dev/null | wc -l) rows, rg: $(rg -i -c "$wild_many" "$catalog")"
+echo "   find --since 2004-01-01 --until 2004-12-31 .jpg: $("$cli" find --since 2004-01-01 --until 2004-12-31 .jpg "$catalog" 2>/dev/null | wc -l) rows, rg: $(rg -i -c "$dated" "$catalog")"
+hyperfine --warmup 2 --runs 20 --output=pipe --export-json "$data/filters.json" \
+  -n "vardek-cli find 'setup????.exe'" "$cli find 'setup????.exe' $catalog" \
+  -n "rg -i -c '$wild_rare'" "rg -i -c '$wild_rare' $catalog" \
+  -n "vardek-cli find '*.jp*g'" "$cli find '*.jp*g' $catalog" \
+  -n "rg -i '$wild_many'" "rg -i '$wild_many' $catalog" \
+  -n "vardek-cli find --since --until .jpg" "$cli find --since 2004-01-01 --until 2004-12-31 .jpg $catalog" \
+  -n "rg -i -c '$dated'" "rg -i -c '$dated' $catalog"
+python3 bench/ratios.py "$data/filters.json" \
+  "vardek-cli find 'setup????.exe'|rg -i -c '$wild_rare'|1.5" \
+  "vardek-cli find '*.jp*g'|rg -i '$wild_many'|1.5" \
+  "vardek-cli find --since --until .jpg|rg -i -c '$dated'|1.5"

@@ -90,56 +90,6 @@ int OpenEmptiedForWriting(const char* path) {
   return open(path, O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0644);
 }
 
-// A large catalog is read into memory the kernel may back with 2 MiB pages
-// rather than mapped: a walk over a file mapping goes 4 KiB page by page,
-// each a fresh translation, and costs more than the copy (more than twice
-// over on a virtual machine). A smaller file, or any file where huge pages
-// are switched off, is mapped; so is a file beyond any real catalog's size,
-// whose copy could take memory the machine does not have, where the pages
-// of a mapping can always be dropped and read again.
-constexpr std::uint64_t kHugePage = std::uint64_t{2} << 20;
-constexpr std::uint64_t kLargestCopiedFile = std::uint64_t{256} << 20;
-
-bool HugePagesOnOffer() {
-#ifdef MADV_HUGEPAGE
-  static const bool offered = [] {
-    FILE* setting = fopen("/sys/kernel/mm/transparent_hugepage/enabled", "re");
-    if (setting == nullptr) return false;
-    char text[128] = {};
-    const std::size_t got = fread(text, 1, sizeof text - 1, setting);
-    fclose(setting);
-    return got > 0 && std::strstr(text, "[never]") == nullptr;
-  }();
-  return offered;
-#else
-  return false;
-#endif
-}
-
-enum class CopyOutcome { Copied, NoMemory, ReadFailed };
-
-CopyOutcome ReadIntoHugePages(int fd, std::uint64_t size, MappedView& view) {
-#ifdef MADV_HUGEPAGE
-  // Not rounded up to a whole huge page: the tail takes small pages, so the
-  // memory held is the file's size, and unmapping it is unmapping a mapping.
-  const auto bytes = static_cast<std::size_t>(size);
-  void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (memory == MAP_FAILED) return CopyOutcome::NoMemory;
-  madvise(memory, bytes, MADV_HUGEPAGE);
-  // A file cut short meanwhile fails here, where a mapping would fault later.
-  if (!ReadAll(fd, static_cast<char*>(memory), bytes) || mprotect(memory, bytes, PROT_READ) != 0) {
-    munmap(memory, bytes);
-    return CopyOutcome::ReadFailed;
-  }
-  view.data = static_cast<const char*>(memory);
-  view.size = static_cast<std::uint32_t>(size);
-  return CopyOutcome::Copied;
-#else
-  (void)fd, (void)size, (void)view;
-  return CopyOutcome::NoMemory;
-#endif
-}
-
 }  // namespace
 
 bool MapWholeFile(const char* path, MappedView& view) {
@@ -148,13 +98,10 @@ bool MapWholeFile(const char* path, MappedView& view) {
   std::uint64_t size = 0;
   if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
   if (size == 0 || size > kLargestWholeFile) return false;
-  if (size >= kHugePage && size <= kLargestCopiedFile && HugePagesOnOffer()) {
-    // Without the memory for the copy the file is mapped instead.
-    const CopyOutcome copied = ReadIntoHugePages(fd.get(), size, view);
-    if (copied != CopyOutcome::NoMemory) return copied == CopyOutcome::Copied;
-  }
   // Every reader goes through the whole file at once: map it all up front
-  // rather than page by page.
+  // rather than page by page. A copy into memory of 2 MiB pages walks
+  // faster, but only where the kernel finds such pages free; where it does
+  // not, fresh memory zeroed and filled page by page costs twice the mapping.
 #ifdef MAP_POPULATE
   constexpr int kMapFlags = MAP_PRIVATE | MAP_POPULATE;
 #else
