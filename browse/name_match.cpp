@@ -102,30 +102,43 @@ bool IsWildcardPattern(std::string_view search) {
   return search.find_first_of("*?") != std::string_view::npos;
 }
 
-bool WildcardMatches(std::string_view name, std::string_view loweredPattern) {
-  // Greedy with one point to come back to: on a mismatch the last '*' takes
-  // one byte more. Linear in practice, never recursive.
-  std::size_t n = 0;
-  std::size_t p = 0;
-  std::size_t starAt = std::string_view::npos;
-  std::size_t starName = 0;
-  while (n < name.size()) {
-    if (p < loweredPattern.size() && loweredPattern[p] == '*') {
-      starAt = p++;
-      starName = n;
-    } else if (p < loweredPattern.size() &&
-               (loweredPattern[p] == '?' || loweredPattern[p] == LowerAsciiChar(name[n]))) {
-      ++p;
-      ++n;
-    } else if (starAt != std::string_view::npos) {
-      p = starAt + 1;
-      n = ++starName;
-    } else {
-      return false;
-    }
+namespace {
+
+// A run of the pattern without '*' at `at` in the name: '?' takes any byte.
+bool RunMatchesAt(std::string_view name, std::size_t at, std::string_view run) {
+  for (std::size_t i = 0; i < run.size(); ++i) {
+    if (run[i] != '?' && run[i] != LowerAsciiChar(name[at + i])) return false;
   }
-  while (p < loweredPattern.size() && loweredPattern[p] == '*') ++p;
-  return p == loweredPattern.size();
+  return true;
+}
+
+}  // namespace
+
+bool WildcardMatches(std::string_view name, std::string_view loweredPattern) {
+  // The runs between the stars: the first must begin the name, the last end
+  // it, and each one between is taken where it first stands after the one
+  // before (a later place never leaves more room for the rest).
+  const std::size_t firstStar = loweredPattern.find('*');
+  if (firstStar == std::string_view::npos)
+    return name.size() == loweredPattern.size() && RunMatchesAt(name, 0, loweredPattern);
+  const std::size_t lastStar = loweredPattern.rfind('*');
+  const std::string_view head = loweredPattern.substr(0, firstStar);
+  const std::string_view tail = loweredPattern.substr(lastStar + 1);
+  if (name.size() < head.size() + tail.size()) return false;
+  if (!RunMatchesAt(name, 0, head) || !RunMatchesAt(name, name.size() - tail.size(), tail)) return false;
+  std::size_t from = head.size();
+  const std::size_t end = name.size() - tail.size();
+  std::size_t runStart = firstStar + 1;
+  while (runStart < lastStar) {
+    const std::size_t runEnd = loweredPattern.find('*', runStart);
+    const std::string_view run = loweredPattern.substr(runStart, runEnd - runStart);
+    runStart = runEnd + 1;
+    if (run.empty()) continue;
+    while (from + run.size() <= end && !RunMatchesAt(name, from, run)) ++from;
+    if (from + run.size() > end) return false;
+    from += run.size();
+  }
+  return true;
 }
 
 std::string_view LongestLiteralRun(std::string_view pattern) {

@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 #include <thread>
-#include <unordered_map>
 
 #include "browse/collect.h"
 #include "cli/progress.h"
@@ -49,7 +48,7 @@ class HeldReports : public Reporter {
 // Each search counts what its own copy of the filter left out; the counts
 // are added up in catalog order with the rows.
 struct Search {
-  ResultList list;
+  std::unique_ptr<ResultList> list = std::make_unique<ResultList>();
   HeldReports reports;
   FindFilter filter;
   WalkOutcome outcome = WalkOutcome::OpenFailed;
@@ -65,30 +64,9 @@ WalkOutcome Collect(const std::string& catalog, const char* searchText, bool fol
 }
 
 void RunOne(const std::string& catalog, const char* searchText, bool folders, Search& search) {
-  search.listMade = search.list.Reset();
+  search.listMade = search.list->Reset();
   if (!search.listMade) return;
-  search.outcome = Collect(catalog, searchText, folders, search.list, search.reports, search.filter);
-}
-
-// The rows of one search added to the command's list; false when the list
-// took no more (the rows so far stay, as when a walk finds the list full).
-bool TakeRows(const ResultList& from, ResultList& list) {
-  std::unordered_map<std::uint32_t, std::uint32_t> folderOffsets;
-  std::unordered_map<std::uint32_t, std::uint32_t> titleOffsets;
-  const auto moved = [](std::unordered_map<std::uint32_t, std::uint32_t>& offsets, std::uint32_t offset,
-                        const std::function<std::uint32_t()>& add) {
-    const auto found = offsets.find(offset);
-    if (found != offsets.end()) return found->second;
-    return offsets[offset] = add();
-  };
-  for (int i = 0; i < from.Count(); ++i) {
-    const ResultRow& row = from.Row(i);
-    const std::uint32_t folder =
-        moved(folderOffsets, row.folderOffset, [&] { return list.AddFolder(from.Folder(row)); });
-    const std::uint32_t title = moved(titleOffsets, row.titleOffset, [&] { return list.AddTitle(from.Title(row)); });
-    if (!list.AddRow(from.Name(row), from.Date(row).text, folder, title)) return false;
-  }
-  return true;
+  search.outcome = Collect(catalog, searchText, folders, *search.list, search.reports, search.filter);
 }
 
 // Runs work(0) to work(jobs - 1) spread over the cores, this thread included.
@@ -103,14 +81,14 @@ void OnEveryCore(std::size_t jobs, const std::function<void(std::size_t)>& work)
   for (std::thread& thread : threads) thread.join();
 }
 
-// A search of one part of a catalog; it gives up where its rows stand
-// denser than one in kBytesForATakenRow bytes (and beyond the rows a list
-// holds before its first growth): taking that many rows over costs more
-// than a search of the whole.
-constexpr std::uint32_t kBytesForATakenRow = 1024;
+// A search of one part of a catalog. Where its rows are to be copied into
+// one list, it gives up where they stand denser than one in
+// kBytesForACopiedRow bytes (and beyond the rows a list holds before its
+// first growth): copying that many rows costs more than a search of the whole.
+constexpr std::uint32_t kBytesForACopiedRow = 1024;
 
 struct PartSearch {
-  ResultList list;
+  std::unique_ptr<ResultList> list = std::make_unique<ResultList>();
   HeldReports reports;
   FindFilter filter;
   CatalogPart part;
@@ -119,10 +97,10 @@ struct PartSearch {
 
 // One catalog cut at title lines and searched on every core. True when the
 // parts add up to the search of the whole (each walk complete, no report,
-// every part before the last ending at the root) and their rows went into
-// `list`; false, with `list` as it was, when the whole must be searched.
-bool SearchInParts(const std::string& catalog, const char* searchText, bool folders, ResultList& list,
-                   FindFilter& filter) {
+// every part before the last ending at the root) and their lists went into
+// `found`; false, with `found` as it was, when the whole must be searched.
+bool SearchInParts(const std::string& catalog, const char* searchText, bool folders, FoundRows& found,
+                   FindFilter& filter, bool forOneList) {
   CatalogReader whole;
   if (!whole.Map(catalog.c_str(), kLineLimit)) return false;
   std::vector<std::unique_ptr<PartSearch>> parts;
@@ -132,45 +110,41 @@ bool SearchInParts(const std::string& catalog, const char* searchText, bool fold
     PartSearch& search = *parts[i];
     search.part = {&whole, static_cast<int>(i), static_cast<int>(parts.size())};
     search.filter = filter;
-    if (!search.list.Reset()) return;
-    search.list.SetRowLimit(std::max<std::uint32_t>(kRowStartCapacity, partBytes / kBytesForATakenRow));
+    if (!search.list->Reset()) return;
+    if (forOneList)
+      search.list->SetRowLimit(std::max<std::uint32_t>(kRowStartCapacity, partBytes / kBytesForACopiedRow));
     CatalogReader reader;
     search.outcome =
-        CollectInPart(reader, searchText, folders, search.list, search.reports, search.part, &search.filter);
+        CollectInPart(reader, searchText, folders, *search.list, search.reports, search.part, &search.filter);
   });
   for (std::size_t i = 0; i < parts.size(); ++i) {
     const PartSearch& search = *parts[i];
     if (search.outcome != WalkOutcome::Complete || !search.reports.Empty()) return false;
     if (i + 1 < parts.size() && search.part.endDepth != 0) return false;
   }
-  long long undated = 0;
-  for (const auto& search : parts) {
-    if (!TakeRows(search->list, list)) return false;
-    undated += search->filter.undated;
+  for (auto& search : parts) {
+    found.Add(std::move(search->list), catalog);
+    filter.undated += search->filter.undated;
   }
-  filter.undated += undated;
   return true;
 }
 
 }  // namespace
 
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
-                    FindFilter& filter, ResultList& list, Reporter& reporter, WalkTally& walks,
-                    RowCatalogs& rowCatalogs) {
+                    FindFilter& filter, FoundRows& found, Reporter& reporter, WalkTally& walks, bool forOneList) {
   if (catalogs.size() == 1) {
-    rowCatalogs.Begin(list.Count(), catalogs[0]);
-    if (Cores() > 1 && SearchInParts(catalogs[0], searchText, folders, list, filter)) {
+    if (Cores() > 1 && SearchInParts(catalogs[0], searchText, folders, found, filter, forOneList)) {
       walks.Add(WalkOutcome::Complete);
       return;
     }
-    // The rows of parts taken over before one did not fit go: the whole is
-    // searched, straight into the list.
-    if (list.Count() > 0 && !list.Reset()) {
+    ResultList* list = found.Add(catalogs[0]);
+    if (list == nullptr) {
       reporter.ErrorBox(kNotEnoughMemory, kProductName);
       walks.Add(WalkOutcome::ListFull);
       return;
     }
-    walks.Add(Collect(catalogs[0], searchText, folders, list, reporter, filter));
+    walks.Add(Collect(catalogs[0], searchText, folders, *list, reporter, filter));
     return;
   }
   std::vector<std::unique_ptr<Search>> searches;
@@ -180,19 +154,16 @@ void SearchCatalogs(const std::vector<std::string>& catalogs, const char* search
   }
   OnEveryCore(catalogs.size(), [&](std::size_t i) { RunOne(catalogs[i], searchText, folders, *searches[i]); });
 
-  bool full = false;
   for (std::size_t i = 0; i < searches.size(); ++i) {
-    const auto& search = searches[i];
-    rowCatalogs.Begin(list.Count(), catalogs[i]);
-    search->reports.PassOn(reporter);
-    filter.undated += search->filter.undated;
-    if (!search->listMade || full) {
-      walks.Add(search->outcome == WalkOutcome::OpenFailed && search->listMade ? WalkOutcome::OpenFailed
-                                                                                : WalkOutcome::ListFull);
+    Search& search = *searches[i];
+    search.reports.PassOn(reporter);
+    filter.undated += search.filter.undated;
+    if (!search.listMade) {
+      walks.Add(WalkOutcome::ListFull);
       continue;
     }
-    full = !TakeRows(search->list, list);
-    walks.Add(full ? WalkOutcome::ListFull : search->outcome);
+    found.Add(std::move(search.list), catalogs[i]);
+    walks.Add(search.outcome);
   }
 }
 

@@ -106,42 +106,56 @@ int RunFind(const Arguments& arguments) {
   if (line.Has("--all")) catalogs = EveryCatalogBeside(catalogs);
 
   ConsoleReporter reporter;
-  ResultList list;
-  if (!list.Reset()) {
-    reporter.ErrorBox(kNotEnoughMemory, kProductName);
-    return kExitFailure;
-  }
   WalkTally walks;
-  RowCatalogs rowCatalogs;
+  FoundRows found;
+  const bool sorted = column != kColumnNone || reverse;
   // Catalogs, or the parts of one, are searched side by side; with the
   // progress line to show, one after the other.
   if (!catalogs.empty() && !ProgressLine::Instance().Enabled()) {
-    SearchCatalogs(catalogs, searchText, folders, filter, list, reporter, walks, rowCatalogs);
+    SearchCatalogs(catalogs, searchText, folders, filter, found, reporter, walks, sorted);
     catalogs.clear();
   }
   for (const std::string& catalog : catalogs) {
-    rowCatalogs.Begin(list.Count(), catalog);
+    ResultList* list = found.Add(catalog);
+    if (list == nullptr) {
+      reporter.ErrorBox(kNotEnoughMemory, kProductName);
+      walks.Add(WalkOutcome::ListFull);
+      continue;
+    }
     CatalogReader reader;
     const auto progress = PercentProgress(reader, "Searching " + catalog);
-    walks.Add(folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, progress, &filter)
-                      : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, progress, &filter));
+    walks.Add(folders ? CollectFolders(reader, catalog.c_str(), searchText, *list, reporter, progress, &filter)
+                      : CollectFiles(reader, catalog.c_str(), "", searchText, *list, reporter, progress, &filter));
   }
   ProgressLine::Instance().Clear();
 
-  const RowOutput output{format, &rowCatalogs};
-  if (column != kColumnNone || reverse) {
-    std::vector<int> order(static_cast<std::size_t>(list.Count()));
-    for (int i = 0; i < list.Count(); ++i) order[static_cast<std::size_t>(i)] = i;
-    if (column != kColumnNone) SortRowOrder(list, order, column, reverse);
+  int rows = 0;
+  if (sorted) {
+    // A sort needs every row in one list: the rows of several are copied
+    // into one (and the lists let go).
+    ResultList merged;
+    RowCatalogs rowCatalogs;
+    const ResultList* list = &merged;
+    if (found.Size() == 1) {
+      list = &found.List(0);
+      rowCatalogs.Begin(0, found.Catalog(0));
+    } else {
+      if (!merged.Reset() || !TakeFoundRows(found, merged, rowCatalogs)) walks.Add(WalkOutcome::ListFull);
+      found = FoundRows();
+    }
+    rows = list->Count();
+    std::vector<int> order(static_cast<std::size_t>(list->HeldRowCount()));
+    for (int i = 0; i < list->HeldRowCount(); ++i) order[static_cast<std::size_t>(i)] = i;
+    if (column != kColumnNone) SortRowOrder(*list, order, column, reverse);
     else std::reverse(order.begin(), order.end());
-    PrintRows(list, &order, output);
+    PrintRows(*list, &order, {format, &rowCatalogs});
   } else {
-    PrintRows(list, nullptr, output);
+    rows = found.Count();
+    PrintFoundRows(found, format);
   }
-  reporter.Status(kStatusResultPart,
-                  (FormatCount(list.Count()) + (folders ? " folders found" : " files found")).c_str());
+  reporter.Status(kStatusResultPart, (FormatCount(rows) + (folders ? " folders found" : " files found")).c_str());
   ReportUndated(filter, reporter);
-  return walks.ExitStatus(list.Count(), reporter);
+  return walks.ExitStatus(rows, reporter);
 }
 
 }  // namespace vardek::cli

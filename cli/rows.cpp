@@ -38,24 +38,55 @@ class PoolText {
   std::string_view text_;
 };
 
-}  // namespace
+// Rows as records of name, date, folder, disc and (json only) the ISO date
+// and the catalog.
+class RowPrinter {
+ public:
+  explicit RowPrinter(RowFormat format)
+      : out_(format, {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"catalog", true}}),
+        json_(format == RowFormat::Json) {}
 
-void PrintRows(const ResultList& list, const std::vector<int>* order, const RowOutput& output) {
-  RecordWriter out(output.format, {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"catalog", true}});
-  const bool json = output.format == RowFormat::Json;
-  PoolText folder;
-  PoolText title;
-  const int count = order != nullptr ? static_cast<int>(order->size()) : list.Count();
-  for (int i = 0; i < count; ++i) {
-    const int index = order != nullptr ? (*order)[static_cast<std::size_t>(i)] : i;
+  void Print(const ResultList& list, int index, const std::string* catalog) {
     const ResultRow& row = list.Row(index);
     const RowDate date = list.Date(row);
     // Only json shows these two: the other formats need not work them out.
-    const std::string iso = json ? IsoDateOfText(date.text) : std::string();
-    const Field catalog = json && output.catalogs != nullptr ? NativeField(output.catalogs->Of(index), true) : NullField();
-    out.Write({CatalogField(list.Name(row)), CatalogField(date.text), iso.empty() ? NullField() : CatalogField(iso),
-               CatalogField(folder.Of(row.folderOffset, list.Folder(row)), true),
-               CatalogField(title.Of(row.titleOffset, list.Title(row)), true), catalog});
+    const std::string iso = json_ ? IsoDateOfText(date.text) : std::string();
+    const Field catalogField = json_ && catalog != nullptr ? NativeField(*catalog, true) : NullField();
+    out_.Write({CatalogField(list.Name(row)), CatalogField(date.text), iso.empty() ? NullField() : CatalogField(iso),
+                CatalogField(folder_.Of(row.folderOffset, list.Folder(row)), true),
+                CatalogField(title_.Of(row.titleOffset, list.Title(row)), true), catalogField});
+  }
+
+  // The pool offsets of another list mean other texts.
+  void NextList() {
+    folder_ = {};
+    title_ = {};
+  }
+
+ private:
+  RecordWriter out_;
+  bool json_;
+  PoolText folder_;
+  PoolText title_;
+};
+
+}  // namespace
+
+void PrintRows(const ResultList& list, const std::vector<int>* order, const RowOutput& output) {
+  RowPrinter printer(output.format);
+  const int count = order != nullptr ? static_cast<int>(order->size()) : list.Count();
+  for (int i = 0; i < count; ++i) {
+    const int index = order != nullptr ? (*order)[static_cast<std::size_t>(i)] : i;
+    printer.Print(list, index, output.catalogs != nullptr ? &output.catalogs->Of(index) : nullptr);
+  }
+}
+
+void PrintFoundRows(const FoundRows& found, RowFormat format) {
+  RowPrinter printer(format);
+  for (std::size_t i = 0; i < found.Size(); ++i) {
+    printer.NextList();
+    const ResultList& list = found.List(i);
+    for (int row = 0; row < list.Count(); ++row) printer.Print(list, row, &found.Catalog(i));
   }
 }
 

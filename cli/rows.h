@@ -10,6 +10,7 @@
 #include "catalog/catalog_walk.h"
 #include "catalog/reporter.h"
 #include "cli/field_text.h"
+#include "cli/found_rows.h"
 #include "cli/row_catalogs.h"
 
 namespace vardek::cli {
@@ -24,6 +25,8 @@ struct RowOutput {
 // text, folder, disc description; json adds the date as YYYY-MM-DD ("iso",
 // null when it cannot be read) and the catalog.
 void PrintRows(const ResultList& list, const std::vector<int>* order, const RowOutput& output = {});
+// The rows of every list of `found`, list after list, each with its catalog.
+void PrintFoundRows(const FoundRows& found, RowFormat format);
 
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,34 @@ TEST(Wildcard, MatchesTheWholeNameAtItsBoundaries) {
       {"ab", "*?*?*", true},           {"a", "*?*?*", false},
   };
   for (const Case& c : cases) EXPECT_EQ(WildcardMatches(c.name, c.pattern), c.matches) << c.name << " ~ " << c.pattern;
+}
+
+// Every way of fitting the pattern tried, cell by cell: the rule itself.
+bool FitsByEveryWay(std::string_view name, std::string_view pattern) {
+  std::vector<std::vector<char>> fits(name.size() + 1, std::vector<char>(pattern.size() + 1, 0));
+  fits[0][0] = 1;
+  for (std::size_t p = 1; p <= pattern.size(); ++p) fits[0][p] = fits[0][p - 1] && pattern[p - 1] == '*';
+  for (std::size_t n = 1; n <= name.size(); ++n) {
+    for (std::size_t p = 1; p <= pattern.size(); ++p) {
+      const char c = pattern[p - 1];
+      if (c == '*') fits[n][p] = fits[n][p - 1] || fits[n - 1][p];
+      else fits[n][p] = fits[n - 1][p - 1] && (c == '?' || c == LowerAsciiChar(name[n - 1]));
+    }
+  }
+  return fits[name.size()][pattern.size()] != 0;
+}
+
+TEST(Wildcard, AgreesWithTryingEveryWayOnRandomNames) {
+  std::mt19937 random(5);
+  const char names[] = {'a', 'A', 'b', '.', '\xE9'};
+  const char patterns[] = {'a', 'b', '.', '*', '*', '?', '\xE9'};
+  for (int round = 0; round < 20000; ++round) {
+    std::string name(random() % 9, ' ');
+    for (char& c : name) c = names[random() % sizeof names];
+    std::string pattern(random() % 7, ' ');
+    for (char& c : pattern) c = patterns[random() % sizeof patterns];
+    ASSERT_EQ(WildcardMatches(name, pattern), FitsByEveryWay(name, pattern)) << name << " ~ " << pattern;
+  }
 }
 
 TEST(Wildcard, IsAPatternOnlyWithAStarOrQuestionMark) {
