@@ -4,32 +4,11 @@
 # names Windows shows for the disc (Joliet, else Rock Ridge, else plain), and
 # an image that cannot be read fully must leave the catalog as it was.
 # Usage: image_test.sh VARDEK_CLI WORK_FOLDER
-set -u
 CLI=$1
 WORK=$2
-rm -rf "$WORK" && mkdir -p "$WORK" || exit 2
-cd "$WORK" || exit 2
-export TZ=UTC LC_ALL=C.UTF-8
+source "$(cd "$(dirname "$0")" && pwd)/harness.sh"
 
-passed=0
-failed=0
-current=""
-
-begin() { current=$1; }
-ok() { passed=$((passed + 1)); }
-bad() {
-  failed=$((failed + 1))
-  echo "FAIL [$current] $1"
-  echo "  stderr: $(head -c 600 err)"
-}
-run() {
-  "$CLI" "$@" >out 2>err
-  rc=$?
-}
-expect_rc() { [ "$rc" -eq "$1" ] && ok || bad "exit status $rc, expected $1"; }
-expect_err_has() { grep -qF -- "$1" err && ok || bad "stderr lacks: $1"; }
 expect_same_title() { cmp -s "$1" "$2" && ok || bad "$1 differs from $2: $(diff <(tr -d '\r' <"$1") <(tr -d '\r' <"$2") | head -20)"; }
-expect_missing() { [ ! -e "$1" ] && ok || bad "$1 exists"; }
 stamp() { touch -d "$1" "$2"; }
 # The lines of a catalog without their CR.
 lines() { tr -d '\r' <"$1"; }
@@ -140,5 +119,4 @@ root=$(od -An -tu4 -j $((16 * 2048 + 156 + 2)) -N4 disc-plain.iso | tr -d ' ')
 printf '\377%.0s' {1..2048} | dd of=damaged.iso bs=2048 seek="$root" conv=notrunc status=none
 refused damaged.iso "The image cannot be read fully"
 
-echo "image_test: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish image_test
