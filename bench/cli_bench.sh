@@ -33,6 +33,7 @@ hyperfine --warmup 2 --runs 20 --output=pipe --export-markdown "$data/cli.md" --
   -n "grep -F -i -c zx81" "grep -F -i -c zx81 $catalog" \
   -n "vardek-cli find .jpg" "$cli find .jpg $catalog" \
   -n "grep -F -i -c .jpg" "grep -F -i -c .jpg $catalog" \
+  -n "rg -i .jpg" "rg -i .jpg $catalog" \
   -n "vardek-cli find --sort name .jpg" "$cli find --sort name .jpg $catalog" \
   -n "vardek-cli titles" "$cli titles $catalog" \
   -n "vardek-cli list (last title)" "$cli list $catalog '$last'" \
@@ -45,7 +46,8 @@ hyperfine --warmup 2 --runs 20 --output=pipe --export-markdown "$data/cli.md" --
 echo "== goals, as ratios of this run's medians"
 python3 bench/ratios.py "$data/cli.json" \
   "vardek-cli find zx81|rg -i -c zx81|1" \
-  "vardek-cli find .jpg|grep -F -i -c .jpg|1" \
+  "vardek-cli find .jpg|rg -i .jpg|1" \
+  "vardek-cli find .jpg|grep -F -i -c .jpg|" \
   "vardek-cli titles|wc -l|1" \
   "vardek-cli check|wc -l|2" \
   "vardek-cli bad-dates|vardek-cli check|1.2" \
