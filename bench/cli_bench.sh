@@ -100,3 +100,36 @@ python3 bench/ratios.py "$data/filters.json" \
   "vardek-cli find 'setup????.exe'|rg -i -c '$wild_rare'|1.5" \
   "vardek-cli find '*.jp*g'|rg -i '$wild_many'|1.5" \
   "vardek-cli find --since --until .jpg|rg -i -c '$dated'|1.5"
+
+# The same goals on a catalog of another mix (bench/generate_other_catalog.py) and, for find --all,
+# on a folder of 200 small catalogs cut from it at title lines.
+other="$data/other.cat"
+[ -f "$other" ] || python3 bench/generate_other_catalog.py "$other"
+small="$data/small"
+if [ ! -f "$small/200.cat" ]; then
+  mkdir -p "$small"
+  titles=$(grep -c '^|||' "$other")
+  awk -v per=$(( titles / 200 )) -v dir="$small" \
+    '/^\|\|\|/ { k = int(n / per) + 1; n++; if (k > 200) k = 200; if (k != f) { close(file); f = k } file = sprintf("%s/%d.cat", dir, k) }
+     { print > file }' "$other"
+fi
+echo "== the goals on a catalog of another mix: $(wc -l <"$other") lines, $(du -h "$other" | cut -f1), and on $(ls "$small" | wc -l) small catalogs"
+echo "   find setup32: $("$cli" find setup32 "$other" 2>/dev/null | wc -l) rows, rg: $(rg -i -c setup32 "$other")"
+hyperfine --warmup 2 --runs 20 --output=pipe --export-json "$data/other.json" \
+  -n "vardek-cli find setup32" "$cli find setup32 $other" \
+  -n "rg -i -c setup32" "rg -i -c setup32 $other" \
+  -n "vardek-cli find .jpg" "$cli find .jpg $other" \
+  -n "rg -i .jpg" "rg -i .jpg $other" \
+  -n "vardek-cli titles" "$cli titles $other" \
+  -n "vardek-cli check" "$cli check $other" \
+  -n "vardek-cli bad-dates" "$cli bad-dates $other" \
+  -n "wc -l" "wc -l $other" \
+  -n "vardek-cli find --all setup32 (200 catalogs)" "$cli find --all setup32 $small/1.cat" \
+  -n "rg -i -c setup32 (200 catalogs)" "rg -i -c setup32 $small"
+python3 bench/ratios.py "$data/other.json" \
+  "vardek-cli find setup32|rg -i -c setup32|1" \
+  "vardek-cli find .jpg|rg -i .jpg|1" \
+  "vardek-cli titles|wc -l|1" \
+  "vardek-cli check|wc -l|2" \
+  "vardek-cli bad-dates|vardek-cli check|1.2" \
+  "vardek-cli find --all setup32 (200 catalogs)|rg -i -c setup32 (200 catalogs)|1"
