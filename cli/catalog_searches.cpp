@@ -1,19 +1,16 @@
 #include "cli/catalog_searches.h"
 
 #include <algorithm>
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
 
 #include "browse/collect.h"
+#include "cli/every_core.h"
 #include "cli/progress.h"
 
 namespace vardek::cli {
 
 namespace {
-
-std::size_t Cores() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 // The reports of one search, kept until its turn comes.
 class HeldReports : public Reporter {
@@ -67,18 +64,6 @@ void RunOne(const std::string& catalog, const char* searchText, bool folders, Se
   search.listMade = search.list->Reset();
   if (!search.listMade) return;
   search.outcome = Collect(catalog, searchText, folders, *search.list, search.reports, search.filter);
-}
-
-// Runs work(0) to work(jobs - 1) spread over the cores, this thread included.
-void OnEveryCore(std::size_t jobs, const std::function<void(std::size_t)>& work) {
-  std::atomic<std::size_t> next{0};
-  const auto take = [&] {
-    for (std::size_t i = next++; i < jobs; i = next++) work(i);
-  };
-  std::vector<std::thread> threads;
-  for (std::size_t t = 1; t < std::min<std::size_t>(Cores(), jobs); ++t) threads.emplace_back(take);
-  take();
-  for (std::thread& thread : threads) thread.join();
 }
 
 // A search of one part of a catalog. Where its rows are to be copied into

@@ -101,6 +101,11 @@ void RowWriter::EndLine(std::string_view lineEnd) {
 }
 
 void RowWriter::Flush() {
+  if (sink_ != nullptr) {
+    sink_->append(buffer_);
+    buffer_.clear();
+    return;
+  }
   if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
   buffer_.clear();
   std::fflush(stdout);

@@ -30,6 +30,9 @@ bool IsPlainText(std::string_view text);
 class RowWriter {
  public:
   RowWriter() { buffer_.reserve(kFlushSize + 1024); }
+  // Lines kept in `sink` instead of written out: a piece of the output made
+  // on another thread, written in its turn.
+  explicit RowWriter(std::string& sink) : sink_(&sink) { buffer_.reserve(kFlushSize + 1024); }
   RowWriter(const RowWriter&) = delete;
   RowWriter& operator=(const RowWriter&) = delete;
   ~RowWriter() { Flush(); }
@@ -53,6 +56,7 @@ class RowWriter {
   void AppendCatalog(std::string_view text);
 
   std::string buffer_;
+  std::string* sink_ = nullptr;
   long count_ = 0;
 };
 

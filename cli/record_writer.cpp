@@ -9,6 +9,25 @@ namespace vardek::cli {
 RecordWriter::RecordWriter(RowFormat format, std::vector<Column> columns, Header header)
     : format_(format), columns_(std::move(columns)), prefixes_(columns_.size()), written_(columns_.size()),
       encoded_(columns_.size()) {
+  MakePrefixes();
+  // Their line ends are their own (csv's CR LF), on Windows too.
+  if (format_ != RowFormat::Tsv) platform::KeepOutputLineEnds();
+  if (format_ == RowFormat::Json || (format_ == RowFormat::Tsv && header == Header::CsvOnly)) return;
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    if (written_[i] == 0) continue;
+    out_.Pending() += prefixes_[i];
+    AppendCsvText(out_.Pending(), columns_[i].name);  // plain names: as they are in tsv
+  }
+  out_.EndLine(LineEnd());
+}
+
+RecordWriter::RecordWriter(RowFormat format, std::vector<Column> columns, std::string& sink)
+    : format_(format), columns_(std::move(columns)), prefixes_(columns_.size()), written_(columns_.size()),
+      encoded_(columns_.size()), out_(sink) {
+  MakePrefixes();
+}
+
+void RecordWriter::MakePrefixes() {
   const bool json = format_ == RowFormat::Json;
   bool first = true;
   for (std::size_t i = 0; i < columns_.size(); ++i) {
@@ -22,15 +41,6 @@ RecordWriter::RecordWriter(RowFormat format, std::vector<Column> columns, Header
     }
     first = false;
   }
-  // Their line ends are their own (csv's CR LF), on Windows too.
-  if (format_ != RowFormat::Tsv) platform::KeepOutputLineEnds();
-  if (format_ == RowFormat::Json || (format_ == RowFormat::Tsv && header == Header::CsvOnly)) return;
-  for (std::size_t i = 0; i < columns_.size(); ++i) {
-    if (written_[i] == 0) continue;
-    out_.Pending() += prefixes_[i];
-    AppendCsvText(out_.Pending(), columns_[i].name);  // plain names: as they are in tsv
-  }
-  out_.EndLine(LineEnd());
 }
 
 void RecordWriter::Write(std::initializer_list<Field> fields) {

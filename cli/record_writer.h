@@ -25,6 +25,9 @@ class RecordWriter {
 
   // Writes the header at once, so that it comes even without records.
   RecordWriter(RowFormat format, std::vector<Column> columns, Header header = Header::CsvOnly);
+  // Records of a piece of the output, kept in `sink` (see RowWriter): no
+  // header, which the writer of the whole wrote.
+  RecordWriter(RowFormat format, std::vector<Column> columns, std::string& sink);
 
   // One field for each column, in the columns' order.
   void Write(std::initializer_list<Field> fields);
@@ -39,6 +42,7 @@ class RecordWriter {
     std::size_t size = 0;
     std::string text;
   };
+  void MakePrefixes();
   void Append(std::size_t column, const Field& field);
   const char* LineEnd() const { return format_ == RowFormat::Csv ? "\r\n" : "\n"; }
 

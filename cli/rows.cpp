@@ -1,11 +1,14 @@
 #include "cli/rows.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "browse/collect.h"
 #include "cli/cli.h"
+#include "cli/every_core.h"
 #include "cli/progress.h"
 #include "cli/record_writer.h"
 
@@ -38,13 +41,16 @@ class PoolText {
   std::string_view text_;
 };
 
+// Rows a piece of the output holds, made on a core of its own.
+constexpr int kRowsAPiece = 16384;
+
 // Rows as records of name, date, folder, disc and (json only) the ISO date
 // and the catalog.
 class RowPrinter {
  public:
-  explicit RowPrinter(RowFormat format)
-      : out_(format, {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"catalog", true}}),
-        json_(format == RowFormat::Json) {}
+  explicit RowPrinter(RowFormat format) : out_(format, Columns()), json_(format == RowFormat::Json) {}
+  // A piece of the output, into `sink`.
+  RowPrinter(RowFormat format, std::string& sink) : out_(format, Columns(), sink), json_(format == RowFormat::Json) {}
 
   void Print(const ResultList& list, int index, const std::string* catalog) {
     const ResultRow& row = list.Row(index);
@@ -57,13 +63,13 @@ class RowPrinter {
                 CatalogField(title_.Of(row.titleOffset, list.Title(row)), true), catalogField});
   }
 
-  // The pool offsets of another list mean other texts.
-  void NextList() {
-    folder_ = {};
-    title_ = {};
-  }
+  void Flush() { out_.Flush(); }
 
  private:
+  static std::vector<Column> Columns() {
+    return {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"catalog", true}};
+  }
+
   RecordWriter out_;
   bool json_;
   PoolText folder_;
@@ -82,12 +88,35 @@ void PrintRows(const ResultList& list, const std::vector<int>* order, const RowO
 }
 
 void PrintFoundRows(const FoundRows& found, RowFormat format) {
-  RowPrinter printer(format);
+  RowPrinter whole(format);  // the header, if the format has one
+  whole.Flush();
+  struct Piece {
+    std::size_t list;
+    int first;
+    int end;
+  };
+  std::vector<Piece> pieces;
   for (std::size_t i = 0; i < found.Size(); ++i) {
-    printer.NextList();
-    const ResultList& list = found.List(i);
-    for (int row = 0; row < list.Count(); ++row) printer.Print(list, row, &found.Catalog(i));
+    const int count = found.List(i).Count();
+    for (int first = 0; first < count; first += kRowsAPiece)
+      pieces.push_back({i, first, std::min(count, first + kRowsAPiece)});
   }
+  // The pieces' text is made on every core, a few pieces for each core at a
+  // time (so that little waits to be written), and written in order.
+  std::vector<std::string> made(Cores() * 2);
+  for (std::size_t start = 0; start < pieces.size(); start += made.size()) {
+    const std::size_t count = std::min(made.size(), pieces.size() - start);
+    OnEveryCore(count, [&](std::size_t k) {
+      const Piece& piece = pieces[start + k];
+      made[k].clear();
+      RowPrinter printer(format, made[k]);
+      const ResultList& list = found.List(piece.list);
+      for (int row = piece.first; row < piece.end; ++row) printer.Print(list, row, &found.Catalog(piece.list));
+      printer.Flush();
+    });
+    for (std::size_t k = 0; k < count; ++k) std::fwrite(made[k].data(), 1, made[k].size(), stdout);
+  }
+  std::fflush(stdout);
 }
 
 void WalkTally::Add(WalkOutcome outcome) {
