@@ -5,3 +5,4 @@ cd "$(dirname "$0")/.."
 bash bench/core_bench.sh "$1"
 if [ -f bench/cli_bench.sh ]; then bash bench/cli_bench.sh "$1"; fi
 if [ -f bench/image_bench.sh ]; then bash bench/image_bench.sh "$1"; fi
+bash bench/large_bench.sh "$1"
