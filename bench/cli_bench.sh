@@ -5,15 +5,7 @@
 # bad-dates against check, a sort of a million rows, find --all over a folder
 # of catalogs; then the peak memory of a find with a million hits.
 # Usage: bench/cli_bench.sh RELEASE_BUILD_DIR
-set -euo pipefail
-cd "$(dirname "$0")/.."
-build=$1
-cli="$build/cli/vardek-cli"
-data=${BENCH_DATA:-build/bench-data}
-mkdir -p "$data"
-catalog="$data/big.cat"
-[ -f "$catalog" ] || python3 bench/generate_catalog.py "$catalog"
-[ -x "$cli" ] || cmake --build "$build" --target vardek-cli
+source "$(dirname "$0")/setup.sh" "$1"
 # find --all: the same catalog eight times in a folder of its own.
 many="$data/many"
 if [ ! -f "$many/8.cat" ]; then

@@ -3,16 +3,10 @@
 # Rock Ridge) against `bsdtar -tvf` listing the same image through the same
 # libarchive reader, side by side in one run.
 # Usage: bench/image_bench.sh RELEASE_BUILD_DIR
-set -euo pipefail
-cd "$(dirname "$0")/.."
-build=$1
-cli="$build/cli/vardek-cli"
-data=${BENCH_DATA:-build/bench-data}
-mkdir -p "$data"
+source "$(dirname "$0")/setup.sh" "$1"
 [ -d "$data/tree" ] || python3 bench/generate_tree.py "$data/tree" 200000
 image="$data/tree.iso"
 [ -f "$image" ] || xorriso -as mkisofs -quiet -J -R -o "$image" "$data/tree" 2>/dev/null
-[ -x "$cli" ] || cmake --build "$build" --target vardek-cli
 
 rm -f "$data/image.cat"
 echo "== scan of an image: $("$cli" scan "$data/image.cat" Bench "$image" 2>&1 | head -n 1), $(du -h "$image" | cut -f1)"

@@ -3,16 +3,8 @@
 # repeated), side by side with the same tools as cli_bench.sh, and each one's peak memory: the cost
 # must grow with the catalog and no faster.
 # Usage: bench/large_bench.sh RELEASE_BUILD_DIR
-set -euo pipefail
-cd "$(dirname "$0")/.."
-build=$1
-cli="$build/cli/vardek-cli"
-data=${BENCH_DATA:-build/bench-data}
-mkdir -p "$data"
-catalog="$data/big.cat"
+source "$(dirname "$0")/setup.sh" "$1"
 large="$data/large.cat"
-[ -f "$catalog" ] || python3 bench/generate_catalog.py "$catalog"
-[ -x "$cli" ] || cmake --build "$build" --target vardek-cli
 if [ ! -f "$large" ]; then
   for _ in $(seq 44); do cat "$catalog"; done >"$large"
 fi
