@@ -45,10 +45,10 @@ setup:
 	fi
 
 $(NATIVE)/build.ninja:
-	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARDEK_SANITIZE=ON
+	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARDEK_SANITIZE=ON -DVARDEK_BENCH=ON
 
 $(WIN)/build.ninja:
-	cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B $(WIN) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARDEK_BENCH=ON \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
 
 $(RELEASE)/build.ninja:

@@ -88,13 +88,13 @@ HTREEITEM FindTitle(const char* description) {
 }
 
 bool OpenInto(const char* path) {
-  return g_program.titleTree.OpenCatalog(path, true) == OpenOutcome::Opened;
+  return g_program.catalogs.Open(path, true) == OpenOutcome::Opened;
 }
 
 bool BenchOpen(const char* path, int runs) {
   std::vector<double> seconds;
   for (int run = 0; run < runs; ++run) {
-    g_program.titleTree.ClearCatalogs();
+    g_program.catalogs.ClearCatalogs();
     bool opened = false;
     seconds.push_back(Time([&] { opened = OpenInto(path); }));
     if (!opened) {
@@ -103,7 +103,7 @@ bool BenchOpen(const char* path, int runs) {
     }
   }
   std::printf("== open catalog into the title tree: %ld titles, %d tree items\n",
-              g_program.titleTree.Catalogs().TitleCount(), g_program.titleTree.ItemCount());
+              g_program.session.Catalogs().TitleCount(), g_program.titleTree.ItemCount());
   Report("open catalog (titles expanded and sorted)", seconds);
   return true;
 }
@@ -111,7 +111,7 @@ bool BenchOpen(const char* path, int runs) {
 bool BenchFill(const char* path, int runs) {
   CatalogTree& tree = g_program.titleTree;
   FileListView& list = g_program.fileList;
-  tree.ClearCatalogs();
+  g_program.catalogs.ClearCatalogs();
   if (!OpenInto(path)) {
     std::fprintf(stderr, "desktop bench: %s did not open\n", path);
     return false;
@@ -121,7 +121,7 @@ bool BenchFill(const char* path, int runs) {
     std::fprintf(stderr, "desktop bench: no title \"%s\" in %s\n", kWideTitle, path);
     return false;
   }
-  const std::string catalog = tree.Catalogs().At(0).path;
+  const std::string catalog = g_program.session.Catalogs().At(0).path;
   std::vector<double> selecting, emptying, collecting, filling;
   for (int run = 0; run < runs; ++run) {
     tree.SelectItem(tree.ParentItem(wide));  // the catalog item lists nothing
@@ -129,16 +129,16 @@ bool BenchFill(const char* path, int runs) {
     // What a selection does: empty the list, the rows from the catalog, the fill.
     emptying.push_back(Time([&] { list.Clear(); }));
     collecting.push_back(Time([&] {
-      g_program.results.Reset();
-      CollectFiles(g_program.reader, catalog.c_str(), kWideTitle, "", g_program.results,
+      g_program.session.Results().Reset();
+      CollectFiles(g_program.session.Reader(), catalog.c_str(), kWideTitle, "", g_program.session.Results(),
                    g_program.reporter);
     }));
     filling.push_back(Time([&] { list.Fill(FileRows::Files); }));
   }
   int rows = list.ItemCount();
   std::printf("== file list: %d rows of \"%s\" (result rows: %d)\n", rows, kWideTitle,
-              g_program.results.Count());
-  if (rows != g_program.results.Count() || rows == 0) {
+              g_program.session.Results().Count());
+  if (rows != g_program.session.Results().Count() || rows == 0) {
     std::fprintf(stderr, "desktop bench: the list does not hold every row\n");
     return false;
   }
@@ -170,7 +170,7 @@ bool BenchSort(int runs) {
   for (int run = 0; run < runs; ++run) {
     list.Clear();
     list.Fill(FileRows::Files);
-    nameKeys.push_back(Time([] { RowSortKeys keys(g_program.results, kColumnName); }));
+    nameKeys.push_back(Time([] { RowSortKeys keys(g_program.session.Results(), kColumnName); }));
     byDate.push_back(Time([] { ClickHeader(kColumnDate); }));
     byName.push_back(Time([] { ClickHeader(kColumnName); }));
   }
@@ -218,7 +218,7 @@ double TimeFind(const char* text) {
 }
 
 bool BenchFind(const char* path, int runs) {
-  g_program.titleTree.ClearCatalogs();
+  g_program.catalogs.ClearCatalogs();
   if (!OpenInto(path)) {
     std::fprintf(stderr, "desktop bench: %s did not open\n", path);
     return false;
@@ -234,8 +234,8 @@ bool BenchFind(const char* path, int runs) {
       seconds.push_back(took);
     }
     std::printf("== find \"%s\" in the loaded catalog: %d rows listed (result rows: %d)\n", text,
-                g_program.fileList.ItemCount(), g_program.results.Count());
-    if (g_program.fileList.ItemCount() != g_program.results.Count() || g_program.results.Count() == 0) {
+                g_program.fileList.ItemCount(), g_program.session.Results().Count());
+    if (g_program.fileList.ItemCount() != g_program.session.Results().Count() || g_program.session.Results().Count() == 0) {
       std::fprintf(stderr, "desktop bench: the list does not hold every row found\n");
       return false;
     }
