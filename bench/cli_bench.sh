@@ -52,11 +52,11 @@ echo "== peak resident memory"
 size_kib=$(( $(stat -c %s "$catalog") / 1024 ))
 for args in "find .jpg" "find zx81" "find --sort date .jpg" "check" "bad-dates"; do
   # shellcheck disable=SC2086
-  rss=$(/usr/bin/time -v "$cli" $args "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
+  rss=$(peak_kib "$cli" $args "$catalog")
   echo "   vardek-cli $args: ${rss} KiB (the catalog: $size_kib KiB)"
 done
 rows=$("$cli" find .jpg "$catalog" 2>/dev/null | wc -l)
-rss=$(/usr/bin/time -v "$cli" find .jpg "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
+rss=$(peak_kib "$cli" find .jpg "$catalog")
 echo "   find .jpg beside the catalog's bytes: $(( (rss - size_kib) * 1024 / rows )) bytes a row over $rows rows (goal: under 40)"
 
 echo "== duplicates and stats over the catalog (goal for duplicates: under 1 s and under 100 bytes a file)"
@@ -68,7 +68,7 @@ hyperfine --warmup 1 --runs 10 --output=pipe --export-json "$data/collect.json" 
 files=$(grep -c ':' "$catalog")
 for args in "duplicates" "duplicates --name-only" "stats"; do
   # shellcheck disable=SC2086
-  rss=$(/usr/bin/time -v "$cli" $args "$catalog" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
+  rss=$(peak_kib "$cli" $args "$catalog")
   echo "   vardek-cli $args: ${rss} KiB peak, $(( rss * 1024 / files )) bytes a file over $files file lines"
 done
 

@@ -28,9 +28,9 @@ echo "== peak resident memory"
 size_kib=$(( $(stat -c %s "$large") / 1024 ))
 for args in "find zx81" "find .jpg" "check" "bad-dates" "titles"; do
   # shellcheck disable=SC2086
-  rss=$(/usr/bin/time -v "$cli" $args "$large" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
+  rss=$(peak_kib "$cli" $args "$large")
   echo "   vardek-cli $args: ${rss} KiB (the catalog: $size_kib KiB)"
 done
 rows=$(( $("$cli" find .jpg "$catalog" 2>/dev/null | wc -l) * 44 ))
-rss=$(/usr/bin/time -v "$cli" find .jpg "$large" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}')
+rss=$(peak_kib "$cli" find .jpg "$large")
 echo "   find .jpg beside the catalog's bytes: $(( (rss - size_kib) * 1024 / rows )) bytes a row over $rows rows (goal: under 40)"

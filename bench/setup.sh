@@ -10,3 +10,5 @@ mkdir -p "$data"
 catalog="$data/big.cat"
 [ -f "$catalog" ] || python3 bench/generate_catalog.py "$catalog"
 [ -x "$cli" ] || cmake --build "$build" --target vardek-cli
+# peak_kib COMMAND...: the command's peak resident memory in KiB, its output dropped.
+peak_kib() { /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}'; }
