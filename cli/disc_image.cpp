@@ -2,13 +2,11 @@
 // folder and file without the image being mounted.
 #include "cli/disc_image.h"
 
-#include <archive.h>
-#include <archive_entry.h>
-
 #include <clocale>
 #include <memory>
 #include <string_view>
 
+#include "cli/archive_library.h"
 #include "cli/image_volumes.h"
 
 namespace vardek::cli {
@@ -18,6 +16,9 @@ namespace {
 constexpr std::size_t kReadBlock = 64 * 1024;
 
 constexpr const char* kNothingSaved = " - Nothing saved!";
+constexpr const char* kNoLibrary =
+    "Reading a disc image needs libarchive 3.2.1 or newer (Debian's package libarchive13): install it, "
+    "or mount the image and scan the folder it is mounted on";
 
 using Archive = std::unique_ptr<archive, decltype(&archive_read_free)>;
 
@@ -41,9 +42,9 @@ std::string RefusalOf(const ImageVolumes& volumes) {
 // The entry's path below the root, "/" between names: libarchive may put
 // "./" in front and "/" behind a folder. False when libarchive could not
 // turn the name into text.
-bool PathOf(archive_entry* entry, std::string_view& path) {
-  const char* utf8 = archive_entry_pathname_utf8(entry);
-  const char* text = utf8 != nullptr ? utf8 : archive_entry_pathname(entry);
+bool PathOf(const ArchiveLibrary& lib, archive_entry* entry, std::string_view& path) {
+  const char* utf8 = lib.entryPathnameUtf8(entry);
+  const char* text = utf8 != nullptr ? utf8 : lib.entryPathname(entry);
   if (text == nullptr) return false;
   path = text;
   if (path.substr(0, 2) == "./") path.remove_prefix(2);
@@ -52,13 +53,13 @@ bool PathOf(archive_entry* entry, std::string_view& path) {
   return true;
 }
 
-bool AddEntry(archive_entry* entry, FolderTree& tree) {
+bool AddEntry(const ArchiveLibrary& lib, archive_entry* entry, FolderTree& tree) {
   std::string_view path;
-  if (!PathOf(entry, path)) return false;
+  if (!PathOf(lib, entry, path)) return false;
   if (path.empty()) return true;  // the root
   const platform::FileTime lastWrite =
-      platform::FileTimeFromUnix(archive_entry_mtime(entry), archive_entry_mtime_nsec(entry));
-  if (archive_entry_filetype(entry) == AE_IFDIR)
+      platform::FileTimeFromUnix(lib.entryMtime(entry), lib.entryMtimeNsec(entry));
+  if (lib.entryFiletype(entry) == AE_IFDIR)
     tree.AddFolder(path, lastWrite);
   else
     tree.AddFile(path, lastWrite);
@@ -70,8 +71,8 @@ std::string Unreadable(const char* reason) {
          "). Copy it from the disc again, or mount it and scan the folder it is mounted on";
 }
 
-std::string ArchiveError(archive* reader) {
-  const char* text = archive_error_string(reader);
+std::string ArchiveError(const ArchiveLibrary& lib, archive* reader) {
+  const char* text = lib.errorString(reader);
   return Unreadable(text != nullptr ? text : "damaged");
 }
 
@@ -91,28 +92,29 @@ class Utf8Names {
 
 // Every entry of the image into `tree`; false, with the problem, at the first
 // entry that cannot be read.
-bool ReadEntries(const std::string& path, const char* options, FolderTree& tree, std::string& problem) {
+bool ReadEntries(const ArchiveLibrary& lib, const std::string& path, const char* options, FolderTree& tree,
+                 std::string& problem) {
   const Utf8Names utf8;
-  Archive reader(archive_read_new(), archive_read_free);
+  Archive reader(lib.readNew(), lib.readFree);
   if (!reader) {
     problem = "Not enough memory to read the image";
     return false;
   }
-  archive_read_support_format_iso9660(reader.get());
-  if ((options != nullptr && archive_read_set_options(reader.get(), options) != ARCHIVE_OK) ||
-      archive_read_open_filename(reader.get(), path.c_str(), kReadBlock) != ARCHIVE_OK) {
-    problem = ArchiveError(reader.get());
+  lib.supportIso9660(reader.get());
+  if ((options != nullptr && lib.setOptions(reader.get(), options) != ARCHIVE_OK) ||
+      lib.openFilename(reader.get(), path.c_str(), kReadBlock) != ARCHIVE_OK) {
+    problem = ArchiveError(lib, reader.get());
     return false;
   }
   for (;;) {
     archive_entry* entry = nullptr;
-    const int status = archive_read_next_header(reader.get(), &entry);
+    const int status = lib.nextHeader(reader.get(), &entry);
     if (status == ARCHIVE_EOF) return true;
     if (status != ARCHIVE_OK && status != ARCHIVE_WARN) {
-      problem = ArchiveError(reader.get());
+      problem = ArchiveError(lib, reader.get());
       return false;
     }
-    if (!AddEntry(entry, tree)) {
+    if (!AddEntry(lib, entry, tree)) {
       problem = Unreadable("a name cannot be read as text");
       return false;
     }
@@ -128,7 +130,9 @@ bool ReadDiscImage(const std::string& path, FolderTree& tree, std::string& probl
     return false;
   }
   problem = RefusalOf(volumes);
-  if (problem.empty() && ReadEntries(path, NameOptions(volumes), tree, problem)) {
+  const ArchiveLibrary* lib = problem.empty() ? LoadArchiveLibrary() : nullptr;
+  if (problem.empty() && lib == nullptr) problem = kNoLibrary;
+  if (problem.empty() && ReadEntries(*lib, path, NameOptions(volumes), tree, problem)) {
     // Without Joliet a folder records its entries by their plain names.
     tree.OrderAsRecorded(!volumes.joliet);
     return true;
