@@ -4,9 +4,15 @@
 #include <cstdint>
 #include <cstring>
 
+#include "browse/name_match_avx2.h"
+#include "platform/cpu_features.h"
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define VARDEK_NAME_MATCH_SSE2 1
+#endif
+#if defined(__x86_64__) || defined(_M_X64)
+#define VARDEK_NAME_MATCH_AVX2 1
 #endif
 
 namespace vardek {
@@ -50,6 +56,18 @@ bool MatchesAt(const char* at, std::string_view loweredSearch) {
 }  // namespace
 
 std::size_t FindLoweredText(std::string_view text, std::string_view loweredSearch) {
+  const std::size_t length = loweredSearch.size();
+  if (length == 0 || length > text.size()) return std::string_view::npos;
+#ifdef VARDEK_NAME_MATCH_AVX2
+  if (ProcessorHasAvx2()) {
+    const std::size_t found = FindLoweredTextAvx2(text.data(), text.size(), loweredSearch.data(), length);
+    return found == text.size() ? std::string_view::npos : found;
+  }
+#endif
+  return FindLoweredTextSse2(text, loweredSearch);
+}
+
+std::size_t FindLoweredTextSse2(std::string_view text, std::string_view loweredSearch) {
   const std::size_t length = loweredSearch.size();
   if (length == 0 || length > text.size()) return std::string_view::npos;
   const std::size_t last = text.size() - length;  // the last place a match may start

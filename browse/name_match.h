@@ -23,9 +23,11 @@ bool NameMatches(std::string_view name, std::string_view loweredSearch);
 
 // The first place in `text` where `loweredSearch` (not empty) stands in
 // either case of A-Z, the way NameMatches compares; npos when none. Made for
-// whole blocks of a catalog: sixteen places are tested at a time by the
-// search text's first and last characters before the rest is compared.
+// whole blocks of a catalog: 64 places (AVX2) or 16 are tested at a time by
+// the search text's first and last characters before the rest is compared.
 std::size_t FindLoweredText(std::string_view text, std::string_view loweredSearch);
+// The same, 16 places at a time, for processors without AVX2.
+std::size_t FindLoweredTextSse2(std::string_view text, std::string_view loweredSearch);
 
 // True when the search text holds '*' or '?' and so is a pattern over the
 // whole name rather than a part to find.
