@@ -18,7 +18,7 @@ constexpr std::size_t kReadAhead = 4096;
 
 bool CatalogReader::Map(const char* path, int lineLimit) {
   Unmap();
-  if (!platform::MapWholeFile(path, view_)) return false;
+  if (!CopySmall(path) && !platform::MapWholeFile(path, view_)) return false;
   lines_.Start(view_.data, view_.data + view_.size, lineLimit);
   newFormat_ = IsNewFormat(view_.data, view_.size);
   lineLimit_ = lineLimit;
@@ -63,10 +63,30 @@ void CatalogReader::Share(const CatalogReader& mapped, int lineLimit) {
   cut_ = false;
 }
 
+// Reads a catalog of at most kLargestCopiedCatalog bytes into the copy; false
+// for a larger one or one that cannot be read so (it is then mapped).
+bool CatalogReader::CopySmall(const char* path) {
+  if constexpr (platform::kLargestCopiedCatalog == 0) return false;
+  platform::PieceReader file;
+  std::uint64_t size = 0;
+  if (!file.Open(path, size) || size == 0 || size > platform::kLargestCopiedCatalog) return false;
+  copy_.resize(static_cast<std::size_t>(size));
+  for (std::size_t filled = 0; filled < copy_.size();) {
+    const long long got = file.Read(copy_.data() + filled, copy_.size() - filled);
+    if (got <= 0) return false;
+    filled += static_cast<std::size_t>(got);
+  }
+  view_.data = copy_.data();
+  view_.size = static_cast<std::uint32_t>(size);
+  copied_ = true;
+  return true;
+}
+
 void CatalogReader::Unmap() {
-  if (view_.data != nullptr && !shared_) platform::UnmapWholeFile(view_);
+  if (view_.data != nullptr && !shared_ && !copied_) platform::UnmapWholeFile(view_);
   view_ = platform::MappedView{};
   shared_ = false;
+  copied_ = false;
   pieces_.Close();
   std::vector<char>().swap(piece_);
   streaming_ = false;

@@ -1,6 +1,6 @@
 #pragma once
-// The catalog reader: one read-only mapped view of a catalog, handed out
-// line by line. Every command that reads a catalog maps, reads and unmaps
+// The catalog reader: one read-only mapped view of a catalog (a small one
+// may be copied instead, see kLargestCopiedCatalog), handed out line by line. Every command that reads a catalog maps, reads and unmaps
 // before it returns. A reader that goes from the start to the end only may
 // have the catalog read in pieces instead (Stream), where the platform does
 // that faster; its lines are the same.
@@ -72,6 +72,7 @@ class CatalogReader {
  private:
   static constexpr std::size_t kPieceSize = 256 * 1024;
 
+  bool CopySmall(const char* path);
   void KeepAhead();
   bool ReadOn();
   void FailReading(const char* at);
@@ -83,6 +84,9 @@ class CatalogReader {
   bool cut_ = false;
   bool newFormat_ = false;
   bool shared_ = false;  // the view is another reader's
+  bool copied_ = false;  // the view is the copy: a small catalog is read, not mapped
+  // The copy of a small catalog, kept for the next one the reader reads.
+  std::vector<char> copy_;
 
   // Reading in pieces: the file, the piece the scanner reads (the unread
   // rest of the one before, then what follows it in the file) and where in

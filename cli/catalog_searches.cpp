@@ -55,7 +55,8 @@ struct Search {
 // The search of one whole catalog, for folders or for files.
 WalkOutcome Collect(const std::string& catalog, const char* searchText, bool folders, ResultList& list,
                     Reporter& reporter, FindFilter& filter) {
-  CatalogReader reader;
+  // One reader a thread: the copy it holds of a small catalog serves the next.
+  thread_local CatalogReader reader;
   return folders ? CollectFolders(reader, catalog.c_str(), searchText, list, reporter, {}, &filter)
                  : CollectFiles(reader, catalog.c_str(), "", searchText, list, reporter, {}, &filter);
 }

@@ -31,6 +31,16 @@ inline constexpr bool kReadsCatalogsInPieces = false;
 inline constexpr bool kReadsCatalogsInPieces = true;
 #endif
 
+// The largest catalog that a reader needing it whole copies into memory of
+// its own rather than maps, where that is faster (Linux: each mapping and
+// unmapping holds up the process's other threads, and a small catalog is
+// copied from the page cache in less time); 0 where catalogs are mapped.
+#ifdef _WIN32
+inline constexpr std::uint32_t kLargestCopiedCatalog = 0;
+#else
+inline constexpr std::uint32_t kLargestCopiedCatalog = 1024 * 1024;
+#endif
+
 // A regular file read from its start, piece by piece.
 class PieceReader {
  public:

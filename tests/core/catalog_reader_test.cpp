@@ -51,6 +51,43 @@ TEST_F(CatalogReaderTest, MapsReadsAndReportsProgress) {
   EXPECT_FALSE(reader_.IsMapped());
 }
 
+// Lines of `content` as the reader hands them out after Map.
+std::vector<std::string> MappedLines(CatalogReader& reader, const std::string& path) {
+  std::vector<std::string> lines;
+  if (!reader.Map(path.c_str(), 260)) return lines;
+  char line[300];
+  while (reader.HasData()) lines.emplace_back(line, reader.NextLine(line));
+  return lines;
+}
+
+// A catalog of exactly `size` bytes: file lines, the last one filled up.
+std::string CatalogOfSize(std::size_t size, char mark) {
+  std::string text = "|||Disc\r\n";
+  while (text.size() + 40 < size) text += std::string(1, mark) + "file.txt:01/02/03\r\n";
+  text += std::string(size - text.size() - 2, mark) + "\r\n";
+  return text;
+}
+
+// Small catalogs are copied into the reader, larger ones mapped; one reader
+// reads both in turn, and a smaller catalog after a larger one shows nothing
+// of the one before.
+TEST_F(CatalogReaderTest, CopiedAndMappedCatalogsGiveTheSameLines) {
+  const std::size_t limit = platform::kLargestCopiedCatalog > 0 ? platform::kLargestCopiedCatalog : 4096;
+  const std::string sizes[] = {CatalogOfSize(limit + 1, 'a'), CatalogOfSize(limit, 'b'), kTwoTitles,
+                               CatalogOfSize(limit - 1, 'c')};
+  for (const std::string& content : sizes) {
+    folder_.Write("c.cat", content);
+    std::vector<std::string> expected;
+    for (std::size_t from = 0; from < content.size();) {
+      const std::size_t lf = content.find('\n', from);
+      expected.push_back(content.substr(from, lf - from - 1));
+      from = lf + 1;
+    }
+    EXPECT_EQ(MappedLines(reader_, folder_.Path("c.cat")), expected) << content.size();
+    EXPECT_EQ(reader_.Size(), content.size());
+  }
+}
+
 TEST_F(CatalogReaderTest, AnEmptyOrMissingFileCannotBeMapped) {
   folder_.Write("empty.cat", "");
   EXPECT_FALSE(reader_.Map(folder_.Path("empty.cat").c_str(), 260));
