@@ -26,25 +26,36 @@ class FileTest {
  public:
   FileTest(const std::string& search, const FindFilter* filter, bool newFormat)
       : search_(search), filter_(filter), newFormat_(newFormat),
-        dated_(filter != nullptr && filter->dated) {}
+        wildcard_(filter != nullptr && filter->wildcard), dated_(filter != nullptr && filter->dated) {}
 
-  // True when the line gives no row and counts for nothing: the walk's own
-  // tests would drop it before any count. A file whose date cannot be read
-  // is counted by the walk, so such a line is never "no row" here.
-  bool NoRow(std::string_view line) const {
+  enum class Verdict {
+    NoRow,      // the line gives no row and counts for nothing: the walk's own tests would drop it
+    NameFound,  // the name holds the search text; the walk's other tests decide
+    Unknown,    // the walk's tests decide, the name's included
+  };
+
+  // Of a line holding the plain search text at `place` (an offset in the
+  // line). A file whose date cannot be read is counted by the walk, so such
+  // a line is never NoRow here.
+  Verdict Judge(std::string_view line, std::size_t place, std::size_t textSize) const {
     FileLineParts parts;
-    if (!SplitFileLine(line, newFormat_, parts)) return true;
-    if (!SearchMatches(parts.name, search_, filter_)) return true;
-    if (!dated_) return false;
-    std::uint32_t date = 0;
-    if (!FileDateNumber(parts.dateText, date)) return false;
-    return date < filter_->since || date > filter_->until;
+    if (!SplitFileLine(line, newFormat_, parts)) return Verdict::NoRow;
+    // A plain text that stands wholly in the name is found in it.
+    const bool found = !wildcard_ && place + textSize <= parts.name.size();
+    if (!found && !SearchMatches(parts.name, search_, filter_)) return Verdict::NoRow;
+    if (dated_) {
+      std::uint32_t date = 0;
+      if (FileDateNumber(parts.dateText, date) && (date < filter_->since || date > filter_->until))
+        return Verdict::NoRow;
+    }
+    return found ? Verdict::NameFound : Verdict::Unknown;
   }
 
  private:
   const std::string& search_;
   const FindFilter* filter_;
   bool newFormat_;
+  bool wildcard_;
   bool dated_;
 };
 
@@ -90,13 +101,20 @@ class HitAhead {
   const char* NextFrom(const char* from, const char* dataEnd) {
     if (next_ >= from) return next_;
     const char* lineStart = from;
+    foundLine_ = nullptr;
     for (;;) {
       const std::size_t found =
           FindLoweredText(std::string_view(from, static_cast<std::size_t>(dataEnd - from)), ahead_);
       if (found == std::string_view::npos) return next_ = dataEnd;
       const char* at = from + found;
       const StoredLine line = StoredLineAround(lineStart, at, dataEnd);
-      if (!line.asStored || !test_.NoRow(line.text)) return next_ = at;
+      if (!line.asStored) return next_ = at;
+      const auto place = static_cast<std::size_t>(at - line.text.data());
+      const FileTest::Verdict verdict = test_.Judge(line.text, place, ahead_.size());
+      if (verdict != FileTest::Verdict::NoRow) {
+        foundLine_ = verdict == FileTest::Verdict::NameFound ? line.text.data() : nullptr;
+        return next_ = at;
+      }
       from = lineStart = line.next;
     }
   }
@@ -109,10 +127,17 @@ class HitAhead {
     return next_ <= lineEnd && static_cast<std::size_t>(lineEnd - next_) >= ahead_.size();
   }
 
+  // True when the walk's current line is the one NextFrom found the search
+  // text in its name: its name test is already passed.
+  bool NameFound(const CatalogWalk& walk) const {
+    return foundLine_ != nullptr && walk.LineInData() && walk.Line().data() == foundLine_;
+  }
+
  private:
   std::string_view ahead_;
   const FileTest& test_;
   const char* next_ = nullptr;
+  const char* foundLine_ = nullptr;  // where the line of `next_` starts, when its name holds the text
 };
 
 WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
@@ -194,7 +219,9 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
         // Old-format lines shorter than nine characters have no room for a
         // date and are passed over like new-format lines without ":".
         if (!SplitFileLine(walk.Line(), walk.NewFormat(), parts)) break;
-        if (mode == WalkMode::SearchFiles && (!discWanted || !SearchMatches(parts.name, search, filter))) break;
+        if (mode == WalkMode::SearchFiles &&
+            (!discWanted || !(hits.NameFound(walk) || SearchMatches(parts.name, search, filter))))
+          break;
         if (dated) {
           std::uint32_t date = 0;
           if (!FileDateNumber(parts.dateText, date)) {
