@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -17,6 +19,47 @@ void OnEveryCore(std::size_t jobs, const std::function<void(std::size_t)>& work)
   std::vector<std::thread> threads;
   for (std::size_t t = 1; t < std::min<std::size_t>(Cores(), jobs); ++t) threads.emplace_back(take);
   take();
+  for (std::thread& thread : threads) thread.join();
+}
+
+void InOrderOnEveryCore(std::size_t pieces, std::size_t slots, const PieceWork& make, const PieceWork& take) {
+  if (Cores() == 1 || pieces <= 1) {
+    for (std::size_t piece = 0; piece < pieces; ++piece) {
+      make(piece, 0);
+      take(piece, 0);
+    }
+    return;
+  }
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::size_t next = 0;   // the next piece to be made
+  std::size_t taken = 0;  // the pieces taken so far
+  std::vector<char> made(slots, 0);
+  const auto maker = [&] {
+    for (;;) {
+      std::unique_lock lock(mutex);
+      if (next == pieces) return;
+      const std::size_t piece = next++;
+      changed.wait(lock, [&] { return piece < taken + slots; });
+      lock.unlock();
+      make(piece, piece % slots);
+      lock.lock();
+      made[piece % slots] = 1;
+      changed.notify_all();
+    }
+  };
+  std::vector<std::thread> threads;
+  for (std::size_t t = 0; t < std::min(Cores(), pieces); ++t) threads.emplace_back(maker);
+  for (std::size_t piece = 0; piece < pieces; ++piece) {
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [&] { return made[piece % slots] != 0; });
+    made[piece % slots] = 0;
+    lock.unlock();
+    take(piece, piece % slots);
+    lock.lock();
+    ++taken;
+    changed.notify_all();
+  }
   for (std::thread& thread : threads) thread.join();
 }
 

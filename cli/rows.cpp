@@ -42,7 +42,7 @@ class PoolText {
 };
 
 // Rows a piece of the output holds, made on a core of its own.
-constexpr int kRowsAPiece = 16384;
+constexpr int kRowsAPiece = 4096;
 
 // Rows as records of name, date, folder, disc and (json only) the ISO date
 // and the catalog.
@@ -101,21 +101,21 @@ void PrintFoundRows(const FoundRows& found, RowFormat format) {
     for (int first = 0; first < count; first += kRowsAPiece)
       pieces.push_back({i, first, std::min(count, first + kRowsAPiece)});
   }
-  // The pieces' text is made on every core, a few pieces for each core at a
-  // time (so that little waits to be written), and written in order.
+  // The pieces' text is made on every core and written in order, with a
+  // few pieces for each core in memory at a time.
   std::vector<std::string> made(Cores() * 2);
-  for (std::size_t start = 0; start < pieces.size(); start += made.size()) {
-    const std::size_t count = std::min(made.size(), pieces.size() - start);
-    OnEveryCore(count, [&](std::size_t k) {
-      const Piece& piece = pieces[start + k];
-      made[k].clear();
-      RowPrinter printer(format, made[k]);
-      const ResultList& list = found.List(piece.list);
-      for (int row = piece.first; row < piece.end; ++row) printer.Print(list, row, &found.Catalog(piece.list));
-      printer.Flush();
-    });
-    for (std::size_t k = 0; k < count; ++k) std::fwrite(made[k].data(), 1, made[k].size(), stdout);
-  }
+  const PieceWork make = [&](std::size_t index, std::size_t slot) {
+    const Piece& piece = pieces[index];
+    made[slot].clear();
+    RowPrinter printer(format, made[slot]);
+    const ResultList& list = found.List(piece.list);
+    for (int row = piece.first; row < piece.end; ++row) printer.Print(list, row, &found.Catalog(piece.list));
+    printer.Flush();
+  };
+  const PieceWork write = [&](std::size_t, std::size_t slot) {
+    std::fwrite(made[slot].data(), 1, made[slot].size(), stdout);
+  };
+  InOrderOnEveryCore(pieces.size(), made.size(), make, write);
   std::fflush(stdout);
 }
 
