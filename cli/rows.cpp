@@ -90,27 +90,41 @@ void PrintRows(const ResultList& list, const std::vector<int>* order, const RowO
 void PrintFoundRows(const FoundRows& found, RowFormat format) {
   RowPrinter whole(format);  // the header, if the format has one
   whole.Flush();
-  struct Piece {
+  // A piece is kRowsAPiece rows, from as many lists as hold them: a search
+  // of many catalogs gives many short lists.
+  struct Stretch {
     std::size_t list;
     int first;
     int end;
   };
-  std::vector<Piece> pieces;
+  std::vector<std::vector<Stretch>> pieces(1);
+  int rowsInPiece = 0;
   for (std::size_t i = 0; i < found.Size(); ++i) {
     const int count = found.List(i).Count();
-    for (int first = 0; first < count; first += kRowsAPiece)
-      pieces.push_back({i, first, std::min(count, first + kRowsAPiece)});
+    for (int first = 0; first < count;) {
+      if (rowsInPiece == kRowsAPiece) {
+        pieces.emplace_back();
+        rowsInPiece = 0;
+      }
+      const int end = std::min(count, first + (kRowsAPiece - rowsInPiece));
+      pieces.back().push_back({i, first, end});
+      rowsInPiece += end - first;
+      first = end;
+    }
   }
   // The pieces' text is made on every core and written in order, with a
   // few pieces for each core in memory at a time.
   std::vector<std::string> made(Cores() * 2);
   const PieceWork make = [&](std::size_t index, std::size_t slot) {
-    const Piece& piece = pieces[index];
     made[slot].clear();
-    RowPrinter printer(format, made[slot]);
-    const ResultList& list = found.List(piece.list);
-    for (int row = piece.first; row < piece.end; ++row) printer.Print(list, row, &found.Catalog(piece.list));
-    printer.Flush();
+    for (const Stretch& stretch : pieces[index]) {
+      // A printer of its own for each list: it keeps the texts of the rows
+      // before by their offsets in that list's pools.
+      RowPrinter printer(format, made[slot]);
+      const ResultList& list = found.List(stretch.list);
+      for (int row = stretch.first; row < stretch.end; ++row) printer.Print(list, row, &found.Catalog(stretch.list));
+      printer.Flush();
+    }
   };
   const PieceWork write = [&](std::size_t, std::size_t slot) {
     std::fwrite(made[slot].data(), 1, made[slot].size(), stdout);
