@@ -16,14 +16,9 @@ constexpr std::size_t kReadAhead = 4096;
 
 }  // namespace
 
-bool CatalogReader::Map(const char* path, int lineLimit) { return MapWith(path, lineLimit, false); }
-
-bool CatalogReader::MapForParts(const char* path, int lineLimit) { return MapWith(path, lineLimit, true); }
-
-bool CatalogReader::MapWith(const char* path, int lineLimit, bool forParts) {
+bool CatalogReader::Map(const char* path, int lineLimit) {
   Unmap();
-  if (!CopySmall(path) && !(forParts ? platform::MapWholeFileForParts(path, view_) : platform::MapWholeFile(path, view_)))
-    return false;
+  if (!CopySmall(path) && !platform::MapWholeFile(path, view_)) return false;
   lines_.Start(view_.data, view_.data + view_.size, lineLimit);
   newFormat_ = IsNewFormat(view_.data, view_.size);
   lineLimit_ = lineLimit;

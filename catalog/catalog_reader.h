@@ -23,11 +23,6 @@ class CatalogReader {
 
   // False when the file cannot be opened, is empty, or is 4 GiB or larger.
   bool Map(const char* path, int lineLimit);
-  // As Map, for a catalog whose parts readers Share side by side: each of
-  // them calls PrepareRange for its part first.
-  bool MapForParts(const char* path, int lineLimit);
-  // Makes bytes `from` to `to` ready to be read (see PrepareMappedRange).
-  void PrepareRange(std::size_t from, std::size_t to) const { platform::PrepareMappedRange(view_, from, to); }
   // As Map, for reading from the start to the end only: where the platform
   // reads catalogs in pieces, only a piece is at hand at a time, and
   // Restrict, Share, Data, Cursor and End are not for such a reader.
@@ -78,7 +73,6 @@ class CatalogReader {
   static constexpr std::size_t kPieceSize = 256 * 1024;
 
   bool CopySmall(const char* path);
-  bool MapWith(const char* path, int lineLimit, bool forParts);
   void KeepAhead();
   bool ReadOn();
   void FailReading(const char* at);

@@ -88,7 +88,7 @@ struct PartSearch {
 bool SearchInParts(const std::string& catalog, const char* searchText, bool folders, FoundRows& found,
                    FindFilter& filter, bool forOneList) {
   CatalogReader whole;
-  if (!whole.MapForParts(catalog.c_str(), kLineLimit)) return false;
+  if (!whole.Map(catalog.c_str(), kLineLimit)) return false;
   std::vector<std::unique_ptr<PartSearch>> parts;
   for (std::size_t i = 0; i < Cores(); ++i) parts.push_back(std::make_unique<PartSearch>());
   const std::uint32_t partBytes = whole.Size() / static_cast<std::uint32_t>(parts.size());
@@ -99,8 +99,6 @@ bool SearchInParts(const std::string& catalog, const char* searchText, bool fold
     if (!search.list->Reset()) return;
     if (forOneList)
       search.list->SetRowLimit(std::max<std::uint32_t>(kRowStartCapacity, partBytes / kBytesForACopiedRow));
-    // Each core makes its own stretch of the mapping ready, side by side.
-    whole.PrepareRange(std::size_t{partBytes} * i, i + 1 == parts.size() ? whole.Size() : std::size_t{partBytes} * (i + 1));
     CatalogReader reader;
     search.outcome =
         CollectInPart(reader, searchText, folders, *search.list, search.reports, search.part, &search.filter);

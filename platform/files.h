@@ -21,13 +21,6 @@ struct MappedView {
 
 bool MapWholeFile(const char* path, MappedView& view);
 void UnmapWholeFile(MappedView& view);
-// As MapWholeFile, for a view whose parts are read side by side: each reader
-// makes its own part's pages ready (PrepareMappedRange) instead of one
-// thread making them all before the parts begin.
-bool MapWholeFileForParts(const char* path, MappedView& view);
-// Makes the pages of bytes `from` to `to` of the view ready to be read, where
-// the platform can do so ahead of the reading; otherwise nothing.
-void PrepareMappedRange(const MappedView& view, std::size_t from, std::size_t to);
 
 // Where a catalog read from start to end is better read in pieces into a
 // small buffer that stays in the processor's cache than mapped (Linux: no

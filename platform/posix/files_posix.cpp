@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -91,50 +90,29 @@ int OpenEmptiedForWriting(const char* path) {
   return open(path, O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0644);
 }
 
-// Maps the whole file read-only with the mmap flags given.
-bool MapFile(const char* path, MappedView& view, int flags) {
+}  // namespace
+
+bool MapWholeFile(const char* path, MappedView& view) {
   view = MappedView{};
   Descriptor fd(open(path, O_RDONLY | kOpenFlags));
   std::uint64_t size = 0;
   if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
   if (size == 0 || size > kLargestWholeFile) return false;
-  void* data = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, flags, fd.get(), 0);
+  // Every reader goes through the whole file at once: map it all up front
+  // rather than page by page. A copy into memory of 2 MiB pages walks
+  // faster, but only where the kernel finds such pages free; where it does
+  // not, fresh memory zeroed and filled page by page costs twice the mapping.
+#ifdef MAP_POPULATE
+  constexpr int kMapFlags = MAP_PRIVATE | MAP_POPULATE;
+#else
+  constexpr int kMapFlags = MAP_PRIVATE;
+#endif
+  void* data = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, kMapFlags, fd.get(), 0);
   if (data == MAP_FAILED) return false;
   madvise(data, static_cast<std::size_t>(size), MADV_SEQUENTIAL);
   view.data = static_cast<const char*>(data);
   view.size = static_cast<std::uint32_t>(size);
   return true;
-}
-
-}  // namespace
-
-// Every reader goes through the whole file at once: map it all up front
-// rather than page by page. A copy into memory of 2 MiB pages walks faster,
-// but only where the kernel finds such pages free; where it does not, fresh
-// memory zeroed and filled page by page costs twice the mapping.
-bool MapWholeFile(const char* path, MappedView& view) {
-#ifdef MAP_POPULATE
-  return MapFile(path, view, MAP_PRIVATE | MAP_POPULATE);
-#else
-  return MapFile(path, view, MAP_PRIVATE);
-#endif
-}
-
-bool MapWholeFileForParts(const char* path, MappedView& view) { return MapFile(path, view, MAP_PRIVATE); }
-
-void PrepareMappedRange(const MappedView& view, std::size_t from, std::size_t to) {
-#ifdef MADV_POPULATE_READ
-  const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-  from -= from % page;
-  to = std::min<std::size_t>(to, view.size);
-  if (view.data == nullptr || from >= to) return;
-  // Older kernels refuse the advice: the pages then come as they are read.
-  madvise(const_cast<char*>(view.data) + from, to - from, MADV_POPULATE_READ);
-#else
-  (void)view;
-  (void)from;
-  (void)to;
-#endif
 }
 
 void UnmapWholeFile(MappedView& view) {

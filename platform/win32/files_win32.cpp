@@ -157,12 +157,3 @@ bool ReplaceFileWith(const char* from, const char* to) {
 }
 
 }  // namespace vardek::platform
-
-namespace vardek::platform {
-
-// A view's pages come as they are read: there is nothing to prepare.
-bool MapWholeFileForParts(const char* path, MappedView& view) { return MapWholeFile(path, view); }
-
-void PrepareMappedRange(const MappedView&, std::size_t, std::size_t) {}
-
-}  // namespace vardek::platform
