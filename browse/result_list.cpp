@@ -67,19 +67,19 @@ void StringPool::Release() {
   used_ = capacity_ = 0;
 }
 
-bool ResultList::Reset() {
+bool ResultList::Reset(ListStart start) {
   Release();
   // A pool that cannot be allocated shows later: its Add fails and the row
   // that needs it is refused.
-  names_.Start(kPoolStartSize, kPoolGrowthStep);
-  folders_.Start(kPoolStartSize, kPoolGrowthStep);
-  titles_.Start(kPoolStartSize, kPoolGrowthStep);
+  names_.Start(start.poolBytes, kPoolGrowthStep);
+  folders_.Start(start.poolBytes, kPoolGrowthStep);
+  titles_.Start(start.poolBytes, kPoolGrowthStep);
   count_ = 0;
   growthStep_ = kRowGrowthStep;
-  if (kRowStartCapacity > rowLimit_) return false;
-  rows_ = static_cast<ResultRow*>(std::calloc(kRowStartCapacity, sizeof(ResultRow)));
+  if (start.rows > rowLimit_) return false;
+  rows_ = static_cast<ResultRow*>(std::calloc(start.rows, sizeof(ResultRow)));
   if (rows_ == nullptr) return false;
-  capacity_ = kRowStartCapacity;
+  capacity_ = start.rows;
   usable_ = true;
   return true;
 }

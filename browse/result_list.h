@@ -66,6 +66,14 @@ struct ResultRow {
   std::uint32_t date;
 };
 
+// The sizes a list starts with: the program's own, or small ones for the
+// many lists of a search of many catalogs, where most find little.
+struct ListStart {
+  std::uint32_t poolBytes = kPoolStartSize;
+  std::uint32_t rows = kRowStartCapacity;
+};
+inline constexpr ListStart kSmallListStart = {4096, 256};
+
 class ResultList {
  public:
   ResultList() = default;
@@ -75,7 +83,7 @@ class ResultList {
 
   // Releases everything and allocates the pools and a zero-filled row array
   // anew; count becomes 0. False only when the row array cannot be allocated.
-  bool Reset();
+  bool Reset(ListStart start = {});
   // Stores a folder path ("\" for the empty root path) in the folder pool.
   std::uint32_t AddFolder(std::string_view path);
   // Stores a disc description in the title pool.

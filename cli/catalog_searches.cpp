@@ -62,7 +62,7 @@ WalkOutcome Collect(const std::string& catalog, const char* searchText, bool fol
 }
 
 void RunOne(const std::string& catalog, const char* searchText, bool folders, Search& search) {
-  search.listMade = search.list->Reset();
+  search.listMade = search.list->Reset(kSmallListStart);
   if (!search.listMade) return;
   search.outcome = Collect(catalog, searchText, folders, *search.list, search.reports, search.filter);
 }

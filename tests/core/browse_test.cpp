@@ -68,6 +68,25 @@ TEST(ResultList, ResetAllocatesTheDesignSizes) {
   EXPECT_FALSE(list.Usable());
 }
 
+// A list of a search of many catalogs starts small and grows past its first
+// sizes with every row and text kept.
+TEST(ResultList, ASmallStartGrowsLikeAnyList) {
+  ResultList list;
+  ASSERT_TRUE(list.Reset(kSmallListStart));
+  EXPECT_EQ(list.RowCapacity(), kSmallListStart.rows);
+  EXPECT_EQ(list.Names().Capacity(), kSmallListStart.poolBytes);
+  const std::uint32_t title = list.AddTitle("Disc");
+  const std::string longName(250, 'n');
+  for (int i = 0; i < 3000; ++i) {
+    const std::uint32_t folder = list.AddFolder("\\F" + std::to_string(i));
+    ASSERT_TRUE(list.AddRow(longName + std::to_string(i), "01/01/01", folder, title)) << i;
+  }
+  EXPECT_GT(list.RowCapacity(), kSmallListStart.rows);
+  EXPECT_EQ(list.Name(list.Row(2999)), longName + "2999");
+  EXPECT_STREQ(list.Folder(list.Row(0)), "\\F0");
+  EXPECT_STREQ(list.Title(list.Row(1500)), "Disc");
+}
+
 TEST(ResultList, EmptyFolderIsStoredAsBackslashAndDatesAreCut) {
   ResultList list;
   ASSERT_TRUE(list.Reset());
