@@ -55,9 +55,19 @@ for args in "find .jpg" "find zx81" "find --sort date .jpg" "check" "bad-dates";
   rss=$(peak_kib "$cli" $args "$catalog")
   echo "   vardek-cli $args: ${rss} KiB (the catalog: $size_kib KiB)"
 done
-rows=$("$cli" find .jpg "$catalog" 2>/dev/null | wc -l)
-rss=$(peak_kib "$cli" find .jpg "$catalog")
-echo "   find .jpg beside the catalog's bytes: $(( (rss - size_kib) * 1024 / rows )) bytes a row over $rows rows (goal: under 40)"
+# Bytes a row at several counts and on both catalogs: beside the catalog's bytes (the goal's
+# measure: under 40), and beside the peak of the same find when it finds nothing (the program itself).
+other="$data/other.cat"
+[ -f "$other" ] || python3 bench/generate_other_catalog.py "$other"
+for pair in "$catalog .jpg" "$other .jpg" "$other img" "$other .m" "$catalog .txt"; do
+  read -r file text <<<"$pair"
+  file_kib=$(( $(stat -c %s "$file") / 1024 ))
+  rows=$("$cli" find "$text" "$file" 2>/dev/null | wc -l)
+  rss=$(peak_kib "$cli" find "$text" "$file")
+  none=$(peak_kib "$cli" find no-such-name "$file")
+  echo "   find $text in $(basename "$file"): $rows rows, $(( (rss - file_kib) * 1024 / rows )) bytes a row beside" \
+       "the catalog's bytes, $(( (rss - none) * 1024 / rows )) beside a find of nothing (goal: under 40)"
+done
 
 echo "== duplicates and stats over the catalog (goal for duplicates: under 1 s and under 100 bytes a file)"
 hyperfine --warmup 1 --runs 10 --output=pipe --export-json "$data/collect.json" \
