@@ -240,11 +240,16 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
   // Whether the line at the cursor, begun before `base`, holds no ":" yet.
   bool openWithoutColon = true;
   if (colons && cursor < base) openWithoutColon = std::memchr(cursor, ':', static_cast<std::size_t>(base - cursor)) == nullptr;
-  // The first ":" of lines in the last nine bytes of the block before, at
-  // the bit where an LF nine bytes on stands in this block.
+  // The first ":" of lines in the last bytes of the block before, at the
+  // bit where an LF nine bytes on stands in this block.
   std::uint64_t colonsBefore = 0;
+  std::uint64_t colonsBeforeCr = 0;  // the same ten bytes on
   std::size_t skipped = 0;
   bool fresh = !inBlock;
+  const BlockMasks* masked = nullptr;
+  // The test is one the masks settle alone.
+  const bool tight = keptInMasks && skip.stopAt == nullptr && shortAfterFirst &&
+                     (skip.test == LineTest::None || (skip.test == LineTest::HoldsSeparator && skip.newFormat));
   for (;;) {
     if (fresh && end_ - base < kBlockSize) {
       block_ = nullptr;
@@ -254,7 +259,9 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
 #ifdef VARDEK_LINE_SCANNER_SSE2
     if (fresh) _mm_prefetch(base + kPrefetchDistance, _MM_HINT_T0);
 #endif
-    const BlockMasks& masks = MasksOf(base, skip.keptBytes);
+    // The blocks after the first follow one another in the masks read.
+    if (masked == nullptr || ++masked == masks_ + maskedBlocks_) masked = &MasksOf(base, skip.keptBytes);
+    const BlockMasks& masks = *masked;
     if (fresh) {
       std::uint64_t stray = masks.cr & ~(masks.lf >> 1);
       if ((stray >> 63) != 0 && base + kBlockSize < end_ && base[kBlockSize] == '\n') stray &= ~(std::uint64_t{1} << 63);
@@ -302,16 +309,23 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
       } else {
         const std::uint64_t firstColons = firstMarks & masks.colon;
         const std::uint64_t open = lfs & Below(limit) & ~withoutColon;
-        // Lines whose first ":" stands nine bytes before their LF: the usual date.
-        const std::uint64_t usual = open & ((firstColons << 9) | colonsBefore);
+        // Lines whose first ":" stands nine bytes before their LF, or ten
+        // before it and a CR right before it: the usual date.
+        const std::uint64_t withCr = open & (masks.cr << 1) & ((firstColons << 10) | colonsBeforeCr);
+        const std::uint64_t usual = (open & ((firstColons << 9) | colonsBefore)) | withCr;
         std::uint64_t good = 0;
         for (std::uint64_t rest = usual; rest != 0; rest &= rest - 1) {
           const int at = std::countr_zero(rest);
           bool shaped = false;
-          if (UsualDateIsGood(base + at - 8, shaped) && shaped) good |= rest & (~rest + 1);
+          const int before = 8 + static_cast<int>((withCr >> at) & 1);
+          // Without a branch: the dates are good and bad in no order a
+          // processor could foresee.
+          const bool usualGood = UsualDateIsGood(base + at - before, shaped);
+          good |= rest & (~rest + 1) & (std::uint64_t{0} - std::uint64_t{usualGood && shaped});
         }
         unsettled = open & ~good;
         colonsBefore = firstColons >> (kBlockSize - 9);
+        colonsBeforeCr = firstColons >> (kBlockSize - 10);
       }
     } else if (skip.test != LineTest::None) {
       unsettled = lfs & Below(limit);
@@ -349,6 +363,39 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
     openWithoutColon = carry != 0;
     base += kBlockSize;
     fresh = true;
+    if (tight) {
+      // Whole blocks of lines that all pass, with no more than the masks
+      // tell: the first block that needs more goes to the judgement above.
+      while (end_ - base >= kBlockSize) {
+        const BlockMasks* next =
+            masked == nullptr || masked + 1 == masks_ + maskedBlocks_ ? &MasksOf(base, skip.keptBytes) : masked + 1;
+        const std::uint64_t lf = next->lf;
+        const std::uint64_t starts = (lf << 1) | std::uint64_t{cursor == base};
+        const std::ptrdiff_t at = std::countr_zero(lf);
+        const std::ptrdiff_t length = base + at - cursor - static_cast<std::ptrdiff_t>(at > 0 && base[at - 1] == '\r');
+        bool clear = lf != 0 && (next->cr & ~(lf >> 1)) == 0 && (next->kept & starts) == 0 && length <= limit_ - 2;
+        std::uint64_t blockCarry = 0;
+        if (colons) {
+          const std::uint64_t marks = lf | next->colon;
+          const std::uint64_t sum = ~marks + (starts | std::uint64_t{cursor < base && openWithoutColon});
+          blockCarry = std::uint64_t{sum < ~marks};
+          clear = clear && (sum & marks & lf) == 0;
+        }
+        const auto count = static_cast<std::size_t>(CountBits(lf));
+        if (!clear || count >= most - skipped) {
+          masked = nullptr;
+          break;
+        }
+#ifdef VARDEK_LINE_SCANNER_SSE2
+        _mm_prefetch(base + kPrefetchDistance, _MM_HINT_T0);
+#endif
+        masked = next;
+        skipped += count;
+        cursor = base + (kBlockSize - std::countl_zero(lf));
+        openWithoutColon = blockCarry != 0;
+        base += kBlockSize;
+      }
+    }
   }
 }
 
