@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
+#include "catalog/line_blocks.h"
 #include "catalog/line_reader.h"
+#include "platform/cpu_features.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -29,13 +32,6 @@ std::uint64_t BitsOf(const char* at, __m128i wanted) {
   return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
 }
 
-std::uint64_t EqualBits(const char* base, char c) {
-  const __m128i wanted = _mm_set1_epi8(c);
-  std::uint64_t bits = 0;
-  for (int part = 0; part < 4; ++part) bits |= BitsOf(base + 16 * part, wanted) << (16 * part);
-  return bits;
-}
-
 BlockBits ReadBits(const char* base) {
   const __m128i lf = _mm_set1_epi8('\n');
   const __m128i cr = _mm_set1_epi8('\r');
@@ -47,12 +43,6 @@ BlockBits ReadBits(const char* base) {
   return bits;
 }
 #else
-std::uint64_t EqualBits(const char* base, char c) {
-  std::uint64_t bits = 0;
-  for (int i = 0; i < kBlockSize; ++i) bits |= std::uint64_t{base[i] == c} << i;
-  return bits;
-}
-
 BlockBits ReadBits(const char* base) {
   BlockBits bits;
   for (int i = 0; i < kBlockSize; ++i) {
@@ -74,13 +64,6 @@ int CountBits(std::uint64_t bits) {
 
 // The bits below `bit` (0 to 64).
 std::uint64_t Below(std::ptrdiff_t bit) { return bit >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bit) - 1; }
-
-// The first set bit of `bits` from `from` up to `to` (exclusive), as a place
-// in the block; nullptr when there is none.
-const char* FirstBetween(const char* block, std::uint64_t bits, std::ptrdiff_t from, std::ptrdiff_t to) {
-  bits &= Below(to) & ~Below(from);
-  return bits == 0 ? nullptr : block + std::countr_zero(bits);
-}
 
 // The first byte from `from` on that is one of `wanted`; `end` where there
 // is none.
@@ -127,6 +110,7 @@ void LineScanner::MoveTowards(std::string_view firstBytes) {
 }
 
 void LineScanner::Start(const char* begin, const char* end, int limit) {
+  maskedBlocks_ = 0;
   begin_ = cursor_ = begin;
   end_ = end;
   limit_ = limit;
@@ -179,137 +163,239 @@ std::string_view LineScanner::Next(char* scratch, bool& cut) {
   return line;
 }
 
-// The LFs of the current block, from the cursor on, that end lines before
-// the first line `skip` keeps and before its stop; `clear` says whether the
-// lines of the next block may still be passed over.
-std::uint64_t LineScanner::LinesBeforeKept(const LineSkip& skip, bool& clear) const {
-  std::uint64_t lfs = lfBits_;
-  clear = true;
-  const std::uint64_t cursorBit = cursor_ >= block_ ? std::uint64_t{1} << (cursor_ - block_) : 0;
-  for (std::uint64_t starts = cursorBit | (lfBits_ << 1); starts != 0; starts &= starts - 1) {
-    const int at = std::countr_zero(starts);
-    if (skip.keep[static_cast<unsigned char>(block_[at])]) {
-      lfs &= Below(at);
-      clear = false;
-      break;
-    }
+namespace {
+
+// The usual date text of eight bytes, MM/DD/YY or MM-DD-YY, judged as
+// IsGoodDateText judges it, all eight bytes at once. `shaped` is false for
+// a text of another shape, which it leaves to IsGoodDateText.
+bool UsualDateIsGood(const char* text, bool& shaped) {
+  if constexpr (std::endian::native != std::endian::little) {
+    shaped = false;
+    return false;
+  } else {
+    constexpr std::uint64_t kDigits = 0xFFFF00FFFF00FFFFu;      // bytes 0, 1, 3, 4, 6, 7
+    constexpr std::uint64_t kSeparators = 0x0000FF0000FF0000u;  // bytes 2 and 5
+    std::uint64_t word = 0;
+    std::memcpy(&word, text, sizeof word);
+    // The separators read as "0" so that no borrow runs out of them; a byte
+    // below "0" borrows from the next but shows itself.
+    const std::uint64_t values = ((word & kDigits) | (0x3030303030303030u & kSeparators)) - 0x3030303030303030u;
+    const bool digits = ((values | (values + 0x7676767676767676u)) & 0x8080808080808080u) == 0;
+    // "/" and "-" differ in one bit only.
+    const bool separators = ((word | 0x0000020000020000u) & kSeparators) == 0x00002F00002F0000u;
+    shaped = digits && separators;
+    // Byte k becomes ten times digit k and digit k + 1: month, day and year
+    // land in bytes 0, 3 and 6.
+    const std::uint64_t pairs = values * 10 + (values >> 8);
+    const auto month = static_cast<int>(pairs & 0xFF);
+    const auto day = static_cast<int>((pairs >> 24) & 0xFF);
+    const auto year = static_cast<std::size_t>(shaped ? (pairs >> 48) & 0xFF : 0);
+    const int pair = (month * 32 + day) * static_cast<int>((month <= 12) & (day <= 31));
+    return kGoodMonthDays[kUsualYearKinds[year]][static_cast<std::size_t>(pair)];
   }
-  if (skip.stopAt != nullptr && skip.stopAt < block_ + kBlockSize) {
-    lfs &= skip.stopAt <= block_ ? 0 : Below(skip.stopAt - block_);
-    clear = false;
-  }
-  return lfs;
 }
 
-// Of the block's LFs from the cursor on, those that end a line holding no
-// ":", all at once: in the bytes that are neither ":" nor LF, a carry set at
-// each line start runs up to the first ":" or LF after it. `colon` is the
-// first ":" of the line at the cursor where it began before the block.
-std::uint64_t LineScanner::LinesWithoutColon(std::uint64_t colonBits, const char* colon) const {
-  std::uint64_t starts = lfBits_ << 1;
-  if (cursor_ >= block_) {
-    starts |= std::uint64_t{1} << (cursor_ - block_);
-  } else if (colon == nullptr) {
-    starts |= 1;  // the line so far holds none: it is as if it started here
-  }
-  const std::uint64_t marks = lfBits_ | colonBits;
-  return (~marks + starts) & marks & lfBits_;
+}  // namespace
+
+void LineScanner::UseWideSteps(bool wide) {
+  wide_ = wide && ProcessorHasAvx2();
+  maskedBlocks_ = 0;
 }
 
-// Of `lfs` (not empty), at most `most` from the lowest, unless the line
-// ending at the lowest reaches the limit; the lines after it are short.
-std::uint64_t LineScanner::ShortLines(std::uint64_t lfs, std::size_t most, std::size_t& count) const {
-  const char* lf = block_ + std::countr_zero(lfs);
-  std::size_t length = static_cast<std::size_t>(lf - cursor_);
-  if (length > 0 && lf[-1] == '\r') --length;
-  count = 0;
-  if (length > static_cast<std::size_t>(limit_ - 2)) return 0;
-  while (static_cast<std::size_t>(CountBits(lfs)) > most) lfs &= ~(std::uint64_t{1} << (63 - std::countl_zero(lfs)));
-  count = static_cast<std::size_t>(CountBits(lfs));
-  return lfs;
+// The masks of the block at `base` (64 bytes there at least), from those
+// read before where they were read on the same grid for the same kept bytes.
+const BlockMasks& LineScanner::MasksOf(const char* base, const BlockKeptBytes& kept) {
+  std::uint64_t keptKey = 0;
+  std::memcpy(&keptKey, kept.bytes, sizeof keptKey);
+  const std::ptrdiff_t offset = base - maskedFrom_;
+  if (maskedBlocks_ != 0 && offset >= 0 && offset % kBlockSize == 0 &&
+      offset / kBlockSize < static_cast<std::ptrdiff_t>(maskedBlocks_) && keptKey == maskedKept_ &&
+      kept.count == maskedKeptCount_)
+    return masks_[offset / kBlockSize];
+  const std::size_t blocks = std::min(kMaskedBlocks, static_cast<std::size_t>((end_ - base) / kBlockSize));
+  (wide_ ? ReadBlockMasksAvx2 : ReadBlockMasksSse2)(base, blocks, kept.count >= 0 ? &kept : nullptr, masks_);
+  maskedFrom_ = base;
+  maskedBlocks_ = blocks;
+  maskedKept_ = keptKey;
+  maskedKeptCount_ = kept.count;
+  return masks_[0];
 }
 
-// Of `lfs` (lowest first), the LFs whose lines keep to the line rule and pass
-// the test, up to the first that does not and at most `most` of them; `count`
-// receives their number. `colon` is the first ":" of the line at the cursor
-// before this block. One loop for each test keeps the loop of each tight.
-template <LineTest kTest>
-std::uint64_t LineScanner::PassingLinesWith(const LineSkip& skip, std::uint64_t lfs, std::size_t most,
-                                            const char* colon, std::size_t& count) const {
-  // Every line after the first starts inside the block, shorter than any
-  // limit of a block or more: only the first line can reach it.
-  const bool shortAfterFirst = limit_ - 2 >= kBlockSize;
-  if constexpr (kTest == LineTest::None) {
-    if (shortAfterFirst && lfs != 0) return ShortLines(lfs, most, count);
-  }
-  const bool colons = kTest != LineTest::None && skip.newFormat;
-  const std::uint64_t colonBits = colons ? EqualBits(block_, ':') : 0;
-  if constexpr (kTest == LineTest::HoldsSeparator) {
-    if (colons && shortAfterFirst && lfs != 0) {
-      lfs &= Below(std::countr_zero(LinesWithoutColon(colonBits, colon) & lfs));
-      count = 0;
-      return lfs == 0 ? 0 : ShortLines(lfs, most, count);
-    }
-  }
-  const char* start = cursor_;
-  std::uint64_t passing = 0;
-  for (count = 0; lfs != 0 && count < most; lfs &= lfs - 1, ++count) {
-    const std::ptrdiff_t at = std::countr_zero(lfs);
-    const char* lf = block_ + at;
-    std::size_t length = static_cast<std::size_t>(lf - start);
-    if (length > 0 && lf[-1] == '\r') --length;
-    if (length > static_cast<std::size_t>(limit_ - 2)) break;
-    if constexpr (kTest != LineTest::None) {
-      // Selected rather than branched on: the first line of a block begins
-      // in the block before about every other time.
-      const char* inBlock = FirstBetween(block_, colonBits, std::max<std::ptrdiff_t>(start - block_, 0), at);
-      const char* before = start < block_ ? colon : nullptr;
-      const char* first = before != nullptr ? before : inBlock;
-      if (!PassesLineTest(kTest, skip.newFormat, std::string_view(start, length), first)) break;
-    }
-    passing |= lfs & (~lfs + 1);
-    start = lf + 1;
-  }
-  return passing;
-}
-
-std::uint64_t LineScanner::PassingLines(const LineSkip& skip, std::uint64_t lfs, std::size_t most,
-                                        const char* colon, std::size_t& count) const {
-  switch (skip.test) {
-    case LineTest::None: return PassingLinesWith<LineTest::None>(skip, lfs, most, colon, count);
-    case LineTest::HoldsSeparator: return PassingLinesWith<LineTest::HoldsSeparator>(skip, lfs, most, colon, count);
-    case LineTest::GoodDate: return PassingLinesWith<LineTest::GoodDate>(skip, lfs, most, colon, count);
-  }
-  count = 0;
-  return 0;
-}
-
+// Every block is judged whole from its bit masks: the lines that start with
+// a kept byte, the lines without ":", the usual dates eight bytes at a
+// time. For the ":": in the bytes that are neither ":" nor LF, a carry set
+// at each line start runs up to the first ":" or LF after it. Only lines whose test
+// the masks cannot settle are read one by one.
 std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
   if (cursor_ >= end_ || most == 0) return 0;
-  if ((block_ == nullptr || cursor_ >= block_ + kBlockSize) && !LoadBlock(cursor_)) return 0;
+  const char* cursor = cursor_;
+  const bool inBlock = block_ != nullptr && cursor < block_ + kBlockSize;
+  const char* base = inBlock ? block_ : cursor;
+  std::uint64_t lfs = inBlock ? lfBits_ : 0;
   const bool colons = skip.test != LineTest::None && skip.newFormat;
-  // The first ":" of the line at the cursor where it began before the block.
-  const char* colon = nullptr;
-  if (colons && cursor_ < block_) colon = static_cast<const char*>(std::memchr(cursor_, ':', block_ - cursor_));
+  // Every line after the first of a block starts inside it, shorter than
+  // any limit of a block or more: only the first line can reach it.
+  const bool shortAfterFirst = limit_ - 2 >= kBlockSize;
+  const bool keptInMasks = skip.keptBytes.count >= 0;
+  // Whether the line at the cursor, begun before `base`, holds no ":" yet.
+  bool openWithoutColon = true;
+  if (colons && cursor < base) openWithoutColon = std::memchr(cursor, ':', static_cast<std::size_t>(base - cursor)) == nullptr;
+  // The first ":" of lines in the last bytes of the block before, at the
+  // bit where an LF nine bytes on stands in this block.
+  std::uint64_t colonsBefore = 0;
+  std::uint64_t colonsBeforeCr = 0;  // the same ten bytes on
   std::size_t skipped = 0;
+  bool fresh = !inBlock;
+  const BlockMasks* masked = nullptr;
+  // The test is one the masks settle alone.
+  const bool tight = keptInMasks && skip.stopAt == nullptr && shortAfterFirst &&
+                     (skip.test == LineTest::None || (skip.test == LineTest::HoldsSeparator && skip.newFormat));
   for (;;) {
-    bool clear = true;
-    std::size_t count = 0;
-    const std::uint64_t passing = PassingLines(skip, LinesBeforeKept(skip, clear), most - skipped, colon, count);
-    if (passing != 0) {
-      skipped += count;
-      cursor_ = block_ + (kBlockSize - std::countl_zero(passing));
-      lfBits_ &= ~passing;
-      colon = nullptr;
+    if (fresh && end_ - base < kBlockSize) {
+      block_ = nullptr;
+      cursor_ = cursor;
+      return skipped;
     }
-    if (!clear || lfBits_ != 0 || skipped == most) return skipped;
-    // The line at the cursor goes on into the next block.
-    if (block_ + kBlockSize - cursor_ >= limit_) return skipped;
-    if (colons && colon == nullptr) {
-      const std::ptrdiff_t from = cursor_ < block_ ? 0 : cursor_ - block_;
-      colon = FirstBetween(block_, EqualBits(block_, ':'), from, kBlockSize);
+#ifdef VARDEK_LINE_SCANNER_SSE2
+    if (fresh) _mm_prefetch(base + kPrefetchDistance, _MM_HINT_T0);
+#endif
+    // The blocks after the first follow one another in the masks read.
+    if (masked == nullptr || ++masked == masks_ + maskedBlocks_) masked = &MasksOf(base, skip.keptBytes);
+    const BlockMasks& masks = *masked;
+    if (fresh) {
+      std::uint64_t stray = masks.cr & ~(masks.lf >> 1);
+      if ((stray >> 63) != 0 && base + kBlockSize < end_ && base[kBlockSize] == '\n') stray &= ~(std::uint64_t{1} << 63);
+      if (stray != 0) {
+        block_ = nullptr;
+        cursor_ = cursor;
+        return skipped;
+      }
+      lfs = masks.lf;
     }
-    if (!LoadBlock(block_ + kBlockSize)) return skipped;
+    const std::uint64_t cursorBit = cursor >= base ? std::uint64_t{1} << (cursor - base) : 0;
+    const std::uint64_t starts = cursorBit | (lfs << 1);
+    // The LFs below `limit` end lines that may be passed over.
+    std::ptrdiff_t limit = kBlockSize;
+    if (keptInMasks) {
+      limit = std::countr_zero(masks.kept & starts);
+    } else {
+      for (std::uint64_t rest = starts; rest != 0; rest &= rest - 1) {
+        const int at = std::countr_zero(rest);
+        if (skip.keep[static_cast<unsigned char>(base[at])]) {
+          limit = at;
+          break;
+        }
+      }
+    }
+    if (skip.stopAt != nullptr && skip.stopAt < base + kBlockSize) limit = std::min(limit, std::max<std::ptrdiff_t>(skip.stopAt - base, 0));
+    if (lfs != 0) {
+      const std::ptrdiff_t at = std::countr_zero(lfs);
+      std::size_t length = static_cast<std::size_t>(base + at - cursor);
+      if (length > 0 && base[at - 1] == '\r') --length;
+      if (length > static_cast<std::size_t>(limit_ - 2)) limit = std::min(limit, at);
+    }
+    // The lines each test must still read one by one.
+    std::uint64_t unsettled = 0;
+    std::uint64_t carry = 0;
+    if (colons) {
+      const std::uint64_t marks = lfs | masks.colon;
+      const std::uint64_t lineStarts = starts | std::uint64_t{cursor < base && openWithoutColon};
+      const std::uint64_t sum = ~marks + lineStarts;
+      carry = std::uint64_t{sum < ~marks};
+      const std::uint64_t firstMarks = sum & marks;
+      const std::uint64_t withoutColon = firstMarks & lfs;
+      if (skip.test == LineTest::HoldsSeparator) {
+        limit = std::min<std::ptrdiff_t>(limit, std::countr_zero(withoutColon));
+      } else {
+        const std::uint64_t firstColons = firstMarks & masks.colon;
+        const std::uint64_t open = lfs & Below(limit) & ~withoutColon;
+        // Lines whose first ":" stands nine bytes before their LF, or ten
+        // before it and a CR right before it: the usual date.
+        const std::uint64_t withCr = open & (masks.cr << 1) & ((firstColons << 10) | colonsBeforeCr);
+        const std::uint64_t usual = (open & ((firstColons << 9) | colonsBefore)) | withCr;
+        std::uint64_t good = 0;
+        for (std::uint64_t rest = usual; rest != 0; rest &= rest - 1) {
+          const int at = std::countr_zero(rest);
+          bool shaped = false;
+          const int before = 8 + static_cast<int>((withCr >> at) & 1);
+          // Without a branch: the dates are good and bad in no order a
+          // processor could foresee.
+          const bool usualGood = UsualDateIsGood(base + at - before, shaped);
+          good |= rest & (~rest + 1) & (std::uint64_t{0} - std::uint64_t{usualGood && shaped});
+        }
+        unsettled = open & ~good;
+        colonsBefore = firstColons >> (kBlockSize - 9);
+        colonsBeforeCr = firstColons >> (kBlockSize - 10);
+      }
+    } else if (skip.test != LineTest::None) {
+      unsettled = lfs & Below(limit);
+    }
+    if (!shortAfterFirst) unsettled = lfs & Below(limit);
+    for (std::uint64_t rest = unsettled & Below(limit); rest != 0; rest &= rest - 1) {
+      const int at = std::countr_zero(rest);
+      const std::uint64_t before = lfs & Below(at);
+      const char* start = before == 0 ? cursor : base + (kBlockSize - std::countl_zero(before));
+      const char* lf = base + at;
+      std::size_t length = static_cast<std::size_t>(lf - start);
+      if (length > 0 && lf[-1] == '\r') --length;
+      const auto* colon = colons ? static_cast<const char*>(std::memchr(start, ':', length)) : nullptr;
+      if (length > static_cast<std::size_t>(limit_ - 2) ||
+          !PassesLineTest(skip.test, skip.newFormat, std::string_view(start, length), colon)) {
+        limit = at;
+        break;
+      }
+    }
+    std::uint64_t passing = lfs & Below(limit);
+    auto count = static_cast<std::size_t>(CountBits(passing));
+    for (; count > most - skipped; --count) {
+      passing &= ~(std::uint64_t{1} << (63 - std::countl_zero(passing)));
+      limit = 0;
+    }
+    skipped += count;
+    if (passing != 0) cursor = base + (kBlockSize - std::countl_zero(passing));
+    // The line at the cursor goes on into the next block unless it is too long.
+    if (limit < kBlockSize || skipped == most || base + kBlockSize - cursor >= limit_) {
+      block_ = base;
+      lfBits_ = lfs & ~passing;
+      cursor_ = cursor;
+      return skipped;
+    }
+    openWithoutColon = carry != 0;
+    base += kBlockSize;
+    fresh = true;
+    if (tight) {
+      // Whole blocks of lines that all pass, with no more than the masks
+      // tell: the first block that needs more goes to the judgement above.
+      while (end_ - base >= kBlockSize) {
+        const BlockMasks* next =
+            masked == nullptr || masked + 1 == masks_ + maskedBlocks_ ? &MasksOf(base, skip.keptBytes) : masked + 1;
+        const std::uint64_t lf = next->lf;
+        const std::uint64_t starts = (lf << 1) | std::uint64_t{cursor == base};
+        const std::ptrdiff_t at = std::countr_zero(lf);
+        const std::ptrdiff_t length = base + at - cursor - static_cast<std::ptrdiff_t>(at > 0 && base[at - 1] == '\r');
+        bool clear = lf != 0 && (next->cr & ~(lf >> 1)) == 0 && (next->kept & starts) == 0 && length <= limit_ - 2;
+        std::uint64_t blockCarry = 0;
+        if (colons) {
+          const std::uint64_t marks = lf | next->colon;
+          const std::uint64_t sum = ~marks + (starts | std::uint64_t{cursor < base && openWithoutColon});
+          blockCarry = std::uint64_t{sum < ~marks};
+          clear = clear && (sum & marks & lf) == 0;
+        }
+        const auto count = static_cast<std::size_t>(CountBits(lf));
+        if (!clear || count >= most - skipped) {
+          masked = nullptr;
+          break;
+        }
+#ifdef VARDEK_LINE_SCANNER_SSE2
+        _mm_prefetch(base + kPrefetchDistance, _MM_HINT_T0);
+#endif
+        masked = next;
+        skipped += count;
+        cursor = base + (kBlockSize - std::countl_zero(lf));
+        openWithoutColon = blockCarry != 0;
+        base += kBlockSize;
+      }
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "catalog/line_skip.h"
+#include "platform/cpu_features.h"
 
 namespace vardek {
 
@@ -36,20 +37,17 @@ class LineScanner {
   // them.
   void MoveTowards(std::string_view firstBytes);
 
+  // Skip reads its blocks with AVX2 where the processor has it (the
+  // default), or with SSE2 (tests run both).
+  void UseWideSteps(bool wide);
+
   // True when `line` points into the data rather than into a scratch buffer.
   bool InData(std::string_view line) const { return line.data() >= begin_ && line.data() < end_; }
 
  private:
   bool LoadBlock(const char* base);
   std::string_view Copied(char* scratch, bool& cut);
-  std::uint64_t LinesBeforeKept(const LineSkip& skip, bool& clear) const;
-  std::uint64_t LinesWithoutColon(std::uint64_t colonBits, const char* colon) const;
-  std::uint64_t ShortLines(std::uint64_t lfs, std::size_t most, std::size_t& count) const;
-  std::uint64_t PassingLines(const LineSkip& skip, std::uint64_t lfs, std::size_t most, const char* colon,
-                             std::size_t& count) const;
-  template <LineTest kTest>
-  std::uint64_t PassingLinesWith(const LineSkip& skip, std::uint64_t lfs, std::size_t most, const char* colon,
-                                 std::size_t& count) const;
+  const BlockMasks& MasksOf(const char* base, const BlockKeptBytes& kept);
 
   const char* begin_ = nullptr;
   const char* cursor_ = nullptr;
@@ -59,6 +57,15 @@ class LineScanner {
   // block whose every CR stands right before an LF is used.
   const char* block_ = nullptr;
   std::uint64_t lfBits_ = 0;
+  bool wide_ = ProcessorHasAvx2();
+  // The masks of the blocks Skip reads next, read a few at a time: a walk
+  // stops at a kept line about every few blocks and goes on from there.
+  static constexpr std::size_t kMaskedBlocks = 8;
+  BlockMasks masks_[kMaskedBlocks] = {};
+  const char* maskedFrom_ = nullptr;
+  std::size_t maskedBlocks_ = 0;
+  std::uint64_t maskedKept_ = 0;  // the kept bytes they were read for
+  int maskedKeptCount_ = 0;
 };
 
 }  // namespace vardek

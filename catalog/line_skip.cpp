@@ -4,7 +4,14 @@ namespace vardek {
 
 LineSkip MakeLineSkip(std::string_view kept, LineTest test, bool newFormat) {
   LineSkip skip;
-  for (const char c : kept) skip.keep[static_cast<unsigned char>(c)] = true;
+  unsigned char bytes[256];
+  std::size_t count = 0;
+  for (const char c : kept) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (!skip.keep[byte]) bytes[count++] = byte;
+    skip.keep[byte] = true;
+  }
+  MakeBlockKeptBytes(bytes, count, &skip.keptBytes);
   skip.test = test;
   skip.newFormat = newFormat;
   return skip;

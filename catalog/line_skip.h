@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "catalog/catalog_format.h"
+#include "catalog/line_blocks.h"
 
 namespace vardek {
 
@@ -24,6 +25,9 @@ struct LineSkip {
   const char* stopAt = nullptr;
   LineTest test = LineTest::None;
   bool newFormat = true;  // the separator rule of the test
+  // The kept first bytes again, as the block readers test them: MakeLineSkip
+  // makes both from one list.
+  BlockKeptBytes keptBytes{};
 };
 
 // Keeps the lines that start with any of `kept` or fail `test`.

@@ -3,6 +3,7 @@
 // plain line reader's own, with its number.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <limits>
@@ -13,7 +14,9 @@
 
 #include "catalog/line_reader.h"
 #include "catalog/line_scanner.h"
+#include "catalog/line_blocks.h"
 #include "catalog/line_skip.h"
+#include "platform/cpu_features.h"
 
 namespace vardek {
 namespace {
@@ -96,6 +99,7 @@ TEST(LineSkip, PassesOverOnlyLinesItMayAndHandsOutThePlainLinesAfter) {
     const std::vector<PlainLine> plain = ReadPlainly(data);
     LineSkip skip = RandomSkip(random, data);
     LineScanner scanner;
+    scanner.UseWideSteps(round % 2 == 0);
     scanner.Start(data.data(), data.data() + data.size(), kLineLimit);
     char scratch[kLineBufferSize];
     std::size_t at = 0;
@@ -234,6 +238,108 @@ TEST(LineSkip, StopsBeforeTheLineThatReachesTheStopAndAfterTheMostLines) {
   files.stopAt = nullptr;
   EXPECT_EQ(SkipFromStart(data, files, 199).first, 199u);
   EXPECT_EQ(SkipFromStart(data, files, 0).first, 0u);
+}
+
+// File lines of a few KB, each with a date text of random bytes around the
+// usual shape: the lines passed over in whole blocks are exactly those the
+// line test lets go, with either block reader, up to the first it does not.
+std::string RandomDatedLines(std::mt19937& random) {
+  static const char kDateBytes[] = "0123456789//--.:x 0019";
+  std::string data;
+  const int lines = 100 + static_cast<int>(random() % 200);
+  for (int i = 0; i < lines; ++i) {
+    std::string line = random() % 50 == 0 ? "\\dir" : "f" + std::to_string(random() % 100000);
+    const unsigned shape = random() % 8;
+    if (shape == 0) {
+      for (int k = static_cast<int>(random() % 11); k > 0; --k) line += kDateBytes[random() % (sizeof kDateBytes - 1)];
+    } else if (shape != 1) {
+      // Mostly the usual shape, with random digits: months and days out of range too.
+      char date[9];
+      const auto digit = [&](unsigned below) { return static_cast<char>('0' + random() % below); };
+      const char first = digit(2), second = digit(10), firstSeparator = random() % 4 == 0 ? '-' : '/';
+      const char third = digit(4), fourth = digit(10), secondSeparator = random() % 9 == 0 ? '-' : '/';
+      const char fifth = digit(10), sixth = digit(10);
+      std::snprintf(date, sizeof date, "%c%c%c%c%c%c%c%c", first, second, firstSeparator, third, fourth, secondSeparator,
+                    fifth, sixth);
+      line += ":" + std::string(date);
+      if (random() % 40 == 0) line[line.size() - 1 - random() % 8] = kDateBytes[random() % (sizeof kDateBytes - 1)];
+    }
+    if (random() % 30 == 0) line.insert(0, "x:");
+    data += line + (random() % 6 == 0 ? "\r\n" : "\n");
+  }
+  return data;
+}
+
+TEST(LineSkip, BothBlockReadersPassOverExactlyTheLinesTheLineTestLetsGo) {
+  std::mt19937 random(4711);
+  const LineTest kTests[] = {LineTest::None, LineTest::HoldsSeparator, LineTest::GoodDate};
+  std::size_t passedOver = 0;
+  for (int round = 0; round < 3000; ++round) {
+    const std::string data = RandomDatedLines(random);
+    const std::vector<PlainLine> plain = ReadPlainly(data);
+    const LineSkip skip = MakeLineSkip(round % 5 == 0 ? kTitleLineStarts : kStructureLineStarts, kTests[round % 3], true);
+    LineScanner scanner;
+    scanner.UseWideSteps(round % 2 == 0);
+    scanner.Start(data.data(), data.data() + data.size(), kLineLimit);
+    char scratch[kLineBufferSize];
+    std::size_t at = 0;
+    while (scanner.HasData()) {
+      const std::size_t most = random() % 3 == 0 ? 1 + random() % 150 : kAll;
+      const std::size_t skipped = scanner.Skip(skip, most);
+      ASSERT_LE(at + skipped, plain.size()) << round;
+      for (std::size_t i = at; i < at + skipped; ++i) ASSERT_TRUE(MayPassOver(data, plain[i], skip)) << round << " " << i;
+      at += skipped;
+      passedOver += skipped;
+      if (!scanner.HasData()) break;
+      // It stops at a line it may not pass over, after the most lines, or
+      // at a line that runs into the last bytes, fewer than a block.
+      if (skipped < most && MayPassOver(data, plain[at], skip)) {
+        ASSERT_LT(data.size() - plain[at].next, std::size_t{64}) << round << " line " << at;
+      }
+      bool cut = false;
+      const std::string_view line = scanner.Next(scratch, cut);
+      ASSERT_EQ(std::string(line), plain[at].text) << round << " line " << at;
+      ++at;
+    }
+    ASSERT_EQ(at, plain.size()) << round;
+  }
+  EXPECT_GT(passedOver, 100000u);
+}
+
+// The block readers against one byte at a time, for kept sets of every size.
+TEST(BlockMasks, BothReadersAgreeWithTheBytes) {
+  std::mt19937 random(99);
+  const char kBytes[] = "\n\r:|@\\.<* a0/-\x80\xff";
+  for (int round = 0; round < 20000; ++round) {
+    char block[64];
+    for (char& c : block) c = random() % 3 == 0 ? static_cast<char>(random()) : kBytes[random() % (sizeof kBytes - 1)];
+    std::string kept;
+    for (int k = static_cast<int>(random() % 11); k > 0; --k) kept += round % 4 == 0 ? static_cast<char>(random()) : kBytes[random() % (sizeof kBytes - 1)];
+    const LineSkip skip = MakeLineSkip(kept);
+    BlockMasks expected{};
+    for (int i = 0; i < 64; ++i) {
+      const std::uint64_t bit = std::uint64_t{1} << i;
+      if (block[i] == '\n') expected.lf |= bit;
+      if (block[i] == '\r') expected.cr |= bit;
+      if (block[i] == ':') expected.colon |= bit;
+      if (skip.keptBytes.count >= 0 && skip.keep[static_cast<unsigned char>(block[i])]) expected.kept |= bit;
+    }
+    const auto check = [&](void (*read)(const char*, std::size_t, const BlockKeptBytes*, BlockMasks*)) {
+      BlockMasks masks[2] = {};
+      char twice[128];
+      std::memcpy(twice, block, 64);
+      std::memcpy(twice + 64, block, 64);
+      read(twice, 2, &skip.keptBytes, masks);
+      for (const BlockMasks& got : masks) {
+        ASSERT_EQ(got.lf, expected.lf) << round;
+        ASSERT_EQ(got.cr, expected.cr) << round;
+        ASSERT_EQ(got.colon, expected.colon) << round;
+        ASSERT_EQ(got.kept, expected.kept) << round << " kept " << kept.size();
+      }
+    };
+    check(ReadBlockMasksSse2);
+    if (ProcessorHasAvx2()) check(ReadBlockMasksAvx2);
+  }
 }
 
 }  // namespace
