@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "catalog/first_of_avx2.h"
 #include "catalog/line_blocks.h"
 #include "catalog/line_reader.h"
 #include "platform/cpu_features.h"
@@ -67,8 +68,13 @@ std::uint64_t Below(std::ptrdiff_t bit) { return bit >= 64 ? ~std::uint64_t{0} :
 
 // The first byte from `from` on that is one of `wanted`; `end` where there
 // is none.
-const char* FirstOf(const char* from, const char* end, std::string_view wanted) {
+const char* FirstOf(const char* from, const char* end, std::string_view wanted, bool wide) {
   const char* at = from;
+#if defined(__x86_64__) || defined(_M_X64)
+  if (wide && !wanted.empty() && wanted.size() <= 4) return FirstOfAvx2(from, end, wanted.data(), wanted.size());
+#else
+  (void)wide;
+#endif
 #ifdef VARDEK_LINE_SCANNER_SSE2
   if (wanted.size() <= 4) {
     __m128i wantedBytes[4];
@@ -101,7 +107,7 @@ void LineScanner::MoveTowards(std::string_view firstBytes) {
   // A line's first character (CRs are dropped) is one of its bytes, so no
   // line before the line holding the next of them starts with one; and the
   // byte after an LF always starts a line, whatever came before it.
-  const char* lineStart = FirstOf(cursor_, end_, firstBytes);
+  const char* lineStart = FirstOf(cursor_, end_, firstBytes, wide_);
   while (lineStart > cursor_ && lineStart[-1] != '\n') --lineStart;
   if (lineStart == cursor_) return;
   cursor_ = lineStart;
