@@ -3,7 +3,8 @@
 # generated ~2,000,000-line catalog into the title tree, filling the file list
 # with the 100,000 files of one disc title and sorting them by a header click,
 # and Find over the big catalog.
-# Usage: bench/desktop_bench.sh WINDOWS_BUILD_DIR   (built with -DVARDEK_BENCH=ON)
+# Usage: bench/desktop_bench.sh WINDOWS_BUILD_DIR [RUNS [find]]   (built with -DVARDEK_BENCH=ON)
+#   RUNS: runs of each step (3); "find": Find of the rare text alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(cd "$1" && pwd)
@@ -22,4 +23,4 @@ export WINEDEBUG=-all
 echo "== desktop program: $(/usr/lib/wine/wine64 --version) in Xvfb; big.cat $(wc -l < "$data/big.cat") lines," \
      "wide.cat $(wc -l < "$data/wide.cat") lines"
 xvfb-run -a -s "-screen 0 1280x1024x24" cmake/wine-run "$exe" \
-  "$(windows_path "$data/big.cat")" "$(windows_path "$data/wide.cat")" 3
+  "$(windows_path "$data/big.cat")" "$(windows_path "$data/wide.cat")" "${2:-3}" ${3:+"$3"}
