@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "catalog/lowest_bit.h"
+
 namespace vardek {
 
 namespace {
@@ -20,14 +22,6 @@ bool MatchesAt(const char* at, const char* lowered, std::size_t length) {
     if (Lowered(at[i]) != lowered[i]) return false;
   }
   return true;
-}
-
-// The place of the lowest set bit (bits not 0), by a de Bruijn sequence:
-// the standard library's own is an inline template (see above).
-int LowestBit(std::uint32_t bits) {
-  static constexpr int kPlaces[32] = {0,  1,  28, 2,  29, 14, 24, 3, 30, 22, 20, 15, 25, 17, 4,  8,
-                                      31, 27, 13, 23, 21, 19, 16, 7, 26, 12, 18, 6,  11, 5,  10, 9};
-  return kPlaces[((bits & (0u - bits)) * 0x077CB531u) >> 27];
 }
 
 // The first match among the candidates of 32 places from `at`; `none` when none.

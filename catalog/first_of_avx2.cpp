@@ -5,20 +5,9 @@
 
 #include <cstdint>
 
+#include "catalog/lowest_bit.h"
+
 namespace vardek {
-
-namespace {
-
-// The place of the lowest set bit (bits not 0), by a de Bruijn sequence:
-// the standard library's own is an inline template, which this file must
-// not compile (see vardek_avx2_sources).
-int LowestBit(std::uint32_t bits) {
-  static constexpr int kPlaces[32] = {0,  1,  28, 2,  29, 14, 24, 3, 30, 22, 20, 15, 25, 17, 4,  8,
-                                      31, 27, 13, 23, 21, 19, 16, 7, 26, 12, 18, 6,  11, 5,  10, 9};
-  return kPlaces[((bits & (0u - bits)) * 0x077CB531u) >> 27];
-}
-
-}  // namespace
 
 const char* FirstOfAvx2(const char* from, const char* end, const char* wanted, std::size_t count) {
   __m256i wantedBytes[4];
