@@ -174,8 +174,9 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
 
   // File lines no row can come from are passed over: a search for files
   // passes over those before the next place of its text, a search for
-  // folders all of them, a listing those before its title.
-  LineSkip otherLines = MakeLineSkip(kStructureLineStarts);
+  // folders all of them, a listing those before its title. But for the
+  // search for folders, the folder and climb lines among them are followed.
+  LineSkip otherLines = MakeLineSkip(kStructureLineStarts, LineTest::None, true, mode != WalkMode::SearchFolders);
   if (mode != WalkMode::SearchFiles || searchesFiles) walk.PassOver(&otherLines);
 
   for (;;) {
@@ -183,6 +184,7 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
     if (!walk.Next()) break;
     switch (walk.Kind()) {
       case LineKind::Comment:
+      case LineKind::Climb:
         break;
       case LineKind::Title:
         titleOffset = list.AddTitle(walk.Description());
@@ -193,7 +195,6 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
         }
         break;
       case LineKind::Folder: {
-        folder.Moved();
         if (mode != WalkMode::SearchFolders || !discWanted) break;
         // A pattern is over the name; today's part may begin with the "\".
         std::string_view folderText = walk.FolderLine();
@@ -202,15 +203,8 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
         if (!list.AddRow("", "", folder.Offset(walk), titleOffset)) walk.Stop(WalkOutcome::ListFull);
         break;
       }
-      case LineKind::Climb:
-        folder.Moved();
-        break;
       case LineKind::EndOfTitle:
-        if (mode == WalkMode::Browse && inTitle) {
-          walk.Stop(WalkOutcome::Complete);
-          break;
-        }
-        folder.Moved();
+        if (mode == WalkMode::Browse && inTitle) walk.Stop(WalkOutcome::Complete);
         break;
       case LineKind::BlankLed:  // a file line to this walk
       case LineKind::File: {

@@ -161,9 +161,6 @@ class CopyRows : public DiscNumbers {
     DiscNumbers::Title(description);
     titleOffset_ = list_.AddTitle(description);
   }
-  void Folder(std::string_view, const CatalogWalk&) override { folder_.Moved(); }
-  void Climb(const CatalogWalk&) override { folder_.Moved(); }
-  void EndOfTitle() override { folder_.Moved(); }
   void File(std::string_view name, std::string_view dateText, const CatalogWalk& walk) override {
     if (full_) return;
     const int key = wanted_.KeyOf(KeyHash(name, dateText, nameOnly_), name, dateText);
@@ -175,6 +172,7 @@ class CopyRows : public DiscNumbers {
   void StartCatalog() {
     DiscNumbers::StartCatalog();
     titleOffset_ = list_.AddTitle("");
+    folder_.Forget();
   }
   bool Full() const { return full_; }
 

@@ -12,18 +12,25 @@ namespace vardek {
 class FolderOfRows {
  public:
   explicit FolderOfRows(ResultList& list) : list_(list) {}
-  // The walk entered or left a folder, or ended a title.
-  void Moved() { offset_ = kPending; }
-  // The current folder's offset in the pool; kNoOffset when it could not be stored.
+  // The current folder's offset in the pool; kNoOffset when it could not be
+  // stored. The walk's count of folder moves tells when the folder changed,
+  // also over lines it passed over.
   std::uint32_t Offset(const CatalogWalk& walk) {
-    if (offset_ == kPending) offset_ = list_.AddFolder(walk.FolderPath());
+    if (!stored_ || moves_ != walk.FolderMoves()) {
+      offset_ = list_.AddFolder(walk.FolderPath());
+      moves_ = walk.FolderMoves();
+      stored_ = true;
+    }
     return offset_;
   }
+  // Before the rows of another walk, whose moves count from its own start.
+  void Forget() { stored_ = false; }
 
  private:
-  static constexpr std::uint32_t kPending = kNoOffset - 1;  // no pool grows that far
   ResultList& list_;
-  std::uint32_t offset_ = kPending;
+  std::uint32_t offset_ = kNoOffset;
+  long moves_ = 0;
+  bool stored_ = false;
 };
 
 }  // namespace vardek

@@ -64,8 +64,9 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
     result.outcome = CheckOutcome::OpenFailed;
     return result;
   }
-  // File lines that pass the separator rule are only counted.
-  const LineSkip passingFiles = MakeLineSkip(kNonFileLineStarts, LineTest::HoldsSeparator, newFormat);
+  // File lines that pass the separator rule are only counted; folders and
+  // climbs that keep the depth rules are only followed.
+  const LineSkip passingFiles = MakeLineSkip(kNonFileLineStarts, LineTest::HoldsSeparator, newFormat, true);
   walk.PassOver(&passingFiles);
   while (walk.Next()) {
     // A cut line is reported and the check goes on: its rest arrives as the next line.

@@ -49,9 +49,9 @@ class CatalogReader {
   // line is zero-terminated). Valid until the next read or the unmapping.
   std::string_view NextLineView(char* scratch);
   // Passes over at most `most` lines that `skip` lets go (see LineScanner::Skip).
-  std::size_t SkipLines(const LineSkip& skip, std::size_t most) {
+  std::size_t SkipLines(const LineSkip& skip, std::size_t most, FollowedFolders* folders = nullptr) {
     if (streaming_) KeepAhead();
-    return lines_.Skip(skip, most);
+    return lines_.Skip(skip, most, folders);
   }
   // Moves towards the next line that may start with one of `firstBytes`
   // (see LineScanner::MoveTowards).

@@ -47,9 +47,13 @@ void CatalogWalk::OpenPart(const CatalogReader& whole, int index, int count) {
 void CatalogWalk::SkipLines() {
   std::size_t most = std::numeric_limits<std::size_t>::max();
   if (everyLines_ != nullptr) most = static_cast<std::size_t>(kWalkHookInterval - 1 - lineNumber_ % kWalkHookInterval);
-  const auto skipped = static_cast<long>(reader_.SkipLines(*skip_, most));
+  FollowedFolders folders{depth_, &folder_, 0};
+  const auto skipped = static_cast<long>(reader_.SkipLines(*skip_, most, skip_->followsFolders ? &folders : nullptr));
+  const auto followed = static_cast<long>(folders.lines);
+  depth_ = folders.depth;
+  folderMoves_ += followed;
   lineNumber_ += skipped;
-  passedOver_ += skipped;
+  passedOver_ += skipped - followed;
 }
 
 bool CatalogWalk::Next() {
@@ -102,21 +106,22 @@ bool CatalogWalk::Follow() {
       // Readers accept 15 nested levels: the folder line that would make the
       // depth 16 is the error. A path of 15 levels always fits.
       if (depth_ + 1 >= kMaxFolderLevels) return Break(kTooDeep);
-      // Up to a NUL byte, as the name is shown: a path cut there would make
-      // the climb back out of it leave the wrong level.
-      folderLine_ = line_.substr(0, line_.find('\0'));
+      folderLine_ = FolderLineName(line_);
       folder_.Enter(folderLine_);
       ++depth_;
+      ++folderMoves_;
       return true;
     case LineKind::Climb:
       if (depth_ == 0) return Break(kBelowRoot);
       folder_.Leave();
       --depth_;
+      ++folderMoves_;
       return true;
     case LineKind::EndOfTitle:
       if (rules_.endAtRoot && depth_ != 0) return Break(kNotAtRoot);
       depth_ = 0;
       folder_.Clear();
+      ++folderMoves_;
       return true;
     case LineKind::Comment:
     case LineKind::BlankLed:

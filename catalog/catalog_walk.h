@@ -84,10 +84,12 @@ class CatalogWalk {
   bool Next();
   // From now on, before each line, passes over the lines that `skip` lets go
   // (nullptr: none): they are counted, not handed out, and must mean nothing
-  // to the caller beyond their number. The skip must outlive its use; its
-  // stop may be moved between lines.
+  // to the caller beyond their number. A skip that follows folders has the
+  // walk keep the depth and the folder path of the folder and climb lines it
+  // passes over. The skip must outlive its use; its stop may be moved
+  // between lines.
   void PassOver(const LineSkip* skip) { skip_ = skip; }
-  // Lines passed over so far.
+  // Lines passed over so far, but for the folder and climb lines followed.
   long PassedOver() const { return passedOver_; }
   bool Running() const { return running_; }
   // Where the next line starts, in the mapping (while the walk runs).
@@ -112,8 +114,11 @@ class CatalogWalk {
   // A title line's description (from the fourth character).
   const char* Description() const { return TitleDescription(scratch_); }
   // A folder line as a name ("\" and the name, up to a NUL byte), the way it
-  // went into the folder path.
+  // went into the folder path: the last one handed out.
   std::string_view FolderLine() const { return folderLine_; }
+  // How often the folder path has moved (a folder entered or left, a title
+  // ended), whether its lines were handed out or passed over.
+  long FolderMoves() const { return folderMoves_; }
 
   // Where the walk stands after the current line: folder depth below the
   // title's root, the folder path (empty at the root), and the description
@@ -148,6 +153,7 @@ class CatalogWalk {
   std::string_view folderLine_;
 
   int depth_ = 0;
+  long folderMoves_ = 0;
   vardek::FolderPath folder_;
   char caption_[kLineBufferSize] = {};
   std::string path_;  // the caption of an error in reading on

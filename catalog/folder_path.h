@@ -14,6 +14,13 @@ namespace vardek {
 // rather than cut: a cut path would name the wrong folder to copy from.
 inline constexpr std::size_t kFolderPathCapacity = 15 * (kLineLimit - 1) + 1;
 
+// A folder line as its folder is named: up to a NUL byte, as the name is
+// shown. A path cut elsewhere would make the climb back out of it leave the
+// wrong level.
+inline std::string_view FolderLineName(std::string_view folderLine) {
+  return folderLine.substr(0, folderLine.find('\0'));
+}
+
 class FolderPath {
  public:
   // Appends a folder line (its backslash and name). False, leaving the path

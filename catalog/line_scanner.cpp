@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "catalog/catalog_format.h"
 #include "catalog/first_of_avx2.h"
+#include "catalog/folder_path.h"
 #include "catalog/line_blocks.h"
 #include "catalog/line_reader.h"
 #include "platform/cpu_features.h"
@@ -201,6 +203,57 @@ bool UsualDateIsGood(const char* text, bool& shaped) {
   }
 }
 
+// The line of a block that ends at the LF of bit `lf`, without its CR;
+// `first` is where the block's first line not yet handed out starts.
+std::string_view LineEndingAt(const char* base, const char* first, std::uint64_t lfs, int lf) {
+  const std::uint64_t before = lfs & Below(lf);
+  const char* start = before == 0 ? first : base + (kBlockSize - std::countl_zero(before));
+  std::size_t length = static_cast<std::size_t>(base + lf - start);
+  if (length > 0 && base[lf - 1] == '\r') --length;
+  return {start, length};
+}
+
+// Goes through the kept line starts of a block below `limit` in order while
+// each is a folder or climb line that ends in the block, is no longer than
+// `longest` and keeps the depth rules from `depth` on; sets their LF bits
+// in `followed` and returns the first kept start that is not (or `limit`).
+std::ptrdiff_t FollowableUpTo(const char* base, std::uint64_t lfs, std::uint64_t keptStarts, std::ptrdiff_t limit,
+                              int depth, std::size_t longest, std::uint64_t& followed) {
+  for (std::uint64_t rest = keptStarts & Below(limit); rest != 0; rest &= rest - 1) {
+    const int start = std::countr_zero(rest);
+    const std::uint64_t after = lfs & ~Below(start);
+    if (after == 0) return start;
+    const int lf = std::countr_zero(after);
+    const std::string_view line = LineEndingAt(base, base + start, lfs & ~Below(start), lf);
+    if (line.size() > longest) return start;
+    const LineKind kind = ClassifyLine(line);
+    if (kind == LineKind::Folder && depth + 1 < kMaxFolderLevels) {
+      ++depth;
+    } else if (kind == LineKind::Climb && depth > 0) {
+      --depth;
+    } else {
+      return start;
+    }
+    followed |= std::uint64_t{1} << lf;
+  }
+  return limit;
+}
+
+// Enters and leaves the folders of the lines whose LF bits `followed` holds.
+void Follow(const char* base, const char* first, std::uint64_t lfs, std::uint64_t followed, FollowedFolders& folders) {
+  for (std::uint64_t rest = followed; rest != 0; rest &= rest - 1) {
+    const std::string_view line = LineEndingAt(base, first, lfs, std::countr_zero(rest));
+    if (line[0] == '\\') {
+      folders.path->Enter(FolderLineName(line));
+      ++folders.depth;
+    } else {
+      folders.path->Leave();
+      --folders.depth;
+    }
+  }
+  folders.lines += static_cast<std::size_t>(CountBits(followed));
+}
+
 }  // namespace
 
 void LineScanner::UseWideSteps(bool wide) {
@@ -232,8 +285,9 @@ const BlockMasks& LineScanner::MasksOf(const char* base, const BlockKeptBytes& k
 // time. For the ":": in the bytes that are neither ":" nor LF, a carry set
 // at each line start runs up to the first ":" or LF after it. Only lines whose test
 // the masks cannot settle are read one by one.
-std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
+std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFolders* folders) {
   if (cursor_ >= end_ || most == 0) return 0;
+  if (!skip.followsFolders) folders = nullptr;
   const char* cursor = cursor_;
   const bool inBlock = block_ != nullptr && cursor < block_ + kBlockSize;
   const char* base = inBlock ? block_ : cursor;
@@ -282,23 +336,28 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
     const std::uint64_t starts = cursorBit | (lfs << 1);
     // The LFs below `limit` end lines that may be passed over.
     std::ptrdiff_t limit = kBlockSize;
+    std::uint64_t keptStarts = 0;
     if (keptInMasks) {
-      limit = std::countr_zero(masks.kept & starts);
+      keptStarts = masks.kept & starts;
     } else {
       for (std::uint64_t rest = starts; rest != 0; rest &= rest - 1) {
         const int at = std::countr_zero(rest);
-        if (skip.keep[static_cast<unsigned char>(base[at])]) {
-          limit = at;
-          break;
-        }
+        if (skip.keep[static_cast<unsigned char>(base[at])]) keptStarts |= std::uint64_t{1} << at;
       }
     }
-    if (skip.stopAt != nullptr && skip.stopAt < base + kBlockSize) limit = std::min(limit, std::max<std::ptrdiff_t>(skip.stopAt - base, 0));
+    if (skip.stopAt != nullptr && skip.stopAt < base + kBlockSize) limit = std::max<std::ptrdiff_t>(skip.stopAt - base, 0);
     if (lfs != 0) {
       const std::ptrdiff_t at = std::countr_zero(lfs);
       std::size_t length = static_cast<std::size_t>(base + at - cursor);
       if (length > 0 && base[at - 1] == '\r') --length;
       if (length > static_cast<std::size_t>(limit_ - 2)) limit = std::min(limit, at);
+    }
+    // The LFs of the folder and climb lines passed over with the others.
+    std::uint64_t followed = 0;
+    if (folders != nullptr) {
+      limit = FollowableUpTo(base, lfs, keptStarts, limit, folders->depth, static_cast<std::size_t>(limit_ - 2), followed);
+    } else {
+      limit = std::min<std::ptrdiff_t>(limit, std::countr_zero(keptStarts));
     }
     // The lines each test must still read one by one.
     std::uint64_t unsettled = 0;
@@ -309,12 +368,12 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
       const std::uint64_t sum = ~marks + lineStarts;
       carry = std::uint64_t{sum < ~marks};
       const std::uint64_t firstMarks = sum & marks;
-      const std::uint64_t withoutColon = firstMarks & lfs;
+      const std::uint64_t withoutColon = firstMarks & lfs & ~followed;
       if (skip.test == LineTest::HoldsSeparator) {
         limit = std::min<std::ptrdiff_t>(limit, std::countr_zero(withoutColon));
       } else {
         const std::uint64_t firstColons = firstMarks & masks.colon;
-        const std::uint64_t open = lfs & Below(limit) & ~withoutColon;
+        const std::uint64_t open = lfs & Below(limit) & ~withoutColon & ~followed;
         // Lines whose first ":" stands nine bytes before their LF, or ten
         // before it and a CR right before it: the usual date.
         const std::uint64_t withCr = open & (masks.cr << 1) & ((firstColons << 10) | colonsBeforeCr);
@@ -334,9 +393,9 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
         colonsBeforeCr = firstColons >> (kBlockSize - 10);
       }
     } else if (skip.test != LineTest::None) {
-      unsettled = lfs & Below(limit);
+      unsettled = lfs & Below(limit) & ~followed;
     }
-    if (!shortAfterFirst) unsettled = lfs & Below(limit);
+    if (!shortAfterFirst) unsettled = lfs & Below(limit) & ~followed;
     for (std::uint64_t rest = unsettled & Below(limit); rest != 0; rest &= rest - 1) {
       const int at = std::countr_zero(rest);
       const std::uint64_t before = lfs & Below(at);
@@ -358,6 +417,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most) {
       limit = 0;
     }
     skipped += count;
+    if ((followed & passing) != 0) Follow(base, cursor, lfs, followed & passing, *folders);
     if (passing != 0) cursor = base + (kBlockSize - std::countl_zero(passing));
     // The line at the cursor goes on into the next block unless it is too long.
     if (limit < kBlockSize || skipped == most || base + kBlockSize - cursor >= limit_) {

@@ -27,8 +27,11 @@ class LineScanner {
   // Passes over at most `most` lines from the cursor that `skip` lets go,
   // up to the first line it keeps, and returns how many. Only lines that
   // Next would hand out in place are passed over, whole 64-byte blocks at a
-  // time where no kept line starts in them.
-  std::size_t Skip(const LineSkip& skip, std::size_t most);
+  // time where no kept line starts in them. With `folders`, a skip that
+  // follows folders passes over the folder and climb lines that keep the
+  // depth rules too, moving `folders` as it goes; those lines are among the
+  // lines returned.
+  std::size_t Skip(const LineSkip& skip, std::size_t most, FollowedFolders* folders = nullptr);
 
   // For readers that need neither line numbers nor the lines between: moves
   // the cursor, reading no lines, to the start after the last LF before the

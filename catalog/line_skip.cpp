@@ -2,7 +2,7 @@
 
 namespace vardek {
 
-LineSkip MakeLineSkip(std::string_view kept, LineTest test, bool newFormat) {
+LineSkip MakeLineSkip(std::string_view kept, LineTest test, bool newFormat, bool followsFolders) {
   LineSkip skip;
   unsigned char bytes[256];
   std::size_t count = 0;
@@ -14,6 +14,7 @@ LineSkip MakeLineSkip(std::string_view kept, LineTest test, bool newFormat) {
   MakeBlockKeptBytes(bytes, count, &skip.keptBytes);
   skip.test = test;
   skip.newFormat = newFormat;
+  skip.followsFolders = followsFolders;
   return skip;
 }
 

@@ -5,12 +5,15 @@
 // line rule keeps them whole (no stray CR, below the limit), so every line
 // handed out and every line number stays what the plain reading gives.
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "catalog/catalog_format.h"
 #include "catalog/line_blocks.h"
 
 namespace vardek {
+
+class FolderPath;
 
 enum class LineTest {
   None,            // any line whose first character is not kept
@@ -28,10 +31,23 @@ struct LineSkip {
   // The kept first bytes again, as the block readers test them: MakeLineSkip
   // makes both from one list.
   BlockKeptBytes keptBytes{};
+  // Kept folder and climb lines ("\", "..") that keep the depth rules are
+  // passed over too where the reader follows them (FollowedFolders); the
+  // line test is not theirs. Any other reader has them handed out.
+  bool followsFolders = false;
 };
 
 // Keeps the lines that start with any of `kept` or fail `test`.
-LineSkip MakeLineSkip(std::string_view kept, LineTest test = LineTest::None, bool newFormat = true);
+LineSkip MakeLineSkip(std::string_view kept, LineTest test = LineTest::None, bool newFormat = true,
+                      bool followsFolders = false);
+
+// The folder depth and path of a walk, which a pass-over that follows
+// folders moves as it passes their lines.
+struct FollowedFolders {
+  int depth = 0;
+  FolderPath* path = nullptr;
+  std::size_t lines = 0;  // the folder and climb lines passed over
+};
 
 // The first characters of every line the depth rules look at: titles ("|",
 // "@@@"), folders, climbs (".."), ends of titles. Any other line is a file,

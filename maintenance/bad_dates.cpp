@@ -23,8 +23,8 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
   FolderOfRows folder(list);
   // File lines with good dates make no rows and are only counted; in a
   // title of another disc, no file line does.
-  const LineSkip goodDates = MakeLineSkip(kStructureLineStarts, LineTest::GoodDate, newFormat);
-  const LineSkip everyFile = MakeLineSkip(kStructureLineStarts);
+  const LineSkip goodDates = MakeLineSkip(kStructureLineStarts, LineTest::GoodDate, newFormat, true);
+  const LineSkip everyFile = MakeLineSkip(kStructureLineStarts, LineTest::None, true, true);
   bool discWanted = true;
   const auto passOver = [&](std::string_view description) {
     discWanted = NameMatches(description, disc);
@@ -35,15 +35,13 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
     switch (walk.Kind()) {
       case LineKind::Comment:
       case LineKind::BlankLed:
+      case LineKind::Folder:
+      case LineKind::Climb:
+      case LineKind::EndOfTitle:
         break;
       case LineKind::Title:
         titleOffset = list.AddTitle(walk.Description());
         passOver(walk.Description());
-        break;
-      case LineKind::Folder:
-      case LineKind::Climb:
-      case LineKind::EndOfTitle:
-        folder.Moved();
         break;
       case LineKind::File: {
         // Another disc's line still comes where the reader must look at it

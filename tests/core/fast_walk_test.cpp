@@ -2,6 +2,7 @@
 // a plain walk built from the byte-by-byte line reader on random catalogs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -114,6 +115,12 @@ std::string RandomCatalog(std::mt19937& random, const std::string& word, bool tw
       depth = 0;
     } else if (kind == 11) {
       line = pick(2) == 0 ? "* note" : " blank:01/01/99";
+    } else if (kind == 12 && pick(4) == 0) {
+      // Lines that only look like climbs and folders, and a climb that may
+      // go below the root.
+      const std::string lookalikes[] = {".x:01/01/99", "...:01/01/99", std::string("..\0z", 4), "\\a:b", ".."};
+      line = lookalikes[pick(5)];
+      if (line == "..") depth = std::max(depth - 1, 0);
     } else {
       const std::string name = pick(4) == 0 ? "a" + word + "b" : "file" + std::to_string(i);
       const auto number = [&](unsigned n) {

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "catalog/catalog_format.h"
+#include "catalog/folder_path.h"
 #include "catalog/line_reader.h"
 #include "catalog/line_scanner.h"
 #include "catalog/line_blocks.h"
@@ -47,34 +49,67 @@ std::vector<PlainLine> ReadPlainly(const std::string& data) {
   return lines;
 }
 
+// The folder depth and path of a walk, as the plain reading keeps them.
+struct PlainFolders {
+  int depth = 0;
+  std::string path;
+
+  // Moves by a folder or climb line that keeps the depth rules; false for
+  // any other line, or one that breaks them.
+  bool Follow(const std::string& line) {
+    const LineKind kind = ClassifyLine(line);
+    if (kind == LineKind::Folder && depth + 1 < kMaxFolderLevels) {
+      path += line.substr(0, line.find('\0'));
+      ++depth;
+      return true;
+    }
+    if (kind == LineKind::Climb && depth > 0) {
+      path.erase(path.rfind('\\'));
+      --depth;
+      return true;
+    }
+    return false;
+  }
+};
+
 // May `skip` pass over this line? Its stored bytes are exactly its text and
-// its line end, its first byte is not kept, it passes the test and ends
-// before the stop.
-bool MayPassOver(const std::string& data, const PlainLine& line, const LineSkip& skip) {
+// its line end, it ends before the stop, and its first byte is not kept and
+// it passes the test, or it is a folder or climb line that `folders` (where
+// the skip follows them) may follow.
+bool MayPassOver(const std::string& data, const PlainLine& line, const LineSkip& skip, PlainFolders* folders = nullptr) {
   std::string stored = data.substr(line.start, line.next - line.start);
   if (line.cut || stored.empty() || stored.back() != '\n') return false;
   stored.pop_back();
   if (!stored.empty() && stored.back() == '\r') stored.pop_back();
   if (stored != line.text || line.text.size() > static_cast<std::size_t>(kLineLimit - 2)) return false;
-  if (skip.keep[static_cast<unsigned char>(data[line.start])]) return false;
   if (skip.stopAt != nullptr && data.data() + line.next - 1 >= skip.stopAt) return false;
+  if (skip.keep[static_cast<unsigned char>(data[line.start])]) return folders != nullptr && folders->Follow(line.text);
   const std::size_t colon = line.text.find(':');
   return PassesLineTest(skip.test, skip.newFormat, line.text,
                         colon == std::string::npos ? nullptr : line.text.data() + colon);
 }
 
+std::string Repeat(const std::string& line, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += line + "\r\n";
+  return text;
+}
+
 // Catalog-like lines with every first character the skips look at, lines
 // around the limit, stray CRs, NUL bytes, bare LFs, good and bad dates.
 std::string RandomLines(std::mt19937& random) {
-  static const char* const kShapes[] = {"|||Disc", "\\dir", "..", "<eof>", "* note", " blank:01/01/99",
+  static const std::string kShapes[] = {"|||Disc", "\\dir", "..", "<eof>", "* note", " blank:01/01/99",
                                         "@@@Old", ".hidden:01/01/99", "", "file:07/14/04", "file:13/45/99",
-                                        "file 07-14-04", "nocolon", "a:b:02/29/00"};
+                                        "file 07-14-04", "nocolon", "a:b:02/29/00", "\\a:b", "...", ".",
+                                        std::string("..\0x", 4), std::string("\\n\0ul", 6), "\\dir", "..", ".."};
   static const char* const kEnds[] = {"\r\n", "\r\n", "\r\n", "\r\n", "\n", "\r\r\n", "\r", ""};
   std::string data;
   const int lines = static_cast<int>(random() % 300);
   for (int i = 0; i < lines; ++i) {
-    const unsigned pick = random() % 40;
-    std::string line = pick < 14 ? kShapes[pick] : "name" + std::to_string(random() % 1000) + ":01/02/03";
+    // Now and then folders nested as deep as readers allow, and deeper.
+    if (random() % 100 == 0) data += Repeat("\\deep", 14 + static_cast<int>(random() % 4));
+    const unsigned pick = random() % 44;
+    std::string line = pick < std::size(kShapes) ? kShapes[pick] : "name" + std::to_string(random() % 1000) + ":01/02/03";
     if (random() % 30 == 0) line += std::string(200 + random() % 120, 'x');
     if (random() % 80 == 0) line.insert(random() % (line.size() + 1), 1, '\0');
     data += line + kEnds[random() % (random() % 20 == 0 ? 8 : 4)];
@@ -82,35 +117,56 @@ std::string RandomLines(std::mt19937& random) {
   return data;
 }
 
+// Every other skip that keeps folder and climb lines follows them.
 LineSkip RandomSkip(std::mt19937& random, const std::string& data) {
   static const std::string_view kKept[] = {kTitleLineStarts, kStructureLineStarts, kNonFileLineStarts, ""};
   static const LineTest kTests[] = {LineTest::None, LineTest::HoldsSeparator, LineTest::GoodDate};
-  LineSkip skip = MakeLineSkip(kKept[random() % 4], kTests[random() % 3], random() % 4 != 0);
+  const std::string_view kept = kKept[random() % 4];
+  const bool follows = kept.find('\\') != std::string_view::npos && random() % 2 == 0;
+  LineSkip skip = MakeLineSkip(kept, kTests[random() % 3], random() % 4 != 0, follows);
   if (random() % 3 == 0 && !data.empty()) skip.stopAt = data.data() + random() % data.size();
   return skip;
 }
 
+// With a skip that follows folders, the depth and folder path it leaves are
+// those of the plain reading, the handed-out lines followed as a walk does.
 TEST(LineSkip, PassesOverOnlyLinesItMayAndHandsOutThePlainLinesAfter) {
   std::mt19937 random(2026);
   std::size_t passedOver = 0;
   std::size_t mayPassOver = 0;
-  for (int round = 0; round < 1500; ++round) {
+  std::size_t followedLines = 0;
+  for (int round = 0; round < 2000; ++round) {
     const std::string data = RandomLines(random);
     const std::vector<PlainLine> plain = ReadPlainly(data);
     LineSkip skip = RandomSkip(random, data);
     LineScanner scanner;
     scanner.UseWideSteps(round % 2 == 0);
     scanner.Start(data.data(), data.data() + data.size(), kLineLimit);
+    FolderPath path;
+    FollowedFolders folders{0, &path, 0};
+    PlainFolders model;
     char scratch[kLineBufferSize];
     std::size_t at = 0;
     while (scanner.HasData()) {
       const std::size_t most = random() % 4 == 0 ? random() % 5 : kAll;
-      const std::size_t skipped = scanner.Skip(skip, most);
+      const std::size_t followedBefore = folders.lines;
+      const std::size_t skipped = scanner.Skip(skip, most, &folders);
       ASSERT_LE(skipped, most);
       ASSERT_LE(at + skipped, plain.size()) << round;
-      for (std::size_t i = at; i < at + skipped; ++i) ASSERT_TRUE(MayPassOver(data, plain[i], skip)) << round << " " << i;
-      for (std::size_t i = at; i < plain.size() && MayPassOver(data, plain[i], skip); ++i) ++mayPassOver;
+      std::size_t followed = 0;
+      for (std::size_t i = at; i < at + skipped; ++i) {
+        const int depth = model.depth;
+        ASSERT_TRUE(MayPassOver(data, plain[i], skip, skip.followsFolders ? &model : nullptr)) << round << " " << i;
+        followed += static_cast<std::size_t>(depth != model.depth);
+      }
+      ASSERT_EQ(folders.lines - followedBefore, followed) << round;
+      ASSERT_EQ(folders.depth, model.depth) << round;
+      ASSERT_EQ(std::string(path.Text()), model.path) << round;
+      PlainFolders ahead = model;
+      for (std::size_t i = at; i < plain.size() && MayPassOver(data, plain[i], skip, skip.followsFolders ? &ahead : nullptr); ++i)
+        ++mayPassOver;
       passedOver += skipped;
+      followedLines += followed;
       at += skipped;
       if (!scanner.HasData()) break;
       bool cut = false;
@@ -120,12 +176,30 @@ TEST(LineSkip, PassesOverOnlyLinesItMayAndHandsOutThePlainLinesAfter) {
       ASSERT_EQ(cut, plain[at].cut) << round << " line " << at;
       ASSERT_EQ(scanner.Cursor(), data.data() + plain[at].next) << round << " line " << at;
       ++at;
+      // A handed-out folder, climb or end-of-title line moves the walk's
+      // folders as well; one that breaks a depth rule ends its walk.
+      if (skip.followsFolders) {
+        const LineKind kind = ClassifyLine(plain[at - 1].text);
+        if (kind == LineKind::EndOfTitle) {
+          model = PlainFolders{};
+          folders.depth = 0;
+          path.Clear();
+        }
+        if (kind == LineKind::Folder || kind == LineKind::Climb) {
+          if (!model.Follow(plain[at - 1].text)) break;
+          folders.depth = model.depth;
+          if (kind == LineKind::Folder) path.Enter(FolderLineName(plain[at - 1].text));
+          if (kind == LineKind::Climb) path.Leave();
+        }
+      }
+      if (at == plain.size()) break;
     }
-    ASSERT_EQ(at, plain.size()) << round;
+    if (!skip.followsFolders) ASSERT_EQ(at, plain.size()) << round;
   }
   // Most lines that may be passed over are: only the last bytes of a text and
   // blocks with a stray CR are read line by line.
   EXPECT_GT(passedOver * 2, mayPassOver);
+  EXPECT_GT(followedLines, 1000u);
 }
 
 // Moving towards the places where a title line may start, then reading a
@@ -176,12 +250,6 @@ std::pair<std::size_t, std::string> SkipFromStart(const std::string& data, const
   char scratch[kLineBufferSize];
   bool cut = false;
   return {skipped, scanner.HasData() ? std::string(scanner.Next(scratch, cut)) : "<end>"};
-}
-
-std::string Repeat(const std::string& line, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += line + "\r\n";
-  return text;
 }
 
 TEST(LineSkip, StopsAtTheFirstLineItKeeps) {
