@@ -54,16 +54,6 @@ WalkOutcome CollectFiles(CatalogReader& reader, const char* catalogPath, const c
 WalkOutcome CollectTitleFiles(CatalogReader& reader, const char* catalogPath, const char* description,
                               ResultList& list, Reporter& reporter);
 
-// One part of a catalog that `whole` holds mapped, for searches of its parts
-// side by side (CatalogWalk::OpenPart); `endDepth` receives the folder depth
-// at its end.
-struct CatalogPart {
-  const CatalogReader* whole = nullptr;
-  int index = 0;
-  int count = 1;
-  int endDepth = 0;
-};
-
 // CollectFiles in search mode (or CollectFolders) over one part: the rows of
 // the parts, one list after the other, are those of the search over the
 // whole when every part before the last ends at the root and every walk

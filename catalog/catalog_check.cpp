@@ -49,21 +49,8 @@ bool CheckLine(const CatalogWalk& walk, bool newFormat, long& fileCount, Finding
   return true;
 }
 
-}  // namespace
-
-CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool newFormat,
-                         Reporter& reporter, const std::function<void()>& everyLines) {
-  CheckResult result;
-  if (catalogPath == nullptr || catalogPath[0] == '\0') return result;
-
-  // A catalog that cannot be mapped (a new catalog without a file yet, or
-  // one removed behind the program's back) is reported as the bad-date scan
-  // reports it: ending silently would look like a check that never ran.
-  CatalogWalk walk(reader, reporter, everyLines, kCheckRules);
-  if (!walk.Open(catalogPath, CatalogReading::InOrder)) {
-    result.outcome = CheckOutcome::OpenFailed;
-    return result;
-  }
+// Reads the walk's lines by the check's rules, reporting what it finds.
+void CheckLines(CatalogWalk& walk, bool newFormat, Reporter& reporter, CheckResult& result) {
   // File lines that pass the separator rule are only counted; folders and
   // climbs that keep the depth rules are only followed.
   const LineSkip passingFiles = MakeLineSkip(kNonFileLineStarts, LineTest::HoldsSeparator, newFormat, true);
@@ -82,23 +69,54 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
   }
   result.lineNumber = walk.LineNumber();
   result.fileCount += walk.PassedOver();
+}
 
-  if (walk.Outcome() != WalkOutcome::Complete) {
-    reporter.Status(kStatusResultPart, "Check incomplete");
-    result.outcome = CheckOutcome::Stopped;
+}  // namespace
+
+CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool newFormat,
+                         Reporter& reporter, const std::function<void()>& everyLines) {
+  CheckResult result;
+  if (catalogPath == nullptr || catalogPath[0] == '\0') return result;
+
+  // A catalog that cannot be mapped (a new catalog without a file yet, or
+  // one removed behind the program's back) is reported as the bad-date scan
+  // reports it: ending silently would look like a check that never ran.
+  CatalogWalk walk(reader, reporter, everyLines, kCheckRules);
+  if (!walk.Open(catalogPath, CatalogReading::InOrder)) {
+    result.outcome = CheckOutcome::OpenFailed;
     return result;
   }
-  const std::string status = FormatCount(result.fileCount) + " files found";
+  CheckLines(walk, newFormat, reporter, result);
+  result.outcome =
+      ReportCheckEnd(catalogPath, walk.Outcome() == WalkOutcome::Complete, result.fileCount, walk.Depth(), reporter);
+  return result;
+}
+
+CheckOutcome ReportCheckEnd(const char* catalogPath, bool complete, long fileCount, int depth, Reporter& reporter) {
+  if (!complete) {
+    reporter.Status(kStatusResultPart, "Check incomplete");
+    return CheckOutcome::Stopped;
+  }
+  const std::string status = FormatCount(fileCount) + " files found";
   reporter.Status(kStatusResultPart, status.c_str());
   // The last title may lack its end-of-title line; it must still end at the root.
-  if (walk.Depth() != 0) {
+  if (depth != 0) {
     reporter.ErrorBox(kTreeCorrupt, catalogPath);
-    result.outcome = CheckOutcome::Damaged;
-    return result;
+    return CheckOutcome::Damaged;
   }
   reporter.InfoBox("File is good", catalogPath);
-  result.outcome = CheckOutcome::Good;
-  return result;
+  return CheckOutcome::Good;
+}
+
+CheckedPart CheckPart(CatalogPart& part, bool newFormat) {
+  CatalogReader reader;
+  NoticingReporter noticing;
+  CatalogWalk walk(reader, noticing, {}, kCheckRules);
+  walk.OpenPart(*part.whole, part.index, part.count);
+  CheckResult lines;
+  CheckLines(walk, newFormat, noticing, lines);
+  part.endDepth = walk.Depth();
+  return {walk.Outcome() == WalkOutcome::Complete && !noticing.Noticed(), lines.lineNumber, lines.fileCount};
 }
 
 }  // namespace vardek

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "catalog/catalog_reader.h"
+#include "catalog/catalog_walk.h"
 #include "catalog/reporter.h"
 
 namespace vardek {
@@ -32,5 +33,21 @@ struct CheckResult {
 // The reader is mapped only during the call.
 CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool newFormat,
                          Reporter& reporter, const std::function<void()>& everyLines = {});
+
+// What the check reports once it has read as far as it could: the status
+// text, then "File is good", or the error where the last title ended inside
+// a folder (`depth` there). Returns the outcome that makes.
+CheckOutcome ReportCheckEnd(const char* catalogPath, bool complete, long fileCount, int depth, Reporter& reporter);
+
+// The check of one part of a catalog (see CatalogWalk::OpenPart), reporting
+// nothing. `clean` when the walk read the part to its end and met nothing
+// the check reports: then parts that are all clean, each before the last
+// ending at the root, make the check of the whole, their counts added up.
+struct CheckedPart {
+  bool clean = false;
+  long lineNumber = 0;
+  long fileCount = 0;
+};
+CheckedPart CheckPart(CatalogPart& part, bool newFormat);
 
 }  // namespace vardek

@@ -44,6 +44,16 @@ enum class WalkOutcome {
 // in pieces where the platform does that faster; see CatalogReader::Stream).
 enum class CatalogReading { Whole, InOrder };
 
+// One part of a catalog that `whole` holds mapped, for walks over its parts
+// side by side (CatalogWalk::OpenPart); `endDepth` receives the folder depth
+// at its end.
+struct CatalogPart {
+  const CatalogReader* whole = nullptr;
+  int index = 0;
+  int count = 1;
+  int endDepth = 0;
+};
+
 struct WalkRules {
   // Caption of a depth error met before the first title line, where there is
   // no disc description yet.

@@ -308,7 +308,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
   bool fresh = !inBlock;
   const BlockMasks* masked = nullptr;
   // The test is one the masks settle alone.
-  const bool tight = keptInMasks && skip.stopAt == nullptr && shortAfterFirst &&
+  const bool tight = keptInMasks && shortAfterFirst &&
                      (skip.test == LineTest::None || (skip.test == LineTest::HoldsSeparator && skip.newFormat));
   for (;;) {
     if (fresh && end_ - base < kBlockSize) {
@@ -431,27 +431,35 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
     fresh = true;
     if (tight) {
       // Whole blocks of lines that all pass, with no more than the masks
-      // tell: the first block that needs more goes to the judgement above.
-      while (end_ - base >= kBlockSize) {
+      // tell and, where kept lines start, folders and climbs all followed:
+      // the first block that needs more goes to the judgement above.
+      while (end_ - base >= kBlockSize && (skip.stopAt == nullptr || skip.stopAt >= base + kBlockSize)) {
         const BlockMasks* next =
             masked == nullptr || masked + 1 == masks_ + maskedBlocks_ ? &MasksOf(base, skip.keptBytes) : masked + 1;
         const std::uint64_t lf = next->lf;
         const std::uint64_t starts = (lf << 1) | std::uint64_t{cursor == base};
         const std::ptrdiff_t at = std::countr_zero(lf);
         const std::ptrdiff_t length = base + at - cursor - static_cast<std::ptrdiff_t>(at > 0 && base[at - 1] == '\r');
-        bool clear = lf != 0 && (next->cr & ~(lf >> 1)) == 0 && (next->kept & starts) == 0 && length <= limit_ - 2;
+        bool clear = lf != 0 && (next->cr & ~(lf >> 1)) == 0 && length <= limit_ - 2;
+        const std::uint64_t keptStarts = next->kept & starts;
+        std::uint64_t followed = 0;
+        if (clear && keptStarts != 0) {
+          clear = folders != nullptr && FollowableUpTo(base, lf, keptStarts, kBlockSize, folders->depth,
+                                                       static_cast<std::size_t>(limit_ - 2), followed) == kBlockSize;
+        }
         std::uint64_t blockCarry = 0;
         if (colons) {
           const std::uint64_t marks = lf | next->colon;
           const std::uint64_t sum = ~marks + (starts | std::uint64_t{cursor < base && openWithoutColon});
           blockCarry = std::uint64_t{sum < ~marks};
-          clear = clear && (sum & marks & lf) == 0;
+          clear = clear && (sum & marks & lf & ~followed) == 0;
         }
         const auto count = static_cast<std::size_t>(CountBits(lf));
         if (!clear || count >= most - skipped) {
           masked = nullptr;
           break;
         }
+        if (followed != 0) Follow(base, cursor, lf, followed, *folders);
 #ifdef VARDEK_LINE_SCANNER_SSE2
         _mm_prefetch(base + kPrefetchDistance, _MM_HINT_T0);
 #endif

@@ -32,4 +32,18 @@ class Reporter {
   virtual void LineErrorBox(const char* first, const char* second, long lineNumber, const char* caption);
 };
 
+// Takes note of any report and shows none: for walks over parts of a
+// catalog, where a report means the whole is read again in one walk.
+class NoticingReporter : public Reporter {
+ public:
+  void ErrorBox(const char*, const char*) override { noticed_ = true; }
+  void InfoBox(const char*, const char*) override { noticed_ = true; }
+  void Status(int, const char*) override { noticed_ = true; }
+  void LineErrorBox(const char*, const char*, long, const char*) override { noticed_ = true; }
+  bool Noticed() const { return noticed_; }
+
+ private:
+  bool noticed_ = false;
+};
+
 }  // namespace vardek

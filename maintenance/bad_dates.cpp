@@ -11,13 +11,10 @@ namespace vardek {
 
 bool HasBadDate(std::string_view dateText) { return !IsGoodDateText(dateText); }
 
-BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool newFormat,
-                           ResultList& list, Reporter& reporter, const std::function<void()>& everyLines,
-                           std::string_view disc) {
-  BadDateResult result;
-  CatalogWalk walk(reader, reporter, everyLines);
-  if (!walk.Open(catalogPath, CatalogReading::InOrder)) return result;
+namespace {
 
+BadDateResult ReadBadDates(CatalogWalk& walk, bool newFormat, ResultList& list, std::string_view disc) {
+  BadDateResult result;
   // Before the first title line there is no disc: rows show an empty description.
   std::uint32_t titleOffset = list.AddTitle("");
   FolderOfRows folder(list);
@@ -58,6 +55,26 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
   }
   result.outcome = walk.Outcome();
   result.lineCount = walk.LineNumber();
+  return result;
+}
+
+}  // namespace
+
+BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool newFormat,
+                           ResultList& list, Reporter& reporter, const std::function<void()>& everyLines,
+                           std::string_view disc) {
+  CatalogWalk walk(reader, reporter, everyLines);
+  if (!walk.Open(catalogPath, CatalogReading::InOrder)) return {};
+  return ReadBadDates(walk, newFormat, list, disc);
+}
+
+BadDateResult FindBadDatesInPart(CatalogPart& part, bool newFormat, ResultList& list, Reporter& reporter,
+                                 std::string_view disc) {
+  CatalogReader reader;
+  CatalogWalk walk(reader, reporter);
+  walk.OpenPart(*part.whole, part.index, part.count);
+  const BadDateResult result = ReadBadDates(walk, newFormat, list, disc);
+  part.endDepth = walk.Depth();
   return result;
 }
 

@@ -31,4 +31,11 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
                            ResultList& list, Reporter& reporter,
                            const std::function<void()>& everyLines = {}, std::string_view disc = {});
 
+// The same over one part of a catalog (see CatalogWalk::OpenPart): the rows
+// of the parts, one list after the other, are those of the whole when every
+// walk ends Complete without a report and every part before the last ends
+// at the root.
+BadDateResult FindBadDatesInPart(CatalogPart& part, bool newFormat, ResultList& list, Reporter& reporter,
+                                 std::string_view disc = {});
+
 }  // namespace vardek

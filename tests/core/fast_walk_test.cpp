@@ -435,6 +435,70 @@ TEST_F(FastWalkTest, PartsOfACatalogAddUpToTheWhole) {
   EXPECT_GT(added, 40);
 }
 
+// The check and the bad-date scan over parts: where every part is read to
+// its end without a report and each before the last ends at the root, the
+// parts make what the walk over the whole makes (the check's end reports
+// and file count, the bad dates in order); where they do not, the whole
+// has something to report (a part that is the whole) or ends a part inside
+// a folder.
+TEST_F(FastWalkTest, CheckAndBadDatesOverPartsAddUpToTheWhole) {
+  std::mt19937 random(31);
+  int added = 0;
+  for (int round = 0; round < 150; ++round) {
+    const std::string data = round % 3 == 0 ? RandomCatalog(random, "zx") : MostlySoundCatalog(random);
+    folder.Write("r.cat", data);
+    const std::string path = folder.Path("r.cat");
+    const bool newFormat = IsNewFormat(data.data(), data.size());
+    reporter.reports.clear();
+    const CheckResult check = CheckCatalog(reader, path.c_str(), newFormat, reporter);
+    const std::vector<test::Report> checkReports = reporter.reports;
+    ResultList whole;
+    ASSERT_TRUE(whole.Reset());
+    reporter.reports.clear();
+    FindBadDates(reader, path.c_str(), newFormat, whole, reporter);
+    const bool badDatesReported = !reporter.reports.empty();
+
+    CatalogReader mapped;
+    ASSERT_TRUE(mapped.Map(path.c_str(), kLineLimit));
+    const int count = 1 + static_cast<int>(random() % 4);
+    long files = 0;
+    bool checkAddsUp = true;
+    bool datesAddUp = true;
+    std::vector<std::string> parted;
+    for (int index = 0; index < count; ++index) {
+      const bool last = index + 1 == count;
+      CatalogPart checkPart{&mapped, index, count};
+      const CheckedPart checked = CheckPart(checkPart, newFormat);
+      files += checked.fileCount;
+      checkAddsUp = checkAddsUp && checked.clean && (last || checkPart.endDepth == 0);
+      if (last && checkAddsUp) {
+        test::RecordingReporter end;
+        ASSERT_EQ(ReportCheckEnd(path.c_str(), true, files, checkPart.endDepth, end), check.outcome) << round;
+        ASSERT_EQ(end.reports, checkReports) << round;
+      }
+      CatalogPart datesPart{&mapped, index, count};
+      ResultList list;
+      ASSERT_TRUE(list.Reset());
+      test::RecordingReporter partReporter;
+      const BadDateResult dates = FindBadDatesInPart(datesPart, newFormat, list, partReporter);
+      datesAddUp = datesAddUp && dates.outcome == WalkOutcome::Complete && partReporter.reports.empty() &&
+                   (last || datesPart.endDepth == 0);
+      for (const std::string& row : test::RowTexts(list)) parted.push_back(row);
+    }
+    if (!checkAddsUp && count == 1) {
+      ASSERT_TRUE(checkReports.size() > 2 || check.outcome == CheckOutcome::Stopped) << round;
+    }
+    if (datesAddUp) {
+      ASSERT_EQ(parted, test::RowTexts(whole)) << round << " in " << count << " parts";
+    }
+    if (!datesAddUp && count == 1) {
+      ASSERT_TRUE(badDatesReported) << round;
+    }
+    added += checkAddsUp + datesAddUp;
+  }
+  EXPECT_GT(added, 80);
+}
+
 TEST(NextTitleLine, FindsTheFirstTitleLineStartingAtOrAfterTheOffset) {
   const std::string data = "|||A\r\nx|y\r\n@@@B\r\n@@x\r\n|\n";
   // Line starts: 0, 6 (x|y), 11 (@@@B), 17 (@@x), 22 (|); 24 bytes.
