@@ -4,24 +4,6 @@
 
 namespace vardek {
 
-LineKind ClassifyLine(std::string_view line) {
-  if (line.empty()) return LineKind::File;
-  switch (line[0]) {
-    case '*': return LineKind::Comment;
-    case ' ': return LineKind::BlankLed;
-    case '|': return LineKind::Title;
-    case '\\': return LineKind::Folder;
-    case '<': return LineKind::EndOfTitle;
-    case '@':
-      if (line.size() >= 3 && line[1] == '@' && line[2] == '@') return LineKind::Title;
-      return LineKind::File;
-    case '.':
-      if (line.size() >= 2 && line[1] == '.' && (line.size() == 2 || line[2] == '\0')) return LineKind::Climb;
-      return LineKind::File;
-    default: return LineKind::File;
-  }
-}
-
 LineKind ClassifyLine(const char* line) { return ClassifyLine(std::string_view(line)); }
 
 const char* TitleDescription(const char* line) {

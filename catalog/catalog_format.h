@@ -30,7 +30,23 @@ enum class LineKind { Comment, BlankLed, Title, Folder, Climb, EndOfTitle, File 
 LineKind ClassifyLine(const char* line);
 // The same for a line that may hold NUL bytes and need not be terminated: it
 // reads as its zero-terminated copy would.
-LineKind ClassifyLine(std::string_view line);
+inline LineKind ClassifyLine(std::string_view line) {
+  if (line.empty()) return LineKind::File;
+  switch (line[0]) {
+    case '*': return LineKind::Comment;
+    case ' ': return LineKind::BlankLed;
+    case '|': return LineKind::Title;
+    case '\\': return LineKind::Folder;
+    case '<': return LineKind::EndOfTitle;
+    case '@':
+      if (line.size() >= 3 && line[1] == '@' && line[2] == '@') return LineKind::Title;
+      return LineKind::File;
+    case '.':
+      if (line.size() >= 2 && line[1] == '.' && (line.size() == 2 || line[2] == '\0')) return LineKind::Climb;
+      return LineKind::File;
+    default: return LineKind::File;
+  }
+}
 
 // Where the first title line at or after `offset` starts (a line start is
 // right after an LF); `size` when there is none.

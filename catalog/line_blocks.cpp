@@ -1,5 +1,7 @@
 #include "catalog/line_blocks.h"
 
+#include "catalog/count_bits.h"
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define VARDEK_LINE_BLOCKS_SSE2 1
@@ -45,6 +47,7 @@ void ReadOneBlock(const char* base, const BlockKeptBytes* kept, BlockMasks* mask
   __m128i parts[4];
   for (int part = 0; part < 4; ++part) parts[part] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + 16 * part));
   masks->lf = Bits(parts, _mm_set1_epi8('\n'));
+  masks->lfCount = CountBits(masks->lf);
   masks->cr = Bits(parts, _mm_set1_epi8('\r'));
   masks->colon = Bits(parts, _mm_set1_epi8(':'));
   masks->kept = 0;
@@ -72,6 +75,7 @@ void ReadOneBlock(const char* base, const BlockKeptBytes* kept, BlockMasks* mask
     if (byte == ':') masks->colon |= bit;
     if (kept != nullptr && kept->count >= 0 && (kept->low[byte & 15] & kept->high[byte >> 4]) != 0) masks->kept |= bit;
   }
+  masks->lfCount = CountBits(masks->lf);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ struct BlockMasks {
   std::uint64_t cr;
   std::uint64_t kept;   // bytes of the kept set, wherever they stand
   std::uint64_t colon;
+  int lfCount;          // the LFs of the block
 };
 
 // Both read `blocks` blocks of 64 bytes one after the other from `base`

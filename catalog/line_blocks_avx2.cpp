@@ -4,6 +4,9 @@
 
 #if defined(__x86_64__) || defined(_M_X64)
 #include <immintrin.h>
+#ifdef _MSC_VER
+#include <intrin.h>
+#endif
 
 namespace vardek {
 
@@ -12,6 +15,14 @@ namespace {
 std::uint64_t Bits(__m256i low, __m256i high) {
   return static_cast<std::uint32_t>(_mm256_movemask_epi8(low)) |
          (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(high))) << 32);
+}
+
+static inline int CountBits(std::uint64_t bits) {
+#ifdef _MSC_VER
+  return static_cast<int>(__popcnt64(bits));
+#else
+  return __builtin_popcountll(bits);
+#endif
 }
 
 // A nibble lookup of each byte: kept bytes give a nonzero lane.
@@ -37,6 +48,7 @@ void ReadBlockMasksAvx2(const char* base, std::size_t blocks, const BlockKeptByt
     const __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + 32));
     BlockMasks& out = masks[block];
     out.lf = Bits(_mm256_cmpeq_epi8(first, lf), _mm256_cmpeq_epi8(second, lf));
+    out.lfCount = CountBits(out.lf);
     out.cr = Bits(_mm256_cmpeq_epi8(first, cr), _mm256_cmpeq_epi8(second, cr));
     out.colon = Bits(_mm256_cmpeq_epi8(first, colon), _mm256_cmpeq_epi8(second, colon));
     // With no kept bytes the tables are zero and so is every lane.

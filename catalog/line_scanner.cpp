@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "catalog/catalog_format.h"
+#include "catalog/count_bits.h"
 #include "catalog/first_of_avx2.h"
 #include "catalog/folder_path.h"
 #include "catalog/line_blocks.h"
@@ -56,17 +57,15 @@ BlockBits ReadBits(const char* base) {
 }
 #endif
 
-// The number of set bits, without the library call that std::popcount makes
-// where the processor's own instruction may not be assumed.
-int CountBits(std::uint64_t bits) {
-  bits = bits - ((bits >> 1) & 0x5555555555555555u);
-  bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
-  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-  return static_cast<int>((bits * 0x0101010101010101u) >> 56);
-}
-
 // The bits below `bit` (0 to 64).
 std::uint64_t Below(std::ptrdiff_t bit) { return bit >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bit) - 1; }
+
+// The folder and climb lines of a block a pass-over follows: a bit at each
+// one's start and at its LF.
+struct FollowedBits {
+  std::uint64_t starts = 0;
+  std::uint64_t lfs = 0;
+};
 
 // The first byte from `from` on that is one of `wanted`; `end` where there
 // is none.
@@ -203,28 +202,25 @@ bool UsualDateIsGood(const char* text, bool& shaped) {
   }
 }
 
-// The line of a block that ends at the LF of bit `lf`, without its CR;
-// `first` is where the block's first line not yet handed out starts.
-std::string_view LineEndingAt(const char* base, const char* first, std::uint64_t lfs, int lf) {
-  const std::uint64_t before = lfs & Below(lf);
-  const char* start = before == 0 ? first : base + (kBlockSize - std::countl_zero(before));
-  std::size_t length = static_cast<std::size_t>(base + lf - start);
-  if (length > 0 && base[lf - 1] == '\r') --length;
-  return {start, length};
+// The line of a block from bit `start` to its LF at bit `lf`, without its CR.
+std::string_view LineBetween(const char* base, int start, int lf) {
+  const auto length = static_cast<std::size_t>(lf - start - (lf > start && base[lf - 1] == '\r'));
+  return {base + start, length};
 }
 
 // Goes through the kept line starts of a block below `limit` in order while
 // each is a folder or climb line that ends in the block, is no longer than
-// `longest` and keeps the depth rules from `depth` on; sets their LF bits
-// in `followed` and returns the first kept start that is not (or `limit`).
+// `longest` and keeps the depth rules from `depth` on; sets their start and
+// LF bits in `followed` and returns the first kept start that is not (or
+// `limit`).
 std::ptrdiff_t FollowableUpTo(const char* base, std::uint64_t lfs, std::uint64_t keptStarts, std::ptrdiff_t limit,
-                              int depth, std::size_t longest, std::uint64_t& followed) {
+                              int depth, std::size_t longest, FollowedBits& followed) {
   for (std::uint64_t rest = keptStarts & Below(limit); rest != 0; rest &= rest - 1) {
     const int start = std::countr_zero(rest);
     const std::uint64_t after = lfs & ~Below(start);
     if (after == 0) return start;
     const int lf = std::countr_zero(after);
-    const std::string_view line = LineEndingAt(base, base + start, lfs & ~Below(start), lf);
+    const std::string_view line = LineBetween(base, start, lf);
     if (line.size() > longest) return start;
     const LineKind kind = ClassifyLine(line);
     if (kind == LineKind::Folder && depth + 1 < kMaxFolderLevels) {
@@ -234,15 +230,18 @@ std::ptrdiff_t FollowableUpTo(const char* base, std::uint64_t lfs, std::uint64_t
     } else {
       return start;
     }
-    followed |= std::uint64_t{1} << lf;
+    followed.starts |= std::uint64_t{1} << start;
+    followed.lfs |= std::uint64_t{1} << lf;
   }
   return limit;
 }
 
-// Enters and leaves the folders of the lines whose LF bits `followed` holds.
-void Follow(const char* base, const char* first, std::uint64_t lfs, std::uint64_t followed, FollowedFolders& folders) {
-  for (std::uint64_t rest = followed; rest != 0; rest &= rest - 1) {
-    const std::string_view line = LineEndingAt(base, first, lfs, std::countr_zero(rest));
+// Enters and leaves the folders of the followed lines whose LFs `passed`
+// holds: the first of them, in order.
+void Follow(const char* base, const FollowedBits& followed, std::uint64_t passed, FollowedFolders& folders) {
+  std::uint64_t starts = followed.starts;
+  for (std::uint64_t lfs = followed.lfs & passed; lfs != 0; lfs &= lfs - 1, starts &= starts - 1) {
+    const std::string_view line = LineBetween(base, std::countr_zero(starts), std::countr_zero(lfs));
     if (line[0] == '\\') {
       folders.path->Enter(FolderLineName(line));
       ++folders.depth;
@@ -250,8 +249,8 @@ void Follow(const char* base, const char* first, std::uint64_t lfs, std::uint64_
       folders.path->Leave();
       --folders.depth;
     }
+    ++folders.lines;
   }
-  folders.lines += static_cast<std::size_t>(CountBits(followed));
 }
 
 }  // namespace
@@ -352,13 +351,15 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
       if (length > 0 && base[at - 1] == '\r') --length;
       if (length > static_cast<std::size_t>(limit_ - 2)) limit = std::min(limit, at);
     }
-    // The LFs of the folder and climb lines passed over with the others.
-    std::uint64_t followed = 0;
+    // The folder and climb lines passed over with the others.
+    FollowedBits followedLines;
     if (folders != nullptr) {
-      limit = FollowableUpTo(base, lfs, keptStarts, limit, folders->depth, static_cast<std::size_t>(limit_ - 2), followed);
+      limit = FollowableUpTo(base, lfs, keptStarts, limit, folders->depth, static_cast<std::size_t>(limit_ - 2),
+                             followedLines);
     } else {
       limit = std::min<std::ptrdiff_t>(limit, std::countr_zero(keptStarts));
     }
+    const std::uint64_t followed = followedLines.lfs;
     // The lines each test must still read one by one.
     std::uint64_t unsettled = 0;
     std::uint64_t carry = 0;
@@ -411,13 +412,13 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
       }
     }
     std::uint64_t passing = lfs & Below(limit);
-    auto count = static_cast<std::size_t>(CountBits(passing));
+    auto count = static_cast<std::size_t>(passing == masks.lf ? masks.lfCount : CountBits(passing));
     for (; count > most - skipped; --count) {
       passing &= ~(std::uint64_t{1} << (63 - std::countl_zero(passing)));
       limit = 0;
     }
     skipped += count;
-    if ((followed & passing) != 0) Follow(base, cursor, lfs, followed & passing, *folders);
+    if ((followed & passing) != 0) Follow(base, followedLines, passing, *folders);
     if (passing != 0) cursor = base + (kBlockSize - std::countl_zero(passing));
     // The line at the cursor goes on into the next block unless it is too long.
     if (limit < kBlockSize || skipped == most || base + kBlockSize - cursor >= limit_) {
@@ -442,7 +443,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
         const std::ptrdiff_t length = base + at - cursor - static_cast<std::ptrdiff_t>(at > 0 && base[at - 1] == '\r');
         bool clear = lf != 0 && (next->cr & ~(lf >> 1)) == 0 && length <= limit_ - 2;
         const std::uint64_t keptStarts = next->kept & starts;
-        std::uint64_t followed = 0;
+        FollowedBits followed;
         if (clear && keptStarts != 0) {
           clear = folders != nullptr && FollowableUpTo(base, lf, keptStarts, kBlockSize, folders->depth,
                                                        static_cast<std::size_t>(limit_ - 2), followed) == kBlockSize;
@@ -452,14 +453,14 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
           const std::uint64_t marks = lf | next->colon;
           const std::uint64_t sum = ~marks + (starts | std::uint64_t{cursor < base && openWithoutColon});
           blockCarry = std::uint64_t{sum < ~marks};
-          clear = clear && (sum & marks & lf & ~followed) == 0;
+          clear = clear && (sum & marks & lf & ~followed.lfs) == 0;
         }
-        const auto count = static_cast<std::size_t>(CountBits(lf));
+        const auto count = static_cast<std::size_t>(next->lfCount);
         if (!clear || count >= most - skipped) {
           masked = nullptr;
           break;
         }
-        if (followed != 0) Follow(base, cursor, lf, followed, *folders);
+        if (followed.lfs != 0) Follow(base, followed, lf, *folders);
 #ifdef VARDEK_LINE_SCANNER_SSE2
         _mm_prefetch(base + kPrefetchDistance, _MM_HINT_T0);
 #endif

@@ -16,13 +16,14 @@ bool AskProcessor() {
   if (registers[0] < 7) return false;
   __cpuid(registers, 1);
   const bool osSavesYmm = (registers[2] & (1 << 27)) != 0 && (_xgetbv(0) & 0x6) == 0x6;
-  if (!osSavesYmm) return false;
+  const bool popcnt = (registers[2] & (1 << 23)) != 0;
+  if (!osSavesYmm || !popcnt) return false;
   __cpuidex(registers, 7, 0);
   return (registers[1] & (1 << 5)) != 0;
 #elif (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__)
   // The compiler's own test also asks whether the system saves the registers.
   __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") != 0;
+  return __builtin_cpu_supports("avx2") != 0 && __builtin_cpu_supports("popcnt") != 0;
 #else
   return false;
 #endif
