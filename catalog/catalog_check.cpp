@@ -15,8 +15,9 @@ constexpr int kCutDescriptionLength = 79;
 
 // The check's own rules beyond the walk's depth rules; the current title
 // (the caption of depth errors) starts empty and an end-of-title line inside
-// a folder is an error. Cut lines are reported apart.
-constexpr WalkRules kCheckRules = {"", true, true};
+// a folder is an error. Cut lines are reported apart. No folder path is
+// shown, so none is kept.
+constexpr WalkRules kCheckRules = {"", true, true, false};
 
 // A finding that stops the check: the two texts of its line error box.
 struct Finding {

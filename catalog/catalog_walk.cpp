@@ -47,7 +47,7 @@ void CatalogWalk::OpenPart(const CatalogReader& whole, int index, int count) {
 void CatalogWalk::SkipLines() {
   std::size_t most = std::numeric_limits<std::size_t>::max();
   if (everyLines_ != nullptr) most = static_cast<std::size_t>(kWalkHookInterval - 1 - lineNumber_ % kWalkHookInterval);
-  FollowedFolders folders{depth_, &folder_, 0};
+  FollowedFolders folders{depth_, rules_.keepsFolderPath ? &folder_ : nullptr, 0};
   const auto skipped = static_cast<long>(reader_.SkipLines(*skip_, most, skip_->followsFolders ? &folders : nullptr));
   const auto followed = static_cast<long>(folders.lines);
   depth_ = folders.depth;
@@ -107,13 +107,13 @@ bool CatalogWalk::Follow() {
       // depth 16 is the error. A path of 15 levels always fits.
       if (depth_ + 1 >= kMaxFolderLevels) return Break(kTooDeep);
       folderLine_ = FolderLineName(line_);
-      folder_.Enter(folderLine_);
+      if (rules_.keepsFolderPath) folder_.Enter(folderLine_);
       ++depth_;
       ++folderMoves_;
       return true;
     case LineKind::Climb:
       if (depth_ == 0) return Break(kBelowRoot);
-      folder_.Leave();
+      if (rules_.keepsFolderPath) folder_.Leave();
       --depth_;
       ++folderMoves_;
       return true;

@@ -63,6 +63,9 @@ struct WalkRules {
   // A line the reader had to cut is handed out as it is, with Cut() set and
   // no rule applied (the check reports it); otherwise it is read like any line.
   bool cutLinesApart = false;
+  // The folder path is kept (FolderPath()); a reader of the depth alone (the
+  // check) has it left empty.
+  bool keepsFolderPath = true;
 };
 
 class CatalogWalk {

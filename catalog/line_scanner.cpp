@@ -242,15 +242,40 @@ void Follow(const char* base, const FollowedBits& followed, std::uint64_t passed
   std::uint64_t starts = followed.starts;
   for (std::uint64_t lfs = followed.lfs & passed; lfs != 0; lfs &= lfs - 1, starts &= starts - 1) {
     const std::string_view line = LineBetween(base, std::countr_zero(starts), std::countr_zero(lfs));
-    if (line[0] == '\\') {
-      folders.path->Enter(FolderLineName(line));
-      ++folders.depth;
-    } else {
-      folders.path->Leave();
-      --folders.depth;
+    const bool folder = line[0] == '\\';
+    if (folders.path != nullptr) {
+      if (folder) {
+        folders.path->Enter(FolderLineName(line));
+      } else {
+        folders.path->Leave();
+      }
     }
+    folders.depth += folder ? 1 : -1;
     ++folders.lines;
   }
+}
+
+// The lines among `open` (LF bits of lines that hold a ":") whose date is
+// not a good date of the usual shape, judged from the block's masks: those
+// the date test must read one by one. The usual date stands nine bytes
+// before the LF after the line's first ":", or ten with a CR right before
+// the LF; `colonsBefore` and `colonsBeforeCr` carry the first ":" of lines
+// begun in the block before, at the bits of their LFs in this one.
+std::uint64_t WithoutGoodUsualDate(const char* base, std::uint64_t open, std::uint64_t cr, std::uint64_t firstColons,
+                                   std::uint64_t colonsBefore, std::uint64_t colonsBeforeCr) {
+  const std::uint64_t withCr = open & (cr << 1) & ((firstColons << 10) | colonsBeforeCr);
+  const std::uint64_t usual = (open & ((firstColons << 9) | colonsBefore)) | withCr;
+  std::uint64_t good = 0;
+  for (std::uint64_t rest = usual; rest != 0; rest &= rest - 1) {
+    const int at = std::countr_zero(rest);
+    bool shaped = false;
+    const int before = 8 + static_cast<int>((withCr >> at) & 1);
+    // Without a branch: the dates are good and bad in no order a
+    // processor could foresee.
+    const bool usualGood = UsualDateIsGood(base + at - before, shaped);
+    good |= rest & (~rest + 1) & (std::uint64_t{0} - std::uint64_t{usualGood && shaped});
+  }
+  return open & ~good;
 }
 
 }  // namespace
@@ -291,7 +316,11 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
   const bool inBlock = block_ != nullptr && cursor < block_ + kBlockSize;
   const char* base = inBlock ? block_ : cursor;
   std::uint64_t lfs = inBlock ? lfBits_ : 0;
-  const bool colons = skip.test != LineTest::None && skip.newFormat;
+  // Read once: the stores of the pass-over (the folder path) could be to
+  // the skip as far as the compiler can tell.
+  const LineTest test = skip.test;
+  const char* const stopAt = skip.stopAt;
+  const bool colons = test != LineTest::None && skip.newFormat;
   // Every line after the first of a block starts inside it, shorter than
   // any limit of a block or more: only the first line can reach it.
   const bool shortAfterFirst = limit_ - 2 >= kBlockSize;
@@ -307,8 +336,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
   bool fresh = !inBlock;
   const BlockMasks* masked = nullptr;
   // The test is one the masks settle alone.
-  const bool tight = keptInMasks && shortAfterFirst &&
-                     (skip.test == LineTest::None || (skip.test == LineTest::HoldsSeparator && skip.newFormat));
+  const bool tight = keptInMasks && shortAfterFirst && (test == LineTest::None || skip.newFormat);
   for (;;) {
     if (fresh && end_ - base < kBlockSize) {
       block_ = nullptr;
@@ -344,7 +372,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
         if (skip.keep[static_cast<unsigned char>(base[at])]) keptStarts |= std::uint64_t{1} << at;
       }
     }
-    if (skip.stopAt != nullptr && skip.stopAt < base + kBlockSize) limit = std::max<std::ptrdiff_t>(skip.stopAt - base, 0);
+    if (stopAt != nullptr && stopAt < base + kBlockSize) limit = std::max<std::ptrdiff_t>(stopAt - base, 0);
     if (lfs != 0) {
       const std::ptrdiff_t at = std::countr_zero(lfs);
       std::size_t length = static_cast<std::size_t>(base + at - cursor);
@@ -370,30 +398,16 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
       carry = std::uint64_t{sum < ~marks};
       const std::uint64_t firstMarks = sum & marks;
       const std::uint64_t withoutColon = firstMarks & lfs & ~followed;
-      if (skip.test == LineTest::HoldsSeparator) {
+      if (test == LineTest::HoldsSeparator) {
         limit = std::min<std::ptrdiff_t>(limit, std::countr_zero(withoutColon));
       } else {
         const std::uint64_t firstColons = firstMarks & masks.colon;
         const std::uint64_t open = lfs & Below(limit) & ~withoutColon & ~followed;
-        // Lines whose first ":" stands nine bytes before their LF, or ten
-        // before it and a CR right before it: the usual date.
-        const std::uint64_t withCr = open & (masks.cr << 1) & ((firstColons << 10) | colonsBeforeCr);
-        const std::uint64_t usual = (open & ((firstColons << 9) | colonsBefore)) | withCr;
-        std::uint64_t good = 0;
-        for (std::uint64_t rest = usual; rest != 0; rest &= rest - 1) {
-          const int at = std::countr_zero(rest);
-          bool shaped = false;
-          const int before = 8 + static_cast<int>((withCr >> at) & 1);
-          // Without a branch: the dates are good and bad in no order a
-          // processor could foresee.
-          const bool usualGood = UsualDateIsGood(base + at - before, shaped);
-          good |= rest & (~rest + 1) & (std::uint64_t{0} - std::uint64_t{usualGood && shaped});
-        }
-        unsettled = open & ~good;
+        unsettled = WithoutGoodUsualDate(base, open, masks.cr, firstColons, colonsBefore, colonsBeforeCr);
         colonsBefore = firstColons >> (kBlockSize - 9);
         colonsBeforeCr = firstColons >> (kBlockSize - 10);
       }
-    } else if (skip.test != LineTest::None) {
+    } else if (test != LineTest::None) {
       unsettled = lfs & Below(limit) & ~followed;
     }
     if (!shortAfterFirst) unsettled = lfs & Below(limit) & ~followed;
@@ -406,7 +420,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
       if (length > 0 && lf[-1] == '\r') --length;
       const auto* colon = colons ? static_cast<const char*>(std::memchr(start, ':', length)) : nullptr;
       if (length > static_cast<std::size_t>(limit_ - 2) ||
-          !PassesLineTest(skip.test, skip.newFormat, std::string_view(start, length), colon)) {
+          !PassesLineTest(test, skip.newFormat, std::string_view(start, length), colon)) {
         limit = at;
         break;
       }
@@ -434,7 +448,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
       // Whole blocks of lines that all pass, with no more than the masks
       // tell and, where kept lines start, folders and climbs all followed:
       // the first block that needs more goes to the judgement above.
-      while (end_ - base >= kBlockSize && (skip.stopAt == nullptr || skip.stopAt >= base + kBlockSize)) {
+      while (end_ - base >= kBlockSize && (stopAt == nullptr || stopAt >= base + kBlockSize)) {
         const BlockMasks* next =
             masked == nullptr || masked + 1 == masks_ + maskedBlocks_ ? &MasksOf(base, skip.keptBytes) : masked + 1;
         const std::uint64_t lf = next->lf;
@@ -449,11 +463,19 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
                                                        static_cast<std::size_t>(limit_ - 2), followed) == kBlockSize;
         }
         std::uint64_t blockCarry = 0;
+        std::uint64_t firstColons = 0;
         if (colons) {
           const std::uint64_t marks = lf | next->colon;
           const std::uint64_t sum = ~marks + (starts | std::uint64_t{cursor < base && openWithoutColon});
           blockCarry = std::uint64_t{sum < ~marks};
-          clear = clear && (sum & marks & lf & ~followed.lfs) == 0;
+          const std::uint64_t withoutColon = sum & marks & lf & ~followed.lfs;
+          if (test == LineTest::HoldsSeparator) {
+            clear = clear && withoutColon == 0;
+          } else if (clear) {
+            firstColons = sum & marks & next->colon;
+            const std::uint64_t open = lf & ~withoutColon & ~followed.lfs;
+            clear = WithoutGoodUsualDate(base, open, next->cr, firstColons, colonsBefore, colonsBeforeCr) == 0;
+          }
         }
         const auto count = static_cast<std::size_t>(next->lfCount);
         if (!clear || count >= most - skipped) {
@@ -468,6 +490,10 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
         skipped += count;
         cursor = base + (kBlockSize - std::countl_zero(lf));
         openWithoutColon = blockCarry != 0;
+        if (test == LineTest::GoodDate) {
+          colonsBefore = firstColons >> (kBlockSize - 9);
+          colonsBeforeCr = firstColons >> (kBlockSize - 10);
+        }
         base += kBlockSize;
       }
     }

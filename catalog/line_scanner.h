@@ -61,9 +61,9 @@ class LineScanner {
   const char* block_ = nullptr;
   std::uint64_t lfBits_ = 0;
   bool wide_ = ProcessorHasAvx2();
-  // The masks of the blocks Skip reads next, read a few at a time: a walk
-  // stops at a kept line about every few blocks and goes on from there.
-  static constexpr std::size_t kMaskedBlocks = 8;
+  // The masks of the blocks Skip reads next, read some at a time: a walk
+  // stops at a kept line now and then and goes on from there.
+  static constexpr std::size_t kMaskedBlocks = 32;
   BlockMasks masks_[kMaskedBlocks] = {};
   const char* maskedFrom_ = nullptr;
   std::size_t maskedBlocks_ = 0;

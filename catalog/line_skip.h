@@ -45,7 +45,7 @@ LineSkip MakeLineSkip(std::string_view kept, LineTest test = LineTest::None, boo
 // folders moves as it passes their lines.
 struct FollowedFolders {
   int depth = 0;
-  FolderPath* path = nullptr;
+  FolderPath* path = nullptr;  // none: the depth alone is kept
   std::size_t lines = 0;  // the folder and climb lines passed over
 };
 
