@@ -453,9 +453,10 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
             masked == nullptr || masked + 1 == masks_ + maskedBlocks_ ? &MasksOf(base, skip.keptBytes) : masked + 1;
         const std::uint64_t lf = next->lf;
         const std::uint64_t starts = (lf << 1) | std::uint64_t{cursor == base};
-        const std::ptrdiff_t at = std::countr_zero(lf);
-        const std::ptrdiff_t length = base + at - cursor - static_cast<std::ptrdiff_t>(at > 0 && base[at - 1] == '\r');
-        bool clear = lf != 0 && (next->cr & ~(lf >> 1)) == 0 && length <= limit_ - 2;
+        // The first line with its CR, if any, against the limit: one that
+        // only its CR makes too long is judged by the block's judgement.
+        const std::ptrdiff_t stored = base + std::countr_zero(lf) - cursor;
+        bool clear = lf != 0 && (next->cr & ~(lf >> 1)) == 0 && stored <= limit_ - 2;
         const std::uint64_t keptStarts = next->kept & starts;
         FollowedBits followed;
         if (clear && keptStarts != 0) {
