@@ -255,27 +255,48 @@ void Follow(const char* base, const FollowedBits& followed, std::uint64_t passed
   }
 }
 
-// The lines among `open` (LF bits of lines that hold a ":") whose date is
-// not a good date of the usual shape, judged from the block's masks: those
-// the date test must read one by one. The usual date stands nine bytes
+// The lines among `open` (LF bits of lines that hold a ":") whose date may
+// be of the usual shape, as the block's masks show: it stands nine bytes
 // before the LF after the line's first ":", or ten with a CR right before
-// the LF; `colonsBefore` and `colonsBeforeCr` carry the first ":" of lines
-// begun in the block before, at the bits of their LFs in this one.
-std::uint64_t WithoutGoodUsualDate(const char* base, std::uint64_t open, std::uint64_t cr, std::uint64_t firstColons,
-                                   std::uint64_t colonsBefore, std::uint64_t colonsBeforeCr) {
-  const std::uint64_t withCr = open & (cr << 1) & ((firstColons << 10) | colonsBeforeCr);
-  const std::uint64_t usual = (open & ((firstColons << 9) | colonsBefore)) | withCr;
-  std::uint64_t good = 0;
-  for (std::uint64_t rest = usual; rest != 0; rest &= rest - 1) {
-    const int at = std::countr_zero(rest);
+// the LF (those in `withCr`); `colonsBefore` and `colonsBeforeCr` carry the
+// first ":" of lines begun in the block before, at the bits of their LFs in
+// this one.
+struct UsualDates {
+  UsualDates(std::uint64_t open, std::uint64_t cr, std::uint64_t firstColons, std::uint64_t colonsBefore,
+             std::uint64_t colonsBeforeCr)
+      : withCr(open & (cr << 1) & ((firstColons << 10) | colonsBeforeCr)),
+        lines((open & ((firstColons << 9) | colonsBefore)) | withCr) {}
+  // True when the date of the line ending at bit `lf` is good and of the usual shape.
+  bool GoodAt(const char* base, int lf) const {
     bool shaped = false;
-    const int before = 8 + static_cast<int>((withCr >> at) & 1);
-    // Without a branch: the dates are good and bad in no order a
-    // processor could foresee.
-    const bool usualGood = UsualDateIsGood(base + at - before, shaped);
-    good |= rest & (~rest + 1) & (std::uint64_t{0} - std::uint64_t{usualGood && shaped});
+    const bool good = UsualDateIsGood(base + lf - 8 - static_cast<int>((withCr >> lf) & 1), shaped);
+    return good && shaped;
+  }
+
+  std::uint64_t withCr;
+  std::uint64_t lines;
+};
+
+// The lines among `open` whose date is not a good date of the usual shape:
+// those the date test must read one by one.
+std::uint64_t WithoutGoodUsualDate(const char* base, std::uint64_t open, const UsualDates& usual) {
+  std::uint64_t good = 0;
+  for (std::uint64_t rest = usual.lines; rest != 0; rest &= rest - 1) {
+    // Without a branch: in the blocks judged one by one, good and bad dates
+    // come in no order a processor could foresee.
+    good |= rest & (~rest + 1) & (std::uint64_t{0} - std::uint64_t{usual.GoodAt(base, std::countr_zero(rest))});
   }
   return open & ~good;
+}
+
+// True when every line among `open` has a good date of the usual shape; in
+// the loop of whole blocks, where a bad date is rare.
+bool AllGoodUsualDates(const char* base, std::uint64_t open, const UsualDates& usual) {
+  if (usual.lines != open) return false;
+  for (std::uint64_t rest = usual.lines; rest != 0; rest &= rest - 1) {
+    if (!usual.GoodAt(base, std::countr_zero(rest))) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -403,7 +424,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
       } else {
         const std::uint64_t firstColons = firstMarks & masks.colon;
         const std::uint64_t open = lfs & Below(limit) & ~withoutColon & ~followed;
-        unsettled = WithoutGoodUsualDate(base, open, masks.cr, firstColons, colonsBefore, colonsBeforeCr);
+        unsettled = WithoutGoodUsualDate(base, open, UsualDates(open, masks.cr, firstColons, colonsBefore, colonsBeforeCr));
         colonsBefore = firstColons >> (kBlockSize - 9);
         colonsBeforeCr = firstColons >> (kBlockSize - 10);
       }
@@ -475,7 +496,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
           } else if (clear) {
             firstColons = sum & marks & next->colon;
             const std::uint64_t open = lf & ~withoutColon & ~followed.lfs;
-            clear = WithoutGoodUsualDate(base, open, next->cr, firstColons, colonsBefore, colonsBeforeCr) == 0;
+            clear = AllGoodUsualDates(base, open, UsualDates(open, next->cr, firstColons, colonsBefore, colonsBeforeCr));
           }
         }
         const auto count = static_cast<std::size_t>(next->lfCount);
