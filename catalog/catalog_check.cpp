@@ -117,7 +117,7 @@ CheckedPart CheckPart(CatalogPart& part, bool newFormat) {
   CheckResult lines;
   CheckLines(walk, newFormat, noticing, lines);
   part.endDepth = walk.Depth();
-  return {walk.Outcome() == WalkOutcome::Complete && !noticing.Noticed(), lines.lineNumber, lines.fileCount};
+  return {walk.Outcome() == WalkOutcome::Complete && !noticing.Noticed(), lines.fileCount};
 }
 
 }  // namespace vardek

@@ -45,7 +45,6 @@ CheckOutcome ReportCheckEnd(const char* catalogPath, bool complete, long fileCou
 // ending at the root, make the check of the whole, their counts added up.
 struct CheckedPart {
   bool clean = false;
-  long lineNumber = 0;
   long fileCount = 0;
 };
 CheckedPart CheckPart(CatalogPart& part, bool newFormat);
