@@ -356,7 +356,8 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
   std::size_t skipped = 0;
   bool fresh = !inBlock;
   const BlockMasks* masked = nullptr;
-  // The test is one the masks settle alone.
+  // The test is one the masks settle, the usual dates with a look at their
+  // eight bytes: whole blocks may pass in one loop.
   const bool tight = keptInMasks && shortAfterFirst && (test == LineTest::None || skip.newFormat);
   for (;;) {
     if (fresh && end_ - base < kBlockSize) {
