@@ -70,13 +70,14 @@ bool CatalogReader::CopySmall(const char* path) {
   platform::PieceReader file;
   std::uint64_t size = 0;
   if (!file.Open(path, size) || size == 0 || size > platform::kLargestCopiedCatalog) return false;
-  copy_.resize(static_cast<std::size_t>(size));
-  for (std::size_t filled = 0; filled < copy_.size();) {
-    const long long got = file.Read(copy_.data() + filled, copy_.size() - filled);
+  if (!copy_) copy_ = std::make_unique_for_overwrite<char[]>(platform::kLargestCopiedCatalog);
+  const auto wanted = static_cast<std::size_t>(size);
+  for (std::size_t filled = 0; filled < wanted;) {
+    const long long got = file.Read(copy_.get() + filled, wanted - filled);
     if (got <= 0) return false;
     filled += static_cast<std::size_t>(got);
   }
-  view_.data = copy_.data();
+  view_.data = copy_.get();
   view_.size = static_cast<std::uint32_t>(size);
   copied_ = true;
   return true;

@@ -6,6 +6,7 @@
 // that faster; its lines are the same.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -85,8 +86,11 @@ class CatalogReader {
   bool newFormat_ = false;
   bool shared_ = false;  // the view is another reader's
   bool copied_ = false;  // the view is the copy: a small catalog is read, not mapped
-  // The copy of a small catalog, kept for the next one the reader reads.
-  std::vector<char> copy_;
+  // The copy of a small catalog, kept for the next one the reader reads:
+  // room for the largest, allocated once and never zero-filled, so that a
+  // search of many catalogs neither grows it again and again nor writes it
+  // twice (only the pages read into count as memory).
+  std::unique_ptr<char[]> copy_;
 
   // Reading in pieces: the file, the piece the scanner reads (the unread
   // rest of the one before, then what follows it in the file) and where in
