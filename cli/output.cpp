@@ -1,5 +1,8 @@
 #include "cli/output.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "platform/text_encoding.h"
 
 namespace vardek::cli {
@@ -47,8 +50,21 @@ std::string ShownNative(std::string_view text, bool keepLineBreaks) {
 }  // namespace
 
 bool IsPlainText(std::string_view text) {
-  for (unsigned char c : text)
+  // Eight bytes at a time: a byte below 0x20 sets its top bit less 0x20, one
+  // of 0x7F or more its top bit plus 1 or its own. A borrow or carry into
+  // the next byte needs such a byte below it, so it never makes a plain word
+  // look otherwise.
+  constexpr std::uint64_t kEach = 0x0101010101010101u;
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    if ((((word - 0x20 * kEach) | (word + kEach) | word) & (0x80 * kEach)) != 0) return false;
+  }
+  for (; at < text.size(); ++at) {
+    const auto c = static_cast<unsigned char>(text[at]);
     if (c < 0x20 || c >= 0x7F) return false;
+  }
   return true;
 }
 

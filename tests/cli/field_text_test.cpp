@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/field_text.h"
+#include "cli/output.h"
 
 namespace vardek::cli {
 namespace {
@@ -74,6 +75,24 @@ TEST(JsonField, WritesC1ControlsEscapedAndOtherValuesBare) {
   EXPECT_EQ(Written(RowFormat::Json, NullField()), "null");
   EXPECT_EQ(Written(RowFormat::Json, NumberField("1234")), "1234");
   EXPECT_EQ(Written(RowFormat::Json, NativeField("shelf/one.cat")), "\"shelf/one.cat\"");
+}
+
+// Printable ASCII is 0x20 to 0x7E. Every byte value at every place of texts
+// up to 17 long (two words of eight and a tail), among plain bytes next to
+// the limits, as the one byte-by-byte rule says.
+TEST(PlainText, IsPrintableAsciiAtEveryPlaceOfAWordAndOfTheTail) {
+  for (std::size_t length = 1; length <= 17; ++length) {
+    for (std::size_t place = 0; place < length; ++place) {
+      for (int value = 0; value < 256; ++value) {
+        std::string text(length, '~');
+        for (std::size_t i = 0; i < length; i += 2) text[i] = ' ';
+        text[place] = static_cast<char>(value);
+        const bool plain = value >= 0x20 && value <= 0x7E;
+        ASSERT_EQ(IsPlainText(text), plain) << "length " << length << ", byte " << value << " at " << place;
+      }
+    }
+  }
+  EXPECT_TRUE(IsPlainText(""));
 }
 
 }  // namespace
