@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "catalog/catalog_format.h"
 #include "catalog/text_routines.h"
 
 namespace vardek {
@@ -119,8 +120,16 @@ bool IsDateSeparator(char c) { return c == '/' || c == '-'; }
 // MM/DD/YY or MM-DD-YY (either separator in either place): six digits of
 // four bits and two bits for the separators.
 bool PackDate(std::string_view text, std::uint32_t& packed) {
-  if (text.size() != 8 || !IsDateSeparator(text[2]) || !IsDateSeparator(text[5])) return false;
+  if (text.size() != 8) return false;
   packed = kPackedDate | (text[2] == '-' ? kDashFirst : 0) | (text[5] == '-' ? kDashSecond : 0);
+  if (const UsualDateWord date = ReadUsualDateWord(text.data()); date.shaped) {
+    // Each digit's value joins the one before it in one byte: the pairs
+    // are bytes 0, 3 and 6.
+    const std::uint64_t pairs = date.values | (date.values >> 4);
+    packed |= static_cast<std::uint32_t>((pairs & 0xFF) | ((pairs >> 24) & 0xFF) << 8 | ((pairs >> 48) & 0xFF) << 16);
+    return true;
+  }
+  if (!IsDateSeparator(text[2]) || !IsDateSeparator(text[5])) return false;
   int shift = 0;
   for (const int at : {0, 1, 3, 4, 6, 7}) {
     if (!IsDigit(text[at])) return false;
@@ -133,11 +142,13 @@ bool PackDate(std::string_view text, std::uint32_t& packed) {
 }  // namespace
 
 std::uint32_t ResultList::StoreDate(std::string_view dateText) {
+  std::uint32_t packed = 0;
+  // The usual date, as nearly every row has it: eight characters, no NUL.
+  if (PackDate(dateText, packed)) return packed;
   // What the row shows: up to 11 characters, ending at a NUL byte.
   dateText = dateText.substr(0, kRowDateSize - 1);
   dateText = dateText.substr(0, dateText.find('\0'));
   if (dateText.empty()) return kNoDate;
-  std::uint32_t packed = 0;
   if (PackDate(dateText, packed)) return packed;
   const std::uint32_t offset = names_.Add(dateText);
   return offset < kPackedDate ? offset : kNoOffset;

@@ -176,30 +176,16 @@ namespace {
 // IsGoodDateText judges it, all eight bytes at once. `shaped` is false for
 // a text of another shape, which it leaves to IsGoodDateText.
 bool UsualDateIsGood(const char* text, bool& shaped) {
-  if constexpr (std::endian::native != std::endian::little) {
-    shaped = false;
-    return false;
-  } else {
-    constexpr std::uint64_t kDigits = 0xFFFF00FFFF00FFFFu;      // bytes 0, 1, 3, 4, 6, 7
-    constexpr std::uint64_t kSeparators = 0x0000FF0000FF0000u;  // bytes 2 and 5
-    std::uint64_t word = 0;
-    std::memcpy(&word, text, sizeof word);
-    // The separators read as "0" so that no borrow runs out of them; a byte
-    // below "0" borrows from the next but shows itself.
-    const std::uint64_t values = ((word & kDigits) | (0x3030303030303030u & kSeparators)) - 0x3030303030303030u;
-    const bool digits = ((values | (values + 0x7676767676767676u)) & 0x8080808080808080u) == 0;
-    // "/" and "-" differ in one bit only.
-    const bool separators = ((word | 0x0000020000020000u) & kSeparators) == 0x00002F00002F0000u;
-    shaped = digits && separators;
-    // Byte k becomes ten times digit k and digit k + 1: month, day and year
-    // land in bytes 0, 3 and 6.
-    const std::uint64_t pairs = values * 10 + (values >> 8);
-    const auto month = static_cast<int>(pairs & 0xFF);
-    const auto day = static_cast<int>((pairs >> 24) & 0xFF);
-    const auto year = static_cast<std::size_t>(shaped ? (pairs >> 48) & 0xFF : 0);
-    const int pair = (month * 32 + day) * static_cast<int>((month <= 12) & (day <= 31));
-    return kGoodMonthDays[kUsualYearKinds[year]][static_cast<std::size_t>(pair)];
-  }
+  const UsualDateWord date = ReadUsualDateWord(text);
+  shaped = date.shaped;
+  // Byte k becomes ten times digit k and digit k + 1: month, day and year
+  // land in bytes 0, 3 and 6.
+  const std::uint64_t pairs = date.values * 10 + (date.values >> 8);
+  const auto month = static_cast<int>(pairs & 0xFF);
+  const auto day = static_cast<int>((pairs >> 24) & 0xFF);
+  const auto year = static_cast<std::size_t>(shaped ? (pairs >> 48) & 0xFF : 0);
+  const int pair = (month * 32 + day) * static_cast<int>((month <= 12) & (day <= 31));
+  return kGoodMonthDays[kUsualYearKinds[year]][static_cast<std::size_t>(pair)];
 }
 
 // The line of a block from bit `start` to its LF at bit `lf`, without its CR.
