@@ -1,5 +1,7 @@
 #include "browse/collect.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -7,7 +9,13 @@
 #include "browse/folder_of_rows.h"
 #include "browse/name_match.h"
 #include "catalog/catalog_format.h"
+#include "catalog/count_bits.h"
 #include "catalog/line_skip.h"
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define VARDEK_COLLECT_SSE2 1
+#endif
 
 namespace vardek {
 
@@ -66,15 +74,72 @@ struct StoredLine {
   const char* next = nullptr;  // where the line after it starts
 };
 
+// Where the line around `at` starts (no earlier than `from`) and ends (at
+// its LF or `dataEnd`), with the CRs between. Frequent texts find a line
+// every hundred bytes or so: sixteen bytes a step where they lie within
+// the data, byte by byte near its ends.
+struct LineBounds {
+  const char* start;
+  const char* end;
+  int crs = 0;
+};
+
+LineBounds BoundsAround(const char* from, const char* at, const char* dataEnd) {
+  LineBounds bounds{at, at};
+  bool startFound = false;
+  bool endFound = false;
+#ifdef VARDEK_COLLECT_SSE2
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i cr = _mm_set1_epi8('\r');
+  const auto bitsOf = [](__m128i bytes, __m128i byte) {
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, byte)));
+  };
+  while (!startFound && bounds.start - from >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bounds.start - 16));
+    const std::uint32_t lfs = bitsOf(bytes, lf);
+    std::uint32_t crBits = bitsOf(bytes, cr);
+    if (lfs != 0) {
+      // The line starts after the last LF; only the CRs behind it are its own.
+      const int last = 31 - std::countl_zero(lfs);
+      crBits >>= last + 1;
+      bounds.start += last + 1 - 16;
+      startFound = true;
+    } else {
+      bounds.start -= 16;
+    }
+    if (crBits != 0) bounds.crs += CountBits(crBits);
+  }
+  while (!endFound && dataEnd - bounds.end >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bounds.end));
+    const std::uint32_t lfs = bitsOf(bytes, lf);
+    std::uint32_t crBits = bitsOf(bytes, cr);
+    if (lfs != 0) {
+      const int first = std::countr_zero(lfs);
+      crBits &= (1u << first) - 1;
+      bounds.end += first;
+      endFound = true;
+    } else {
+      bounds.end += 16;
+    }
+    if (crBits != 0) bounds.crs += CountBits(crBits);
+  }
+#endif
+  if (!startFound) {
+    while (bounds.start > from && bounds.start[-1] != '\n') bounds.crs += *--bounds.start == '\r';
+  }
+  if (!endFound) {
+    while (bounds.end < dataEnd && *bounds.end != '\n') bounds.crs += *bounds.end++ == '\r';
+  }
+  return bounds;
+}
+
 // `from` is where a line starts, at or before `at`. A line reads as stored
 // when it holds no CR but the one before its LF and is too short to be cut.
 StoredLine StoredLineAround(const char* from, const char* at, const char* dataEnd) {
-  // Lines are short: plain loops beat library calls here.
-  const char* start = at;
-  int crs = 0;
-  while (start > from && start[-1] != '\n') crs += *--start == '\r';
-  const char* end = at;
-  while (end < dataEnd && *end != '\n') crs += *end++ == '\r';
+  const LineBounds bounds = BoundsAround(from, at, dataEnd);
+  const char* start = bounds.start;
+  const char* end = bounds.end;
+  int crs = bounds.crs;
   StoredLine line;
   line.next = end < dataEnd ? end + 1 : dataEnd;
   if (end < dataEnd && end > start && end[-1] == '\r') {
