@@ -113,15 +113,11 @@ void RowWriter::NativeLine(std::string_view text) {
 void RowWriter::EndLine(std::string_view lineEnd) {
   buffer_.append(lineEnd);
   ++count_;
-  if (buffer_.size() >= kFlushSize) Flush();
+  if (!toSink_ && buffer_.size() >= kFlushSize) Flush();
 }
 
 void RowWriter::Flush() {
-  if (sink_ != nullptr) {
-    sink_->append(buffer_);
-    buffer_.clear();
-    return;
-  }
+  if (toSink_) return;
   if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
   buffer_.clear();
   std::fflush(stdout);

@@ -29,10 +29,10 @@ bool IsPlainText(std::string_view text);
 // Buffered writer for standard output; rows are tab-separated fields.
 class RowWriter {
  public:
-  RowWriter() { buffer_.reserve(kFlushSize + 1024); }
+  RowWriter() : buffer_(own_) { buffer_.reserve(kFlushSize + 1024); }
   // Lines kept in `sink` instead of written out: a piece of the output made
-  // on another thread, written in its turn.
-  explicit RowWriter(std::string& sink) : sink_(&sink) { buffer_.reserve(kFlushSize + 1024); }
+  // on another thread, written in its turn. They go straight into it.
+  explicit RowWriter(std::string& sink) : buffer_(sink), toSink_(true) {}
   RowWriter(const RowWriter&) = delete;
   RowWriter& operator=(const RowWriter&) = delete;
   ~RowWriter() { Flush(); }
@@ -55,8 +55,9 @@ class RowWriter {
   static constexpr std::size_t kFlushSize = 1 << 16;
   void AppendCatalog(std::string_view text);
 
-  std::string buffer_;
-  std::string* sink_ = nullptr;
+  std::string own_;
+  std::string& buffer_;  // own_, or the sink
+  bool toSink_ = false;
   long count_ = 0;
 };
 
