@@ -122,10 +122,10 @@ bool IsDateSeparator(char c) { return c == '/' || c == '-'; }
 bool PackDate(std::string_view text, std::uint32_t& packed) {
   if (text.size() != 8) return false;
   packed = kPackedDate | (text[2] == '-' ? kDashFirst : 0) | (text[5] == '-' ? kDashSecond : 0);
-  if (const UsualDateWord date = ReadUsualDateWord(text.data()); date.shaped) {
+  if (std::uint64_t values = 0; ReadUsualDateWord(text.data(), values)) {
     // Each digit's value joins the one before it in one byte: the pairs
     // are bytes 0, 3 and 6.
-    const std::uint64_t pairs = date.values | (date.values >> 4);
+    const std::uint64_t pairs = values | (values >> 4);
     packed |= static_cast<std::uint32_t>((pairs & 0xFF) | ((pairs >> 24) & 0xFF) << 8 | ((pairs >> 48) & 0xFF) << 16);
     return true;
   }

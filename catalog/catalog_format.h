@@ -120,30 +120,27 @@ inline constexpr auto kGoodMonthDays = [] {
 }();
 
 // The eight bytes of a date text of the usual shape, MM/DD/YY or MM-DD-YY,
-// read at once without a branch: `shaped` says whether they are of it, and
-// then `values` holds each digit's value in its own byte (0, 1, 3, 4, 6, 7;
-// the separators' bytes read 0). Never shaped off little-endian machines,
-// whose callers take their byte-by-byte way.
-struct UsualDateWord {
-  std::uint64_t values = 0;
-  bool shaped = false;
-};
-inline UsualDateWord ReadUsualDateWord(const char* text) {
-  UsualDateWord date;
-  if constexpr (std::endian::native == std::endian::little) {
+// read at once without a branch: true when they are of it, and then
+// `values` holds each digit's value in its own byte (0, 1, 3, 4, 6, 7; the
+// separators' bytes read 0). Never true off little-endian machines, whose
+// callers take their byte-by-byte way.
+inline bool ReadUsualDateWord(const char* text, std::uint64_t& values) {
+  if constexpr (std::endian::native != std::endian::little) {
+    values = 0;
+    return false;
+  } else {
     constexpr std::uint64_t kDigits = 0xFFFF00FFFF00FFFFu;      // bytes 0, 1, 3, 4, 6, 7
     constexpr std::uint64_t kSeparators = 0x0000FF0000FF0000u;  // bytes 2 and 5
     std::uint64_t word = 0;
     std::memcpy(&word, text, sizeof word);
     // The separators read as "0" so that no borrow runs out of them; a byte
     // below "0" borrows from the next but shows itself.
-    date.values = ((word & kDigits) | (0x3030303030303030u & kSeparators)) - 0x3030303030303030u;
-    const bool digits = ((date.values | (date.values + 0x7676767676767676u)) & 0x8080808080808080u) == 0;
+    values = ((word & kDigits) | (0x3030303030303030u & kSeparators)) - 0x3030303030303030u;
+    const bool digits = ((values | (values + 0x7676767676767676u)) & 0x8080808080808080u) == 0;
     // "/" and "-" differ in one bit only.
     const bool separators = ((word | 0x0000020000020000u) & kSeparators) == 0x00002F00002F0000u;
-    date.shaped = digits && separators;
+    return digits && separators;
   }
-  return date;
 }
 
 // ReadDateText for any text, not only the usual shape.

@@ -176,11 +176,11 @@ namespace {
 // IsGoodDateText judges it, all eight bytes at once. `shaped` is false for
 // a text of another shape, which it leaves to IsGoodDateText.
 bool UsualDateIsGood(const char* text, bool& shaped) {
-  const UsualDateWord date = ReadUsualDateWord(text);
-  shaped = date.shaped;
+  std::uint64_t values = 0;
+  shaped = ReadUsualDateWord(text, values);
   // Byte k becomes ten times digit k and digit k + 1: month, day and year
   // land in bytes 0, 3 and 6.
-  const std::uint64_t pairs = date.values * 10 + (date.values >> 8);
+  const std::uint64_t pairs = values * 10 + (values >> 8);
   const auto month = static_cast<int>(pairs & 0xFF);
   const auto day = static_cast<int>((pairs >> 24) & 0xFF);
   const auto year = static_cast<std::size_t>(shaped ? (pairs >> 48) & 0xFF : 0);
