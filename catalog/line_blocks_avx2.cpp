@@ -1,39 +1,14 @@
 // Built with AVX2 (vardek_avx2_sources): nothing here but the intrinsics
-// and the plain header.
+// and the plain headers.
 #include "catalog/line_blocks.h"
 
 #if defined(__x86_64__) || defined(_M_X64)
 #include <immintrin.h>
-#ifdef _MSC_VER
-#include <intrin.h>
-#endif
+
+#include "catalog/block_lanes_avx2.h"
+#include "catalog/wide_bits.h"
 
 namespace vardek {
-
-namespace {
-
-std::uint64_t Bits(__m256i low, __m256i high) {
-  return static_cast<std::uint32_t>(_mm256_movemask_epi8(low)) |
-         (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(high))) << 32);
-}
-
-static inline int CountBits(std::uint64_t bits) {
-#ifdef _MSC_VER
-  return static_cast<int>(__popcnt64(bits));
-#else
-  return __builtin_popcountll(bits);
-#endif
-}
-
-// A nibble lookup of each byte: kept bytes give a nonzero lane.
-__m256i KeptLanes(__m256i bytes, __m256i low, __m256i high) {
-  const __m256i nibble = _mm256_set1_epi8(0x0F);
-  const __m256i byLow = _mm256_shuffle_epi8(low, _mm256_and_si256(bytes, nibble));
-  const __m256i byHigh = _mm256_shuffle_epi8(high, _mm256_and_si256(_mm256_srli_epi16(bytes, 4), nibble));
-  return _mm256_and_si256(byLow, byHigh);
-}
-
-}  // namespace
 
 void ReadBlockMasksAvx2(const char* base, std::size_t blocks, const BlockKeptBytes* kept, BlockMasks* masks) {
   const __m256i lf = _mm256_set1_epi8('\n');
@@ -48,7 +23,7 @@ void ReadBlockMasksAvx2(const char* base, std::size_t blocks, const BlockKeptByt
     const __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + 32));
     BlockMasks& out = masks[block];
     out.lf = Bits(_mm256_cmpeq_epi8(first, lf), _mm256_cmpeq_epi8(second, lf));
-    out.lfCount = CountBits(out.lf);
+    out.lfCount = CountBits64(out.lf);
     out.cr = Bits(_mm256_cmpeq_epi8(first, cr), _mm256_cmpeq_epi8(second, cr));
     out.colon = Bits(_mm256_cmpeq_epi8(first, colon), _mm256_cmpeq_epi8(second, colon));
     // With no kept bytes the tables are zero and so is every lane.

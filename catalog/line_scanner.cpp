@@ -10,12 +10,16 @@
 #include "catalog/first_of_avx2.h"
 #include "catalog/folder_path.h"
 #include "catalog/line_blocks.h"
+#include "catalog/line_pass.h"
 #include "catalog/line_reader.h"
 #include "platform/cpu_features.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define VARDEK_LINE_SCANNER_SSE2 1
+#endif
+#if defined(__x86_64__) || defined(_M_X64)
+#define VARDEK_LINE_SCANNER_AVX2 1
 #endif
 
 namespace vardek {
@@ -241,6 +245,34 @@ void Follow(const char* base, const FollowedBits& followed, std::uint64_t passed
   }
 }
 
+// Enters and leaves the folders of the lines a plain pass went over.
+void FollowPassed(const PlainBlockPass& pass, FollowedFolders& folders) {
+  if (folders.path != nullptr) {
+    for (std::size_t i = 0; i < pass.followedCount; ++i) {
+      const std::string_view line(pass.followed[i].start, pass.followed[i].length);
+      if (line[0] == '\\') {
+        folders.path->Enter(FolderLineName(line));
+      } else {
+        folders.path->Leave();
+      }
+    }
+  }
+  folders.depth = pass.depth;
+  folders.lines += pass.followedCount;
+}
+
+#ifdef VARDEK_LINE_SCANNER_AVX2
+// The whole blocks from `pass.base` that the plain pass lets go, with the
+// folders of their lines followed, some at a time.
+void PassPlainBlocks(const BlockKeptBytes& kept, PlainBlockPass& pass, FollowedFolders* folders) {
+  do {
+    pass.followedCount = 0;
+    PassPlainBlocksAvx2(kept, pass);
+    if (folders != nullptr) FollowPassed(pass, *folders);
+  } while (pass.followedCount + PlainBlockPass::kMostFollowedInBlock > PlainBlockPass::kFollowedRoom);
+}
+#endif
+
 // The lines among `open` (LF bits of lines that hold a ":") whose date may
 // be of the usual shape, as the block's masks show: it stands nine bytes
 // before the LF after the line's first ":", or ten with a CR right before
@@ -293,8 +325,9 @@ void LineScanner::UseWideSteps(bool wide) {
 }
 
 // The masks of the block at `base` (64 bytes there at least), from those
-// read before where they were read on the same grid for the same kept bytes.
-const BlockMasks& LineScanner::MasksOf(const char* base, const BlockKeptBytes& kept) {
+// read before where they were read on the same grid for the same kept bytes;
+// else read for `ahead` blocks at most from there.
+const BlockMasks& LineScanner::MasksOf(const char* base, const BlockKeptBytes& kept, std::size_t ahead) {
   std::uint64_t keptKey = 0;
   std::memcpy(&keptKey, kept.bytes, sizeof keptKey);
   const std::ptrdiff_t offset = base - maskedFrom_;
@@ -302,7 +335,7 @@ const BlockMasks& LineScanner::MasksOf(const char* base, const BlockKeptBytes& k
       offset / kBlockSize < static_cast<std::ptrdiff_t>(maskedBlocks_) && keptKey == maskedKept_ &&
       kept.count == maskedKeptCount_)
     return masks_[offset / kBlockSize];
-  const std::size_t blocks = std::min(kMaskedBlocks, static_cast<std::size_t>((end_ - base) / kBlockSize));
+  const std::size_t blocks = std::min(ahead, static_cast<std::size_t>((end_ - base) / kBlockSize));
   (wide_ ? ReadBlockMasksAvx2 : ReadBlockMasksSse2)(base, blocks, kept.count >= 0 ? &kept : nullptr, masks_);
   maskedFrom_ = base;
   maskedBlocks_ = blocks;
@@ -345,6 +378,15 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
   // The test is one the masks settle, the usual dates with a look at their
   // eight bytes: whole blocks may pass in one loop.
   const bool tight = keptInMasks && shortAfterFirst && (test == LineTest::None || skip.newFormat);
+  // With no line test, whole blocks are judged as they are read, and only
+  // the block that stops that goes to the judgement below: its masks alone
+  // are read.
+#ifdef VARDEK_LINE_SCANNER_AVX2
+  const bool plain = tight && test == LineTest::None && wide_;
+#else
+  const bool plain = false;
+#endif
+  const std::size_t ahead = plain ? 1 : kMaskedBlocks;
   for (;;) {
     if (fresh && end_ - base < kBlockSize) {
       block_ = nullptr;
@@ -355,7 +397,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
     if (fresh) _mm_prefetch(base + kPrefetchDistance, _MM_HINT_T0);
 #endif
     // The blocks after the first follow one another in the masks read.
-    if (masked == nullptr || ++masked == masks_ + maskedBlocks_) masked = &MasksOf(base, skip.keptBytes);
+    if (masked == nullptr || ++masked == masks_ + maskedBlocks_) masked = &MasksOf(base, skip.keptBytes, ahead);
     const BlockMasks& masks = *masked;
     if (fresh) {
       std::uint64_t stray = masks.cr & ~(masks.lf >> 1);
@@ -452,13 +494,40 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
     openWithoutColon = carry != 0;
     base += kBlockSize;
     fresh = true;
+#ifdef VARDEK_LINE_SCANNER_AVX2
+    if (plain) {
+      PlainBlockPass pass;
+      pass.base = base;
+      pass.cursor = cursor;
+      pass.stop = stopAt != nullptr && stopAt < end_ ? stopAt : end_;
+      pass.dataEnd = end_;
+      pass.longest = static_cast<std::size_t>(limit_ - 2);
+      pass.most = most - skipped;
+      pass.depth = folders != nullptr ? folders->depth : 0;
+      pass.maxLevels = kMaxFolderLevels;
+      pass.follows = folders != nullptr;
+      PassPlainBlocks(skip.keptBytes, pass, folders);
+      skipped += pass.lines;
+      cursor = pass.cursor;
+      base = pass.base;
+      masked = nullptr;
+      // A kept line begun before the block is the judgement's to hand out,
+      // and it only hands out lines that start in its block.
+      if (cursor < base && skip.keep[static_cast<unsigned char>(*cursor)]) {
+        block_ = nullptr;
+        cursor_ = cursor;
+        return skipped;
+      }
+      continue;
+    }
+#endif
     if (tight) {
       // Whole blocks of lines that all pass, with no more than the masks
       // tell and, where kept lines start, folders and climbs all followed:
       // the first block that needs more goes to the judgement above.
       while (end_ - base >= kBlockSize && (stopAt == nullptr || stopAt >= base + kBlockSize)) {
         const BlockMasks* next =
-            masked == nullptr || masked + 1 == masks_ + maskedBlocks_ ? &MasksOf(base, skip.keptBytes) : masked + 1;
+            masked == nullptr || masked + 1 == masks_ + maskedBlocks_ ? &MasksOf(base, skip.keptBytes, ahead) : masked + 1;
         const std::uint64_t lf = next->lf;
         const std::uint64_t starts = (lf << 1) | std::uint64_t{cursor == base};
         // The first line with its CR, if any, against the limit: one that

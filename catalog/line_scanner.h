@@ -50,7 +50,7 @@ class LineScanner {
  private:
   bool LoadBlock(const char* base);
   std::string_view Copied(char* scratch, bool& cut);
-  const BlockMasks& MasksOf(const char* base, const BlockKeptBytes& kept);
+  const BlockMasks& MasksOf(const char* base, const BlockKeptBytes& kept, std::size_t ahead);
 
   const char* begin_ = nullptr;
   const char* cursor_ = nullptr;

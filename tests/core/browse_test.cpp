@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -229,6 +230,36 @@ TEST(FolderPath, EntersAndLeavesLevels) {
   EXPECT_EQ(path.Text(), "");
   path.Leave();  // at the root it stays empty
   EXPECT_EQ(path.Text(), "");
+}
+
+// Leaving drops the text from its last backslash, wherever that stands: also
+// inside a name, after a refused level and after a clear.
+TEST(FolderPath, LeavesFromTheLastBackslashAsTheTextShowsIt) {
+  std::mt19937 random(77);
+  for (int round = 0; round < 2000; ++round) {
+    FolderPath path;
+    std::string model;
+    for (int step = 0; step < 200; ++step) {
+      const unsigned pick = random() % 10;
+      if (pick < 5) {
+        std::string line = "\\" + std::string(random() % 6, 'n');
+        for (unsigned inner = random() % 4 == 0 ? random() % 40 : 0; inner > 0; --inner)
+          line.insert(1 + random() % line.size(), 1, '\\');
+        if (random() % 50 == 0) line += std::string(300 + random() % 900, 'w');
+        const bool fits = line.size() < kFolderPathCapacity - model.size();
+        ASSERT_EQ(path.Enter(line), fits);
+        if (fits) model += line;
+      } else if (pick < 9) {
+        path.Leave();
+        const std::size_t last = model.rfind('\\');
+        model.erase(last == std::string::npos ? 0 : last);
+      } else if (random() % 10 == 0) {
+        path.Clear();
+        model.clear();
+      }
+      ASSERT_EQ(std::string(path.Text()), model) << round << " step " << step;
+    }
+  }
 }
 
 TEST(FolderPath, HoldsFifteenLevelsOfLongestLinesAndRefusesMore) {
