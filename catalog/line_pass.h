@@ -26,7 +26,7 @@ struct PlainBlockPass {
   // before `base`); no block passed reaches past `stop`, and a CR as a
   // block's last byte is judged by the byte behind it where that lies
   // before `dataEnd`. Lines are passed up to `longest` stored bytes (at
-  // least 64), fewer than `most` of them, and folder and climb lines only
+  // least 127), fewer than `most` of them, and folder and climb lines only
   // where `follows` (keeping the depth rules from `depth`, below
   // `maxLevels`).
   const char* base = nullptr;

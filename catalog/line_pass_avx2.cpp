@@ -65,6 +65,29 @@ bool FollowBlock(const char* base, std::uint64_t lf, std::uint64_t starts, const
   return true;
 }
 
+// What a block holds besides lines to pass: a CR not right before an LF,
+// kept lines, the end of a kept line begun before. True when it passes all
+// the same (a CR as the last byte is judged by the byte behind the block;
+// kept lines must be followed folder and climb lines), `following` then
+// moved.
+bool PassesUnusualBlock(const char* base, std::uint64_t lf, std::uint64_t stray, std::uint64_t keptStarts,
+                        PlainBlockPass& pass, BlockFollowing& following) {
+  if (stray != 0 && (stray != std::uint64_t{1} << 63 || pass.dataEnd - base <= 64 || base[64] != '\n')) return false;
+  if (keptStarts == 0 && following.pending == nullptr) return true;
+  if (!pass.follows || following.count + PlainBlockPass::kMostFollowedInBlock > PlainBlockPass::kFollowedRoom)
+    return false;
+  BlockFollowing moved = following;
+  if (!FollowBlock(base, lf, keptStarts, following.pending, pass, moved)) return false;
+  following = moved;
+  return true;
+}
+
+std::uint64_t LfBits(const char* base) {
+  const __m256i lf = _mm256_set1_epi8('\n');
+  return Bits(_mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(base)), lf),
+              _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + 32)), lf));
+}
+
 }  // namespace
 
 void PassPlainBlocksAvx2(const BlockKeptBytes& kept, PlainBlockPass& pass) {
@@ -73,8 +96,16 @@ void PassPlainBlocksAvx2(const BlockKeptBytes& kept, PlainBlockPass& pass) {
   const __m256i zero = _mm256_setzero_si256();
   const __m256i low = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(kept.low)));
   const __m256i high = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(kept.high)));
-  const char* const stop = pass.stop;
-  const char* base = pass.base;
+  const char* const from = pass.base;
+  const char* base = from;
+  std::size_t blocks = pass.stop - base >= 64 ? static_cast<std::size_t>(pass.stop - base) / 64 : 0;
+  // Only the first block's first line may have begun more than a block
+  // before: each block passed holds an LF, and `longest` is a block and a
+  // half at least.
+  if (blocks != 0) {
+    const std::uint64_t lf = LfBits(base);
+    if (lf != 0 && static_cast<std::size_t>(base + LowestBit64(lf) - pass.cursor) > pass.longest) blocks = 0;
+  }
   std::size_t remaining = pass.most - pass.lines;
   // The line going on into the first block may be a kept one.
   const bool begunBefore = pass.cursor < base;
@@ -82,42 +113,26 @@ void PassPlainBlocksAvx2(const BlockKeptBytes& kept, PlainBlockPass& pass) {
   const bool cursorKept = begunBefore && (kept.low[cursorByte & 15] & kept.high[cursorByte >> 4]) != 0;
   BlockFollowing following{pass.depth, pass.followedCount, cursorKept ? pass.cursor : nullptr};
   std::uint64_t startsBlock = pass.cursor == base ? 1 : 0;  // bit 0: the block's first byte starts a line
-  std::uint64_t lastLf = 0;  // of the last block passed
-  // Only the first block's first line can have begun more than a block
-  // before it, where a line may be longer than the limit allows.
-  bool checkFirstLine = true;
-  for (; stop - base >= 64; base += 64) {
+  for (; blocks != 0; --blocks, base += 64) {
     // The blocks are read in order, but the processor's own prefetch stops
     // at each page of the mapping.
     _mm_prefetch(base + 2048, _MM_HINT_T0);
     const __m256i first = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base));
     const __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + 32));
     const std::uint64_t lf = Bits(_mm256_cmpeq_epi8(first, lfByte), _mm256_cmpeq_epi8(second, lfByte));
-    if (lf == 0) break;
-    if (checkFirstLine) {
-      if (static_cast<std::size_t>(base + LowestBit64(lf) - pass.cursor) > pass.longest) break;
-      checkFirstLine = pass.longest < 127;
-    }
-    const auto count = static_cast<std::size_t>(CountBits64(lf));
-    if (count >= remaining) break;
     const std::uint64_t stray = Bits(_mm256_cmpeq_epi8(first, crByte), _mm256_cmpeq_epi8(second, crByte)) & ~(lf >> 1);
-    // A CR as the block's last byte is judged by the byte behind the block.
-    if (stray != 0 && (stray != std::uint64_t{1} << 63 || pass.dataEnd - base <= 64 || base[64] != '\n')) break;
     const std::uint64_t keptStarts = ~Bits(_mm256_cmpeq_epi8(KeptLanes(first, low, high), zero),
                                            _mm256_cmpeq_epi8(KeptLanes(second, low, high), zero)) &
                                      ((lf << 1) | startsBlock);
-    if ((keptStarts != 0) | (following.pending != nullptr)) {
-      if (!pass.follows || following.count + PlainBlockPass::kMostFollowedInBlock > PlainBlockPass::kFollowedRoom)
-        break;
-      BlockFollowing moved = following;
-      if (!FollowBlock(base, lf, keptStarts, following.pending, pass, moved)) break;
-      following = moved;
-    }
+    const auto count = static_cast<std::size_t>(CountBits64(lf));
+    if (lf == 0 || count >= remaining) break;
+    if (((stray | keptStarts) != 0 || following.pending != nullptr) &&
+        !PassesUnusualBlock(base, lf, stray, keptStarts, pass, following))
+      break;
     remaining -= count;
-    lastLf = lf;
     startsBlock = lf >> 63;
   }
-  if (lastLf != 0) pass.cursor = base - 64 + HighestBit64(lastLf) + 1;
+  if (base != from) pass.cursor = base - 64 + HighestBit64(LfBits(base - 64)) + 1;
   pass.base = base;
   pass.lines = pass.most - remaining;
   pass.followedCount = following.count;

@@ -382,7 +382,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
   // the block that stops that goes to the judgement below: its masks alone
   // are read.
 #ifdef VARDEK_LINE_SCANNER_AVX2
-  const bool plain = tight && test == LineTest::None && wide_;
+  const bool plain = tight && test == LineTest::None && wide_ && limit_ - 2 >= 127;
 #else
   const bool plain = false;
 #endif
