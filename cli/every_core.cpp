@@ -9,7 +9,11 @@
 
 namespace vardek::cli {
 
-std::size_t Cores() { return std::max(1u, std::thread::hardware_concurrency()); }
+// Asked once: the library reads it from the system each time.
+std::size_t Cores() {
+  static const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  return cores;
+}
 
 void OnEveryCore(std::size_t jobs, const std::function<void(std::size_t)>& work) {
   std::atomic<std::size_t> next{0};
