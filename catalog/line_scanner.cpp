@@ -28,6 +28,7 @@ namespace {
 
 constexpr std::ptrdiff_t kBlockSize = 64;
 constexpr std::ptrdiff_t kPrefetchDistance = 2048;
+constexpr std::ptrdiff_t kPlainPassLeast = 1024;
 
 struct BlockBits {
   std::uint64_t lf = 0;
@@ -127,6 +128,7 @@ void LineScanner::Start(const char* begin, const char* end, int limit) {
   limit_ = limit;
   block_ = nullptr;
   lfBits_ = 0;
+  plainPasses_ = PlainPassesFit();
 }
 
 // False when fewer than 64 bytes are left or a CR of the block stands
@@ -261,17 +263,6 @@ void FollowPassed(const PlainBlockPass& pass, FollowedFolders& folders) {
   folders.lines += pass.followedCount;
 }
 
-#ifdef VARDEK_LINE_SCANNER_AVX2
-// The whole blocks from `pass.base` that the plain pass lets go, with the
-// folders of their lines followed, some at a time.
-void PassPlainBlocks(const BlockKeptBytes& kept, PlainBlockPass& pass, FollowedFolders* folders) {
-  do {
-    pass.followedCount = 0;
-    PassPlainBlocksAvx2(kept, pass);
-    if (folders != nullptr) FollowPassed(pass, *folders);
-  } while (pass.followedCount + PlainBlockPass::kMostFollowedInBlock > PlainBlockPass::kFollowedRoom);
-}
-#endif
 
 // The lines among `open` (LF bits of lines that hold a ":") whose date may
 // be of the usual shape, as the block's masks show: it stands nine bytes
@@ -322,7 +313,48 @@ bool AllGoodUsualDates(const char* base, std::uint64_t open, const UsualDates& u
 void LineScanner::UseWideSteps(bool wide) {
   wide_ = wide && ProcessorHasAvx2();
   maskedBlocks_ = 0;
+  plainPasses_ = PlainPassesFit();
 }
+
+// The plain pass reads with AVX2, and takes a line of a block and a half
+// for one that needs no judging.
+bool LineScanner::PlainPassesFit() const {
+#ifdef VARDEK_LINE_SCANNER_AVX2
+  return wide_ && limit_ - 2 >= 127;
+#else
+  return false;
+#endif
+}
+
+#ifdef VARDEK_LINE_SCANNER_AVX2
+// The whole blocks from `base` that the plain pass lets go, with the folders
+// of their lines followed, some at a time; moves `base`, `cursor` and
+// `skipped` past them. False when the line at the cursor is to be handed
+// out now: a kept line begun before the block, which the judgement would
+// not hand out, as it only hands out lines that start in its block.
+bool LineScanner::PassPlain(const LineSkip& skip, std::size_t most, FollowedFolders* folders, const char*& base,
+                            const char*& cursor, std::size_t& skipped) const {
+  PlainBlockPass pass;
+  pass.base = base;
+  pass.cursor = cursor;
+  pass.stop = skip.stopAt != nullptr && skip.stopAt < end_ ? skip.stopAt : end_;
+  pass.dataEnd = end_;
+  pass.longest = static_cast<std::size_t>(limit_ - 2);
+  pass.most = most - skipped;
+  pass.depth = folders != nullptr ? folders->depth : 0;
+  pass.maxLevels = kMaxFolderLevels;
+  pass.follows = folders != nullptr;
+  do {
+    pass.followedCount = 0;
+    PassPlainBlocksAvx2(skip.keptBytes, pass);
+    if (folders != nullptr) FollowPassed(pass, *folders);
+  } while (pass.followedCount + PlainBlockPass::kMostFollowedInBlock > PlainBlockPass::kFollowedRoom);
+  skipped += pass.lines;
+  cursor = pass.cursor;
+  base = pass.base;
+  return !(cursor < base && skip.keep[static_cast<unsigned char>(*cursor)]);
+}
+#endif
 
 // The masks of the block at `base` (64 bytes there at least), from those
 // read before where they were read on the same grid for the same kept bytes;
@@ -349,7 +381,8 @@ const BlockMasks& LineScanner::MasksOf(const char* base, const BlockKeptBytes& k
 // time. For the ":": in the bytes that are neither ":" nor LF, a carry set
 // at each line start runs up to the first ":" or LF after it. Only lines whose test
 // the masks cannot settle are read one by one.
-std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFolders* folders) {
+template <bool kPlain>
+std::size_t LineScanner::SkipBlocks(const LineSkip& skip, std::size_t most, FollowedFolders* folders) {
   if (cursor_ >= end_ || most == 0) return 0;
   if (!skip.followsFolders) folders = nullptr;
   const char* cursor = cursor_;
@@ -378,15 +411,7 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
   // The test is one the masks settle, the usual dates with a look at their
   // eight bytes: whole blocks may pass in one loop.
   const bool tight = keptInMasks && shortAfterFirst && (test == LineTest::None || skip.newFormat);
-  // With no line test, whole blocks are judged as they are read, and only
-  // the block that stops that goes to the judgement below: its masks alone
-  // are read.
-#ifdef VARDEK_LINE_SCANNER_AVX2
-  const bool plain = tight && test == LineTest::None && wide_ && limit_ - 2 >= 127;
-#else
-  const bool plain = false;
-#endif
-  const std::size_t ahead = plain ? 1 : kMaskedBlocks;
+  constexpr std::size_t ahead = kPlain ? 1 : kMaskedBlocks;
   for (;;) {
     if (fresh && end_ - base < kBlockSize) {
       block_ = nullptr;
@@ -495,25 +520,9 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
     base += kBlockSize;
     fresh = true;
 #ifdef VARDEK_LINE_SCANNER_AVX2
-    if (plain) {
-      PlainBlockPass pass;
-      pass.base = base;
-      pass.cursor = cursor;
-      pass.stop = stopAt != nullptr && stopAt < end_ ? stopAt : end_;
-      pass.dataEnd = end_;
-      pass.longest = static_cast<std::size_t>(limit_ - 2);
-      pass.most = most - skipped;
-      pass.depth = folders != nullptr ? folders->depth : 0;
-      pass.maxLevels = kMaxFolderLevels;
-      pass.follows = folders != nullptr;
-      PassPlainBlocks(skip.keptBytes, pass, folders);
-      skipped += pass.lines;
-      cursor = pass.cursor;
-      base = pass.base;
+    if constexpr (kPlain) {
       masked = nullptr;
-      // A kept line begun before the block is the judgement's to hand out,
-      // and it only hands out lines that start in its block.
-      if (cursor < base && skip.keep[static_cast<unsigned char>(*cursor)]) {
+      if (!PassPlain(skip, most, folders, base, cursor, skipped)) {
         block_ = nullptr;
         cursor_ = cursor;
         return skipped;
@@ -576,6 +585,17 @@ std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFo
       }
     }
   }
+}
+
+// With no line test, whole blocks are judged as they are read (the plain
+// pass), and only a block that stops that goes to the judgement: its masks
+// alone are read. Where the stop is near (a frequent text's next place),
+// the masks read some blocks at a time cost less. Each way has its own
+// copy of the walk over blocks: the other's steps would only slow it.
+std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFolders* folders) {
+  const bool plain = plainPasses_ && skip.test == LineTest::None && skip.keptBytes.count >= 0 &&
+                     (skip.stopAt == nullptr || skip.stopAt - cursor_ >= kPlainPassLeast);
+  return plain ? SkipBlocks<true>(skip, most, folders) : SkipBlocks<false>(skip, most, folders);
 }
 
 }  // namespace vardek
