@@ -247,15 +247,31 @@ void Follow(const char* base, const FollowedBits& followed, std::uint64_t passed
   }
 }
 
-// Enters and leaves the folders of the lines a plain pass went over.
+// True when entering `name` and leaving it again leaves `path` as it was:
+// the name fits and holds no backslash but its first byte, from which the
+// climb drops the text.
+bool EnteredAndLeftAlike(const FolderPath& path, std::string_view name) {
+  return name.size() < kFolderPathCapacity - path.Length() &&
+         std::memchr(name.data() + 1, '\\', name.size() - 1) == nullptr;
+}
+
+// Enters and leaves the folders of the lines a plain pass went over. A
+// folder with no folder inside (its line and a climb one after the other)
+// is neither entered nor left where that comes to the same.
 void FollowPassed(const PlainBlockPass& pass, FollowedFolders& folders) {
   if (folders.path != nullptr) {
     for (std::size_t i = 0; i < pass.followedCount; ++i) {
       const std::string_view line(pass.followed[i].start, pass.followed[i].length);
-      if (line[0] == '\\') {
-        folders.path->Enter(FolderLineName(line));
-      } else {
+      if (line[0] != '\\') {
         folders.path->Leave();
+        continue;
+      }
+      const std::string_view name = FolderLineName(line);
+      if (i + 1 < pass.followedCount && pass.followed[i + 1].start[0] == '.' &&
+          EnteredAndLeftAlike(*folders.path, name)) {
+        ++i;
+      } else {
+        folders.path->Enter(name);
       }
     }
   }

@@ -235,6 +235,8 @@ std::string RandomCatalogLines(std::mt19937& random) {
     std::string line;
     if (pick < 100 && (depth < 15 || pick == 0)) {
       line = "\\d" + std::string(random() % 40, 'n');
+      // A backslash inside a name: the climb out of it leaves the name's first part.
+      if (pick % 10 == 0) line.insert(1 + random() % (line.size() - 1), 1, '\\');
       ++depth;
     } else if (pick < 200 && depth > 0) {
       line = pick < 198 ? ".." : std::string("..\0z", 4);
