@@ -279,7 +279,6 @@ void FollowPassed(const PlainBlockPass& pass, FollowedFolders& folders) {
   folders.lines += pass.followedCount;
 }
 
-
 // The lines among `open` (LF bits of lines that hold a ":") whose date may
 // be of the usual shape, as the block's masks show: it stands nine bytes
 // before the LF after the line's first ":", or ten with a CR right before
