@@ -12,7 +12,10 @@ namespace vardek {
 
 namespace {
 
-// A folder or climb line that keeps the depth rules from `depth`, which it moves.
+// A folder or climb line that keeps the depth rules from `depth`, which it
+// moves. A local copy of ClassifyLine's rule for those two kinds: the shared
+// inline one, compiled here, could be taken for every caller. The
+// randomized pass-over tests hold both to the same lines.
 bool Followable(const char* line, std::size_t length, int maxLevels, int& depth) {
   if (line[0] == '\\') {
     if (depth + 1 >= maxLevels) return false;
