@@ -1,11 +1,11 @@
 #pragma once
 // The rules of the catalog text that every reader and writer shares.
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
+
+#include "catalog/usual_date.h"
 
 namespace vardek {
 
@@ -95,9 +95,8 @@ constexpr bool IsValidDate(const CatalogDate& date) {
 }
 
 // For the usual date text, looked up rather than reckoned (by the rule
-// above): what a two-digit year allows (0: a year out of range, 1: a common
-// year, 2: a leap year), and for each of those the month and day pairs
-// (month * 32 + day) that make a date.
+// above): what a two-digit year allows and, for each kind of year, the
+// month and day pairs that make a date (usual_date.h says how).
 inline constexpr auto kUsualYearKinds = [] {
   std::array<std::uint8_t, 100> kinds{};
   for (int stored = 0; stored < 100; ++stored) {
@@ -108,40 +107,18 @@ inline constexpr auto kUsualYearKinds = [] {
   return kinds;
 }();
 inline constexpr auto kGoodMonthDays = [] {
-  std::array<std::array<bool, 13 * 32>, 3> good{};
+  std::array<bool, 3 * kMonthDayPairs> good{};
   for (int kind = 1; kind <= 2; ++kind) {
     const int year = kind == 2 ? 2000 : 2001;
     for (int month = 1; month <= 12; ++month) {
       for (int day = 1; day < 32; ++day)
-        good[static_cast<std::size_t>(kind)][static_cast<std::size_t>(month * 32 + day)] = IsValidDate({year, month, day});
+        good[static_cast<std::size_t>(kind) * kMonthDayPairs + static_cast<std::size_t>(month * 32 + day)] =
+            IsValidDate({year, month, day});
     }
   }
   return good;
 }();
-
-// The eight bytes of a date text of the usual shape, MM/DD/YY or MM-DD-YY,
-// read at once without a branch: true when they are of it, and then
-// `values` holds each digit's value in its own byte (0, 1, 3, 4, 6, 7; the
-// separators' bytes read 0). Never true off little-endian machines, whose
-// callers take their byte-by-byte way.
-inline bool ReadUsualDateWord(const char* text, std::uint64_t& values) {
-  if constexpr (std::endian::native != std::endian::little) {
-    values = 0;
-    return false;
-  } else {
-    constexpr std::uint64_t kDigits = 0xFFFF00FFFF00FFFFu;      // bytes 0, 1, 3, 4, 6, 7
-    constexpr std::uint64_t kSeparators = 0x0000FF0000FF0000u;  // bytes 2 and 5
-    std::uint64_t word = 0;
-    std::memcpy(&word, text, sizeof word);
-    // The separators read as "0" so that no borrow runs out of them; a byte
-    // below "0" borrows from the next but shows itself.
-    values = ((word & kDigits) | (0x3030303030303030u & kSeparators)) - 0x3030303030303030u;
-    const bool digits = ((values | (values + 0x7676767676767676u)) & 0x8080808080808080u) == 0;
-    // "/" and "-" differ in one bit only.
-    const bool separators = ((word | 0x0000020000020000u) & kSeparators) == 0x00002F00002F0000u;
-    return digits && separators;
-  }
-}
+inline constexpr UsualDateTables kUsualDateTables{kUsualYearKinds.data(), kGoodMonthDays.data()};
 
 // ReadDateText for any text, not only the usual shape.
 CatalogDate ReadAnyDateText(std::string_view dateText);
@@ -178,7 +155,7 @@ inline bool IsGoodDateText(std::string_view dateText) {
     const int kind = kUsualYearKinds[static_cast<std::size_t>((t[6] - '0') * 10 + (t[7] - '0'))];
     // Pair 0 is no date: a month or day beyond the table lands there.
     const int pair = (month * 32 + day) * static_cast<int>((month <= 12) & (day <= 31));
-    return kGoodMonthDays[static_cast<std::size_t>(kind)][static_cast<std::size_t>(pair)];
+    return kGoodMonthDays[static_cast<std::size_t>(kind) * kMonthDayPairs + static_cast<std::size_t>(pair)];
   }
   return IsValidDate(ReadDateText(dateText));
 }

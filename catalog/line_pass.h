@@ -1,11 +1,13 @@
 #pragma once
-// Passing over whole 64-byte blocks for a skip with no line test, each block
-// read once with AVX2 and judged on the spot: the lines a search passes over
-// between the places of its text. A plain header, as line_blocks.h is.
+// Passing over whole 64-byte blocks, each block read once with AVX2 and
+// judged on the spot: the lines a search passes over between the places of
+// its text (no line test), and the file lines of good dates the bad-date
+// scan passes over. A plain header, as line_blocks.h is.
 #include <cstddef>
 #include <cstdint>
 
 #include "catalog/line_blocks.h"
+#include "catalog/usual_date.h"
 
 namespace vardek {
 
@@ -16,7 +18,7 @@ struct PassedFolderLine {
   std::size_t length;
 };
 
-struct PlainBlockPass {
+struct BlockPass {
   // A block ends at most 32 folder or climb lines (a byte and an LF at
   // least, the first perhaps begun in the block before).
   static constexpr std::size_t kFollowedRoom = 256;
@@ -38,6 +40,14 @@ struct PlainBlockPass {
   int depth = 0;
   int maxLevels = 0;
   bool follows = false;
+  // For the date test, in and out, of the line going on into the block at
+  // `base`: whether it holds no ":" yet; and the first ":" of lines begun
+  // in the block before, at the bits where their LF would stand nine bytes
+  // on (ten with a CR before the LF).
+  UsualDateTables dates{};
+  bool openWithoutColon = false;
+  std::uint64_t colonsBefore = 0;
+  std::uint64_t colonsBeforeCr = 0;
   // Out: `base` is the first block not passed, `cursor` the line start after
   // the last LF passed and `depth` moved by the folder and climb lines
   // passed, which `followed` lists.
@@ -49,8 +59,13 @@ struct PlainBlockPass {
 // Passes the blocks from `pass.base` while each holds an LF, no CR but
 // right before an LF, a first line no longer than `longest` (its CR
 // counted) and no kept line start (by `kept`, of eight bytes at most) but
-// followed folder and climb lines that end in the block; stops early
-// rather than fill `followed`.
-void PassPlainBlocksAvx2(const BlockKeptBytes& kept, PlainBlockPass& pass);
+// followed folder and climb lines; stops early rather than fill `followed`.
+void PassPlainBlocksAvx2(const BlockKeptBytes& kept, BlockPass& pass);
+
+// The same for the new format's date test: every other line of a block
+// passed holds no ":" or has a good date of the usual shape right after
+// its first ":", to its end. A block with any other date is left to the
+// judgement, which reads such dates whole.
+void PassDatedBlocksAvx2(const BlockKeptBytes& kept, BlockPass& pass);
 
 }  // namespace vardek

@@ -28,7 +28,7 @@ namespace {
 
 constexpr std::ptrdiff_t kBlockSize = 64;
 constexpr std::ptrdiff_t kPrefetchDistance = 2048;
-constexpr std::ptrdiff_t kPlainPassLeast = 1024;
+constexpr std::ptrdiff_t kBlockPassLeast = 1024;
 
 struct BlockBits {
   std::uint64_t lf = 0;
@@ -128,7 +128,7 @@ void LineScanner::Start(const char* begin, const char* end, int limit) {
   limit_ = limit;
   block_ = nullptr;
   lfBits_ = 0;
-  plainPasses_ = PlainPassesFit();
+  blockPasses_ = BlockPassesFit();
 }
 
 // False when fewer than 64 bytes are left or a CR of the block stands
@@ -177,22 +177,6 @@ std::string_view LineScanner::Next(char* scratch, bool& cut) {
 }
 
 namespace {
-
-// The usual date text of eight bytes, MM/DD/YY or MM-DD-YY, judged as
-// IsGoodDateText judges it, all eight bytes at once. `shaped` is false for
-// a text of another shape, which it leaves to IsGoodDateText.
-bool UsualDateIsGood(const char* text, bool& shaped) {
-  std::uint64_t values = 0;
-  shaped = ReadUsualDateWord(text, values);
-  // Byte k becomes ten times digit k and digit k + 1: month, day and year
-  // land in bytes 0, 3 and 6.
-  const std::uint64_t pairs = values * 10 + (values >> 8);
-  const auto month = static_cast<int>(pairs & 0xFF);
-  const auto day = static_cast<int>((pairs >> 24) & 0xFF);
-  const auto year = static_cast<std::size_t>(shaped ? (pairs >> 48) & 0xFF : 0);
-  const int pair = (month * 32 + day) * static_cast<int>((month <= 12) & (day <= 31));
-  return kGoodMonthDays[kUsualYearKinds[year]][static_cast<std::size_t>(pair)];
-}
 
 // The line of a block from bit `start` to its LF at bit `lf`, without its CR.
 std::string_view LineBetween(const char* base, int start, int lf) {
@@ -255,10 +239,10 @@ bool EnteredAndLeftAlike(const FolderPath& path, std::string_view name) {
          std::memchr(name.data() + 1, '\\', name.size() - 1) == nullptr;
 }
 
-// Enters and leaves the folders of the lines a plain pass went over. A
+// Enters and leaves the folders of the lines a block pass went over. A
 // folder with no folder inside (its line and a climb one after the other)
 // is neither entered nor left where that comes to the same.
-void FollowPassed(const PlainBlockPass& pass, FollowedFolders& folders) {
+void FollowPassed(const BlockPass& pass, FollowedFolders& folders) {
   if (folders.path != nullptr) {
     for (std::size_t i = 0; i < pass.followedCount; ++i) {
       const std::string_view line(pass.followed[i].start, pass.followed[i].length);
@@ -293,7 +277,7 @@ struct UsualDates {
   // True when the date of the line ending at bit `lf` is good and of the usual shape.
   bool GoodAt(const char* base, int lf) const {
     bool shaped = false;
-    const bool good = UsualDateIsGood(base + lf - 8 - static_cast<int>((withCr >> lf) & 1), shaped);
+    const bool good = UsualDateIsGood(base + lf - 8 - static_cast<int>((withCr >> lf) & 1), kUsualDateTables, shaped);
     return good && shaped;
   }
 
@@ -328,12 +312,12 @@ bool AllGoodUsualDates(const char* base, std::uint64_t open, const UsualDates& u
 void LineScanner::UseWideSteps(bool wide) {
   wide_ = wide && ProcessorHasAvx2();
   maskedBlocks_ = 0;
-  plainPasses_ = PlainPassesFit();
+  blockPasses_ = BlockPassesFit();
 }
 
-// The plain pass reads with AVX2, and takes a line of a block and a half
+// The block pass reads with AVX2, and takes a line of a block and a half
 // for one that needs no judging.
-bool LineScanner::PlainPassesFit() const {
+bool LineScanner::BlockPassesFit() const {
 #ifdef VARDEK_LINE_SCANNER_AVX2
   return wide_ && limit_ - 2 >= 127;
 #else
@@ -342,14 +326,15 @@ bool LineScanner::PlainPassesFit() const {
 }
 
 #ifdef VARDEK_LINE_SCANNER_AVX2
-// The whole blocks from `base` that the plain pass lets go, with the folders
+// The whole blocks from `base` that the block pass lets go, with the folders
 // of their lines followed, some at a time; moves `base`, `cursor` and
-// `skipped` past them. False when the line at the cursor is to be handed
-// out now: a kept line begun before the block, which the judgement would
-// not hand out, as it only hands out lines that start in its block.
-bool LineScanner::PassPlain(const LineSkip& skip, std::size_t most, FollowedFolders* folders, const char*& base,
-                            const char*& cursor, std::size_t& skipped) const {
-  PlainBlockPass pass;
+// `skipped` past them, and for the date test the colons carried from block
+// to block. False when the line at the cursor is to be handed out now: a
+// kept line begun before the block, which the judgement would not hand
+// out, as it only hands out lines that start in its block.
+bool LineScanner::PassWhole(const LineSkip& skip, std::size_t most, FollowedFolders* folders, const char*& base,
+                            const char*& cursor, std::size_t& skipped, CarriedColons& colons) const {
+  BlockPass pass;
   pass.base = base;
   pass.cursor = cursor;
   pass.stop = skip.stopAt != nullptr && skip.stopAt < end_ ? skip.stopAt : end_;
@@ -359,11 +344,19 @@ bool LineScanner::PassPlain(const LineSkip& skip, std::size_t most, FollowedFold
   pass.depth = folders != nullptr ? folders->depth : 0;
   pass.maxLevels = kMaxFolderLevels;
   pass.follows = folders != nullptr;
+  const bool dates = skip.test == LineTest::GoodDate;
+  if (dates) {
+    pass.dates = kUsualDateTables;
+    pass.openWithoutColon = colons.openWithoutColon;
+    pass.colonsBefore = colons.before;
+    pass.colonsBeforeCr = colons.beforeCr;
+  }
   do {
     pass.followedCount = 0;
-    PassPlainBlocksAvx2(skip.keptBytes, pass);
+    (dates ? PassDatedBlocksAvx2 : PassPlainBlocksAvx2)(skip.keptBytes, pass);
     if (folders != nullptr) FollowPassed(pass, *folders);
-  } while (pass.followedCount + PlainBlockPass::kMostFollowedInBlock > PlainBlockPass::kFollowedRoom);
+  } while (pass.followedCount + BlockPass::kMostFollowedInBlock > BlockPass::kFollowedRoom);
+  if (dates) colons = {pass.openWithoutColon, pass.colonsBefore, pass.colonsBeforeCr};
   skipped += pass.lines;
   cursor = pass.cursor;
   base = pass.base;
@@ -396,7 +389,7 @@ const BlockMasks& LineScanner::MasksOf(const char* base, const BlockKeptBytes& k
 // time. For the ":": in the bytes that are neither ":" nor LF, a carry set
 // at each line start runs up to the first ":" or LF after it. Only lines whose test
 // the masks cannot settle are read one by one.
-template <bool kPlain>
+template <bool kWhole>
 std::size_t LineScanner::SkipBlocks(const LineSkip& skip, std::size_t most, FollowedFolders* folders) {
   if (cursor_ >= end_ || most == 0) return 0;
   if (!skip.followsFolders) folders = nullptr;
@@ -426,7 +419,7 @@ std::size_t LineScanner::SkipBlocks(const LineSkip& skip, std::size_t most, Foll
   // The test is one the masks settle, the usual dates with a look at their
   // eight bytes: whole blocks may pass in one loop.
   const bool tight = keptInMasks && shortAfterFirst && (test == LineTest::None || skip.newFormat);
-  constexpr std::size_t ahead = kPlain ? 1 : kMaskedBlocks;
+  constexpr std::size_t ahead = kWhole ? 1 : kMaskedBlocks;
   for (;;) {
     if (fresh && end_ - base < kBlockSize) {
       block_ = nullptr;
@@ -535,9 +528,14 @@ std::size_t LineScanner::SkipBlocks(const LineSkip& skip, std::size_t most, Foll
     base += kBlockSize;
     fresh = true;
 #ifdef VARDEK_LINE_SCANNER_AVX2
-    if constexpr (kPlain) {
+    if constexpr (kWhole) {
       masked = nullptr;
-      if (!PassPlain(skip, most, folders, base, cursor, skipped)) {
+      CarriedColons carried{openWithoutColon, colonsBefore, colonsBeforeCr};
+      const bool handsOut = !PassWhole(skip, most, folders, base, cursor, skipped, carried);
+      openWithoutColon = carried.openWithoutColon;
+      colonsBefore = carried.before;
+      colonsBeforeCr = carried.beforeCr;
+      if (handsOut) {
         block_ = nullptr;
         cursor_ = cursor;
         return skipped;
@@ -602,15 +600,16 @@ std::size_t LineScanner::SkipBlocks(const LineSkip& skip, std::size_t most, Foll
   }
 }
 
-// With no line test, whole blocks are judged as they are read (the plain
-// pass), and only a block that stops that goes to the judgement: its masks
-// alone are read. Where the stop is near (a frequent text's next place),
+// With no line test, or the new format's date test, whole blocks are judged
+// as they are read (the block pass), and only a block that stops that goes
+// to the judgement: its masks alone are read. Where the stop is near (a frequent text's next place),
 // the masks read some blocks at a time cost less. Each way has its own
 // copy of the walk over blocks: the other's steps would only slow it.
 std::size_t LineScanner::Skip(const LineSkip& skip, std::size_t most, FollowedFolders* folders) {
-  const bool plain = plainPasses_ && skip.test == LineTest::None && skip.keptBytes.count >= 0 &&
-                     (skip.stopAt == nullptr || skip.stopAt - cursor_ >= kPlainPassLeast);
-  return plain ? SkipBlocks<true>(skip, most, folders) : SkipBlocks<false>(skip, most, folders);
+  const bool passable = skip.test == LineTest::None || (skip.test == LineTest::GoodDate && skip.newFormat);
+  const bool whole = blockPasses_ && passable && skip.keptBytes.count >= 0 &&
+                     (skip.stopAt == nullptr || skip.stopAt - cursor_ >= kBlockPassLeast);
+  return whole ? SkipBlocks<true>(skip, most, folders) : SkipBlocks<false>(skip, most, folders);
 }
 
 }  // namespace vardek

@@ -51,11 +51,20 @@ class LineScanner {
   bool LoadBlock(const char* base);
   std::string_view Copied(char* scratch, bool& cut);
   const BlockMasks& MasksOf(const char* base, const BlockKeptBytes& kept, std::size_t ahead);
-  bool PlainPassesFit() const;
-  template <bool kPlain>
+  bool BlockPassesFit() const;
+  // What the date test carries from one block to the next: whether the
+  // line going on into it holds no ":" yet, and the first ":" of lines in
+  // the last bytes of the block before, at the bits where an LF nine (or,
+  // after a CR, ten) bytes on would stand.
+  struct CarriedColons {
+    bool openWithoutColon = true;
+    std::uint64_t before = 0;
+    std::uint64_t beforeCr = 0;
+  };
+  template <bool kWhole>
   std::size_t SkipBlocks(const LineSkip& skip, std::size_t most, FollowedFolders* folders);
-  bool PassPlain(const LineSkip& skip, std::size_t most, FollowedFolders* folders, const char*& base,
-                 const char*& cursor, std::size_t& skipped) const;
+  bool PassWhole(const LineSkip& skip, std::size_t most, FollowedFolders* folders, const char*& base,
+                 const char*& cursor, std::size_t& skipped, CarriedColons& carried) const;
 
   const char* begin_ = nullptr;
   const char* cursor_ = nullptr;
@@ -66,7 +75,7 @@ class LineScanner {
   const char* block_ = nullptr;
   std::uint64_t lfBits_ = 0;
   bool wide_ = ProcessorHasAvx2();
-  bool plainPasses_ = false;  // by PlainPassesFit, for the limit and steps in use
+  bool blockPasses_ = false;  // by BlockPassesFit, for the limit and steps in use
   // The masks of the blocks Skip reads next, read some at a time: a walk
   // stops at a kept line now and then and goes on from there.
   static constexpr std::size_t kMaskedBlocks = 32;

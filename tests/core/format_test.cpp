@@ -93,9 +93,20 @@ TEST(CatalogDates, ValidityFollowsTheCalendar) {
   EXPECT_TRUE(IsLeapYear(2400));
 }
 
-// The bad-date scan's quick reading of a date text against the plain one:
-// every usual text MM/DD/YY of two-digit fields, and random texts of other shapes.
+// The bad-date scan's quick readings of a date text against the plain one:
+// every usual text MM/DD/YY of two-digit fields (with either separator),
+// and random texts of other shapes. The readings of the whole word agree
+// with it on every usual text, call no other text good, and the one
+// without the tables calls no bad date good.
 TEST(CatalogDates, GoodDateTextAgreesWithThePlainReading) {
+  const auto wordReadingsAgree = [](const std::string& text) {
+    const bool good = IsGoodDateText(text);
+    bool shaped = false;
+    const bool lookedUp = UsualDateIsGood(text.data(), kUsualDateTables, shaped) && shaped;
+    const bool read = IsGoodUsualDate(text.data(), kUsualDateTables);
+    return (shaped ? read == good && lookedUp == good : !read && !lookedUp) &&
+           (!TellsGoodUsualDate(text.data()) || (shaped && good));
+  };
   std::string text = "00/00/00";
   for (int fields = 0; fields < 1000000; ++fields) {
     const int parts[3] = {fields / 10000, fields / 100 % 100, fields % 100};
@@ -103,14 +114,20 @@ TEST(CatalogDates, GoodDateTextAgreesWithThePlainReading) {
       text[3 * i] = static_cast<char>('0' + parts[i] / 10);
       text[3 * i + 1] = static_cast<char>('0' + parts[i] % 10);
     }
+    text[2] = fields % 3 == 0 ? '-' : '/';
+    text[5] = fields % 5 == 0 ? '-' : '/';
     ASSERT_EQ(IsGoodDateText(text), IsValidDate(ReadAnyDateText(text))) << text;
+    ASSERT_TRUE(wordReadingsAgree(text)) << text;
   }
   std::mt19937 random(3);
-  const char alphabet[] = {'0', '1', '2', '9', '/', '-', ' ', 'a', '\0'};
-  for (int round = 0; round < 20000; ++round) {
-    std::string other(random() % 11, '0');
+  const char alphabet[] = {'0', '1', '2', '9', '/', '-', '.', ':', ' ', 'a', '\0', '\x80', '\xFF'};
+  for (int round = 0; round < 200000; ++round) {
+    std::string other(round % 2 == 0 ? 8 : random() % 11, '0');
     for (char& c : other) c = alphabet[random() % sizeof alphabet];
     ASSERT_EQ(IsGoodDateText(other), IsValidDate(ReadAnyDateText(other))) << other;
+    if (other.size() == 8) {
+      ASSERT_TRUE(wordReadingsAgree(other)) << other;
+    }
   }
 }
 

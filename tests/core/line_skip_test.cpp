@@ -223,12 +223,30 @@ TEST(LineSkip, PassesOverOnlyLinesItMayAndHandsOutThePlainLinesAfter) {
   EXPECT_GT(counts.followed, 1000u);
 }
 
-// A catalog as a scan writes it, file lines in nested folders with CR LF,
-// and now and then what ends a search's passing over: a title, a file
-// named ".x", a climb with a NUL, too many levels, a stray CR, a long line.
+// A file line's date as a scan writes it, and now and then what the date
+// test must read whole: a bad date, a leap day, the last days of a month,
+// a date of another shape, none at all, a ":" in the name.
+std::string RandomDate(std::mt19937& random) {
+  static const char* const kRare[] = {"02/29/00", "02/29/01", "02/30/04", "04/31/02", "12/31/99", "01/31/50",
+                                      "13/01/99", "00/10/99", "10/00/99", "06/15/51", "06/15/79", "06/15/80",
+                                      "1/2/03", "01/02/3", "01/02/2003", "01-02/03", "0a/02/03", "", "01/02/03 ", "9:01/02/03"};
+  const unsigned pick = random() % 200;
+  if (pick < std::size(kRare)) return kRare[pick];
+  char date[9];
+  std::snprintf(date, sizeof date, "%02u%c%02u%c%02u", 1 + static_cast<unsigned>(random() % 12),
+                random() % 4 == 0 ? '-' : '/', 1 + static_cast<unsigned>(random() % 28), random() % 4 == 0 ? '-' : '/',
+                static_cast<unsigned>(80 + random() % 71) % 100);
+  return date;
+}
+
+// A catalog as a scan writes it, file lines in nested folders with CR LF
+// (or LF alone), and now and then what ends a search's passing over: a
+// title, a file named ".x", a climb with a NUL, too many levels, a stray
+// CR, a long line, a file line without ":".
 std::string RandomCatalogLines(std::mt19937& random) {
   std::string data;
   int depth = 0;
+  const char* const lineEnd = random() % 3 == 0 ? "\n" : "\r\n";
   const int lines = 500 + static_cast<int>(random() % 2000);
   for (int i = 0; i < lines; ++i) {
     const unsigned pick = random() % 1000;
@@ -245,33 +263,40 @@ std::string RandomCatalogLines(std::mt19937& random) {
       line = pick == 200 ? "|||Disc" : ".x:01/01/99";
     } else if (pick == 202) {
       line = random() % 2 == 0 ? "a\rb:01/01/99" : std::string(250 + random() % 20, 'y');
+    } else if (pick == 203) {
+      line = "nodate";
     } else {
-      line = std::string(1 + random() % 30, 'f') + ":01/02/03";
+      line = std::string(1 + random() % 30, 'f') + ":" + RandomDate(random);
     }
-    data += line + "\r\n";
+    data += line + lineEnd;
   }
   return data;
 }
 
-// Long runs of blocks that a search passes over whole: every line passed is
-// one it may pass, and with AVX2 hardly a line it may pass is handed out,
-// not even a folder line that runs on into the next block.
-TEST(LineSkip, SearchesPassOverCatalogsAsThePlainReadingFollowsThem) {
-  std::mt19937 random(1209);
-  SkipCounts counts[2];
-  for (int round = 0; round < 300; ++round) {
-    const std::string data = RandomCatalogLines(random);
-    LineSkip skip = MakeLineSkip(kStructureLineStarts, LineTest::None, true, round % 4 != 0);
-    if (round % 3 == 0) skip.stopAt = data.data() + random() % data.size();
-    const bool wide = round % 2 == 0;
-    SCOPED_TRACE(round);
-    SkipAndReadThrough(data, skip, wide, random, counts[wide]);
-    if (HasFatalFailure()) return;
-  }
-  EXPECT_GT(counts[true].followed, 10000u);
-  EXPECT_GT(counts[false].followed, 10000u);
-  if (ProcessorHasAvx2()) {
-    EXPECT_LT(counts[true].missed * 100, counts[true].passedOver) << counts[true].missed;
+// Long runs of blocks that a search (no line test) and the bad-date scan
+// (the date test) pass over whole: every line passed is one they may pass,
+// and with AVX2 hardly a line they may pass is handed out, not even a
+// folder line that runs on into the next block or a date that ends right
+// after a block's last byte.
+TEST(LineSkip, SearchesAndDateScansPassOverCatalogsAsThePlainReadingDoes) {
+  for (const LineTest test : {LineTest::None, LineTest::GoodDate}) {
+    std::mt19937 random(1209);
+    SkipCounts counts[2];
+    for (int round = 0; round < 300; ++round) {
+      const std::string data = RandomCatalogLines(random);
+      LineSkip skip = MakeLineSkip(kStructureLineStarts, test, true, round % 4 != 0);
+      if (round % 3 == 0) skip.stopAt = data.data() + random() % data.size();
+      const bool wide = round % 2 == 0;
+      SCOPED_TRACE(round);
+      SkipAndReadThrough(data, skip, wide, random, counts[wide]);
+      if (HasFatalFailure()) return;
+    }
+    SCOPED_TRACE(static_cast<int>(test));
+    EXPECT_GT(counts[true].followed, 10000u);
+    EXPECT_GT(counts[false].followed, 10000u);
+    if (ProcessorHasAvx2()) {
+      EXPECT_LT(counts[true].missed * 100, counts[true].passedOver) << counts[true].missed;
+    }
   }
 }
 
