@@ -20,4 +20,11 @@ bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& report
                        const std::function<void(const char* description)>& onTitle,
                        CatalogTitleScan& scan);
 
+// The same for part `index` of `count` of a catalog that `whole` holds
+// mapped (CatalogReader::RestrictToPart), for parts read side by side: the
+// titles of the parts one after the other are those of the whole. Returns
+// how many it handed out.
+long ReadPartTitles(const CatalogReader& whole, int index, int count,
+                    const std::function<void(const char* description)>& onTitle);
+
 }  // namespace vardek

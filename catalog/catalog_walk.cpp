@@ -33,13 +33,7 @@ void CatalogWalk::OpenPart(const CatalogReader& whole, int index, int count) {
   reader_.Share(whole, kLineLimit);
   newFormat_ = reader_.NewFormat();
   running_ = true;
-  const std::size_t size = reader_.Size();
-  const auto cut = [&](int part) {
-    if (part <= 0) return std::size_t{0};
-    if (part >= count) return size;
-    return NextTitleLine(reader_.Data(), size, static_cast<std::size_t>(std::uint64_t{size} * part / count));
-  };
-  reader_.Restrict(cut(index), cut(index + 1));
+  reader_.RestrictToPart(index, count);
 }
 
 // The hook still runs at every line number that is a multiple of 200: lines

@@ -196,7 +196,6 @@ void PassBlocks(const BlockKeptBytes& kept, BlockPass& pass) {
   std::uint64_t openAtFirst = startsBlock | std::uint64_t{begunBefore && pass.openWithoutColon};
   std::uint64_t colonsBefore = pass.colonsBefore;
   std::uint64_t colonsBeforeCr = pass.colonsBeforeCr;
-  const UsualDateTables dates = pass.dates;
   std::uint64_t crAtLast = 0;  // not known for the first block, which the judgement reads then
   for (; blocks != 0; --blocks, base += 64) {
     // The blocks are read in order, but the processor's own prefetch stops
@@ -226,7 +225,7 @@ void PassBlocks(const BlockKeptBytes& kept, BlockPass& pass) {
       const std::uint64_t firstColons = firstMarks & colon;
       // A CR as the last byte of the block before stands before an LF at bit 0.
       const std::uint64_t crBeforeLf = (cr << 1) | crAtLast;
-      if (!AllGoodUsualDates(base, open, crBeforeLf, firstColons, colonsBefore, colonsBeforeCr, dates)) break;
+      if (!AllGoodUsualDates(base, open, crBeforeLf, firstColons, colonsBefore, colonsBeforeCr, pass.dates)) break;
       if (unusual && !PassesUnusualBlock(base, lf, stray, keptStarts, pass, following)) break;
       openAtFirst = std::uint64_t{sum < ~marks} | (lf >> 63);
       colonsBefore = firstColons >> 55;

@@ -435,13 +435,14 @@ TEST_F(FastWalkTest, PartsOfACatalogAddUpToTheWhole) {
   EXPECT_GT(added, 40);
 }
 
-// The check and the bad-date scan over parts: where every part is read to
-// its end without a report and each before the last ends at the root, the
-// parts make what the walk over the whole makes (the check's end reports
-// and file count, the bad dates in order); where they do not, the whole
-// has something to report (a part that is the whole) or ends a part inside
-// a folder.
-TEST_F(FastWalkTest, CheckAndBadDatesOverPartsAddUpToTheWhole) {
+// The check, the title scan and the bad-date scan over parts: the titles
+// of the parts are those of the whole, in order, always. Where every part
+// is read to its end without a report and each before the last ends at the
+// root, the parts make what the walk over the whole makes (the check's end
+// reports and file count, the bad dates in order); where they do not, the
+// whole has something to report (a part that is the whole) or ends a part
+// inside a folder.
+TEST_F(FastWalkTest, CheckTitlesAndBadDatesOverPartsAddUpToTheWhole) {
   std::mt19937 random(31);
   int added = 0;
   for (int round = 0; round < 150; ++round) {
@@ -458,9 +459,19 @@ TEST_F(FastWalkTest, CheckAndBadDatesOverPartsAddUpToTheWhole) {
     FindBadDates(reader, path.c_str(), newFormat, whole, reporter);
     const bool badDatesReported = !reporter.reports.empty();
 
+    std::vector<std::string> titles;
+    CatalogTitleScan scan;
+    ReadCatalogTitles(reader, path.c_str(), reporter, [&](const char* d) { titles.emplace_back(d); }, scan);
+
     CatalogReader mapped;
     ASSERT_TRUE(mapped.Map(path.c_str(), kLineLimit));
     const int count = 1 + static_cast<int>(random() % 4);
+    std::vector<std::string> partTitles;
+    long titleCount = 0;
+    for (int index = 0; index < count; ++index)
+      titleCount += ReadPartTitles(mapped, index, count, [&](const char* d) { partTitles.emplace_back(d); });
+    ASSERT_EQ(partTitles, titles) << round << " in " << count << " parts";
+    ASSERT_EQ(titleCount, scan.titleCount) << round;
     long files = 0;
     bool checkAddsUp = true;
     bool datesAddUp = true;
