@@ -32,8 +32,10 @@ class CatalogReader {
   // The bytes a piece holds at first (tests read in small pieces).
   void SetPieceSize(std::size_t bytes) { pieceSize_ = bytes == 0 ? 1 : bytes; }
   // True when the catalog could not be read to its end in pieces (the
-  // lines then end early); until the reader lets the catalog go.
-  bool ReadFailed() const { return readFailed_; }
+  // lines then end early), or was cut short by another program while mapped
+  // (the lines past the cut read as zeros); until the reader lets the
+  // catalog go.
+  bool ReadFailed() const { return readFailed_ || platform::MappingWasCut(view_); }
   // Reads the catalog that `mapped` holds mapped, through no mapping of its
   // own (walks over parts side by side); `mapped` must stay mapped meanwhile.
   void Share(const CatalogReader& mapped, int lineLimit);

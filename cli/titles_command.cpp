@@ -4,6 +4,7 @@
 
 #include "catalog/catalog_reader.h"
 #include "catalog/catalog_titles.h"
+#include "catalog/catalog_walk.h"
 #include "catalog/line_reader.h"
 #include "catalog/text_routines.h"
 #include "cli/arguments.h"
@@ -27,12 +28,15 @@ const CommandHelp kHelp = {
     "\nExit status: 0 done; 2 usage error or a catalog that cannot be opened (the\n"
     "others are still listed).\n"};
 
+enum class PartsRead { NotMapped, Whole, Cut };
+
 // The descriptions of a catalog read in parts on every core, handed to
-// `print` in file order; false, with nothing handed out, where the catalog
-// cannot be mapped (it is then read in pieces).
-bool ReadTitlesInParts(const std::string& catalog, const std::function<void(const char*)>& print, long& titles) {
+// `print` in file order. NotMapped, with nothing handed out, where the
+// catalog cannot be mapped (it is then read in pieces); Cut where another
+// program cut it short meanwhile (the titles before the cut handed out).
+PartsRead ReadTitlesInParts(const std::string& catalog, const std::function<void(const char*)>& print, long& titles) {
   CatalogReader whole;
-  if (!whole.Map(catalog.c_str(), kLineLimit)) return false;
+  if (!whole.Map(catalog.c_str(), kLineLimit)) return PartsRead::NotMapped;
   std::vector<std::vector<std::string>> parts(Cores());
   OnEveryCore(parts.size(), [&](std::size_t i) {
     const auto keep = [&](const char* description) { parts[i].emplace_back(description); };
@@ -42,7 +46,7 @@ bool ReadTitlesInParts(const std::string& catalog, const std::function<void(cons
     for (const std::string& description : part) print(description.c_str());
     titles += static_cast<long>(part.size());
   }
-  return true;
+  return whole.ReadFailed() ? PartsRead::Cut : PartsRead::Whole;
 }
 
 }  // namespace
@@ -64,7 +68,12 @@ int RunTitles(const Arguments& arguments) {
     const auto print = [&](const char* description) {
       out.Write({CatalogField(description), NativeField(catalog, true)});
     };
-    if (Cores() > 1 && ReadTitlesInParts(catalog, print, titles)) continue;
+    const PartsRead parts = Cores() > 1 ? ReadTitlesInParts(catalog, print, titles) : PartsRead::NotMapped;
+    if (parts == PartsRead::Cut) {
+      reporter.ErrorBox(kErrorOpeningFile, catalog.c_str());
+      result = kExitFailure;
+    }
+    if (parts != PartsRead::NotMapped) continue;
     if (!ReadCatalogTitles(reader, catalog.c_str(), reporter, print, scan)) {
       result = kExitFailure;
       continue;

@@ -77,7 +77,13 @@ ChangeOutcome DeleteTitleFromCatalog(CatalogReader& reader, const char* catalogP
     return ChangeOutcome::Refused;
   }
   const Removal removal = RemoveTitles(reader, description, output);
+  // A catalog cut short meanwhile by another program is not written back.
+  const bool readWhole = !reader.ReadFailed();
   reader.Unmap();
+  if (!readWhole) {
+    reporter.ErrorBox("Error opening file", path.c_str());
+    return ChangeOutcome::Refused;
+  }
 
   ChangeOutcome outcome;
   if (removal.removed > 0 && removal.kept == 0) {

@@ -17,10 +17,16 @@ inline constexpr std::uint64_t kLargestWholeFile = 0xFFFFFFFFull;
 struct MappedView {
   const char* data = nullptr;
   std::uint32_t size = 0;
+  int watch = -1;  // Linux: what notes a cut (MappingWasCut)
 };
 
 bool MapWholeFile(const char* path, MappedView& view);
 void UnmapWholeFile(MappedView& view);
+// True once the file was cut short by another program while mapped, and a
+// read went past its new end: from there on the view reads zeros (Linux;
+// Windows does not let a mapped file be cut). A reading that meets it must
+// not be trusted.
+bool MappingWasCut(const MappedView& view);
 
 // Where a catalog read from start to end is better read in pieces into a
 // small buffer that stays in the processor's cache than mapped (Linux: no

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/posix/cut_mapping_posix.h"
+
 namespace vardek::platform {
 
 namespace {
@@ -109,13 +111,17 @@ bool MapWholeFile(const char* path, MappedView& view) {
   madvise(data, static_cast<std::size_t>(size), MADV_SEQUENTIAL);
   view.data = static_cast<const char*>(data);
   view.size = static_cast<std::uint32_t>(size);
+  view.watch = WatchMapping(view.data, view.size);
   return true;
 }
 
 void UnmapWholeFile(MappedView& view) {
+  EndWatch(view.watch);
   if (view.data != nullptr) munmap(const_cast<char*>(view.data), view.size);
   view = MappedView{};
 }
+
+bool MappingWasCut(const MappedView& view) { return WatchedMappingWasCut(view.watch); }
 
 bool PieceReader::Open(const char* path, std::uint64_t& size) {
   Close();

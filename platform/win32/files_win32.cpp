@@ -73,6 +73,9 @@ void UnmapWholeFile(MappedView& view) {
   view = MappedView{};
 }
 
+// A mapped file cannot be cut (SetEndOfFile fails while a view of it is open).
+bool MappingWasCut(const MappedView&) { return false; }
+
 bool PieceReader::Open(const char* path, std::uint64_t& size) {
   Close();
   HANDLE file = CreateFileA(path, GENERIC_READ, kReadSharing, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);

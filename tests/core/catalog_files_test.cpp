@@ -208,6 +208,38 @@ TEST_F(CatalogChangeTest, TheCatalogsLinkPermissionsAndOtherNamesSurvive) {
 }
 #endif
 
+// A mapped file that another program cuts short: what was read past the
+// new end reads as zeros instead of ending the process, the view says it
+// was cut, and another view of the file mapped afterwards knows nothing of it.
+TEST_F(CatalogChangeTest, AMappedFileCutShortReadsZerosAndSaysSo) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a mapped file cannot be cut on this platform";
+#else
+  const std::string bytes(5 * 4096 + 123, 'c');
+  folder_.Write("cut.cat", bytes);
+  const std::string path = folder_.Path("cut.cat");
+  platform::MappedView view;
+  ASSERT_TRUE(platform::MapWholeFile(path.c_str(), view));
+  EXPECT_EQ(view.data[0], 'c');
+  EXPECT_FALSE(platform::MappingWasCut(view));
+  fs::resize_file(path, 4096 + 10);
+  EXPECT_EQ(view.data[4096 + 9], 'c');
+  EXPECT_EQ(view.data[3 * 4096 + 5], '\0');
+  EXPECT_EQ(view.data[view.size - 1], '\0');
+  EXPECT_EQ(view.data[4096 + 20], '\0');
+  EXPECT_TRUE(platform::MappingWasCut(view));
+  platform::UnmapWholeFile(view);
+  EXPECT_FALSE(platform::MappingWasCut(view));
+
+  platform::MappedView after;
+  ASSERT_TRUE(platform::MapWholeFile(path.c_str(), after));
+  EXPECT_EQ(after.size, 4096u + 10);
+  EXPECT_EQ(after.data[after.size - 1], 'c');
+  EXPECT_FALSE(platform::MappingWasCut(after));
+  platform::UnmapWholeFile(after);
+#endif
+}
+
 // Neither a pipe nor a device is ever waited on.
 TEST_F(CatalogChangeTest, WholeFileReadsRefuseWhatIsNoFile) {
 #ifdef _WIN32

@@ -378,6 +378,40 @@ TEST_F(PassOverTest, ACatalogCutShortWhileReadInPiecesEndsInAnError) {
   EXPECT_EQ(rows.Count(), 3);
 }
 
+// A catalog cut short by another program while a search reads it mapped
+// is reported and the search ends there, instead of ending the program;
+// the rows before the cut stay. The title scan over parts says so too.
+TEST_F(PassOverTest, ACatalogCutShortWhileMappedEndsInAnError) {
+  std::string data;
+  for (int title = 0; title < 3; ++title) {
+    data += "|||Disc " + std::to_string(title) + "\r\n";
+    for (int file = 0; file < 40000; ++file) data += "f" + std::to_string(file) + ":01/01/99\r\n";
+    data += "<eof>\r\n";
+  }
+  ASSERT_GT(data.size(), std::size_t{platform::kLargestCopiedCatalog});
+  folder.Write("r.cat", data);
+  const std::string path = folder.Path("r.cat");
+  const std::function<void()> cutShort = [&] { std::filesystem::resize_file(path, 100); };
+  ResultList rows;
+  ASSERT_TRUE(rows.Reset());
+  reporter.reports.clear();
+  EXPECT_EQ(CollectFiles(reader, path.c_str(), "", "f", rows, reporter, cutShort), WalkOutcome::ReadFailed);
+  ASSERT_FALSE(reporter.reports.empty());
+  EXPECT_EQ(reporter.reports.back(), (test::Report{"error", "Error opening file", path}));
+  EXPECT_GT(rows.Count(), 0);
+  EXPECT_LT(rows.Count(), 200);
+
+  folder.Write("r.cat", data);
+  CatalogReader mapped;
+  ASSERT_TRUE(mapped.Map(path.c_str(), kLineLimit));
+  // The first part holds two titles, the second the third.
+  EXPECT_EQ(ReadPartTitles(mapped, 0, 2, [](const char*) {}), 2);
+  EXPECT_FALSE(mapped.ReadFailed());
+  std::filesystem::resize_file(path, 100);
+  EXPECT_EQ(ReadPartTitles(mapped, 1, 2, [](const char*) {}), 0);
+  EXPECT_TRUE(mapped.ReadFailed());
+}
+
 // Parts of a catalog cut at title lines: where every part's walk is complete
 // and every part before the last ends at the root, their rows one after the
 // other are the rows of the whole.
