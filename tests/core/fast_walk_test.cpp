@@ -382,6 +382,9 @@ TEST_F(PassOverTest, ACatalogCutShortWhileReadInPiecesEndsInAnError) {
 // is reported and the search ends there, instead of ending the program;
 // the rows before the cut stay. The title scan over parts says so too.
 TEST_F(PassOverTest, ACatalogCutShortWhileMappedEndsInAnError) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a mapped file cannot be cut on this platform";
+#else
   std::string data;
   for (int title = 0; title < 3; ++title) {
     data += "|||Disc " + std::to_string(title) + "\r\n";
@@ -410,6 +413,7 @@ TEST_F(PassOverTest, ACatalogCutShortWhileMappedEndsInAnError) {
   std::filesystem::resize_file(path, 100);
   EXPECT_EQ(ReadPartTitles(mapped, 1, 2, [](const char*) {}), 0);
   EXPECT_TRUE(mapped.ReadFailed());
+#endif
 }
 
 // Parts of a catalog cut at title lines: where every part's walk is complete
