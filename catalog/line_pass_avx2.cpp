@@ -98,8 +98,8 @@ std::uint64_t LfBits(const char* base) {
 // day from 1 to its month's last in a common year; the rule of
 // usual_date.h, four at a time. A leap day is left to the tables.
 bool FourDatesTold(__m256i words) {
-  const __m256i values = _mm256_xor_si256(_mm256_or_si256(words, _mm256_set1_epi64x(0x0000020000020000)),
-                                          _mm256_set1_epi64x(0x30302F30302F3030));
+  const auto lanes = [](std::uint64_t bits) { return _mm256_set1_epi64x(static_cast<long long>(bits)); };
+  const __m256i values = _mm256_xor_si256(_mm256_or_si256(words, lanes(kSeparatorBit)), lanes(kUsualZeros));
   // The top bit of each byte, one bit for each (bytes 0, 3 and 6 of a lane
   // are month, day and year below); the masks' bits are of every lane.
   const auto tops = [](__m256i bytes) { return static_cast<std::uint32_t>(_mm256_movemask_epi8(bytes)); };
@@ -107,14 +107,14 @@ bool FourDatesTold(__m256i words) {
   constexpr std::uint32_t kDays = 0x08080808u;
   constexpr std::uint32_t kYears = 0x40404040u;
   const std::uint32_t misshapen =
-      tops(_mm256_or_si256(_mm256_add_epi8(values, _mm256_set1_epi64x(0x76767F76767F7676)), values));
+      tops(_mm256_or_si256(_mm256_add_epi8(values, lanes(kOverNine)), values));
   // Each digit is 9 at most, so ten times it stays in its byte.
   const __m256i pairs =
       _mm256_add_epi64(_mm256_add_epi64(_mm256_slli_epi64(values, 3), _mm256_slli_epi64(values, 1)),
                        _mm256_srli_epi64(values, 8));
   // Top bits as in TellsGoodUsualDate, the day's upper bound aside.
-  const std::uint32_t above = tops(_mm256_add_epi8(pairs, _mm256_set1_epi64x(0x004D000000000073)));
-  const std::uint32_t from = tops(_mm256_add_epi8(pairs, _mm256_set1_epi64x(0x003000007F00007F)));
+  const std::uint32_t above = tops(_mm256_add_epi8(pairs, lanes(kAboveMonthAndYear)));
+  const std::uint32_t from = tops(_mm256_add_epi8(pairs, lanes(kFromBounds)));
   const std::uint32_t outOfRange = (~from & (kMonths | kDays)) | (above & (kMonths | (~from & kYears)));
   // Each month's last day, looked up by the month's byte and moved to the
   // day's, which goes over it where the saturating difference is not 0.

@@ -14,6 +14,24 @@ namespace vardek {
 // date.
 inline constexpr std::size_t kMonthDayPairs = 13 * 32;
 
+// The word readings' constants, for the scalar ones here and the vector
+// one of the AVX2 block pass. A separator of either kind ("/" and "-"
+// differ in one bit) becomes "/" by kSeparatorBit; xor with kUsualZeros
+// turns the digits into their values and the separators into 0; adding
+// kOverNine sets the top bit of a digit's byte over 9 and of a separator's
+// over 0.
+inline constexpr std::uint64_t kSeparatorBit = 0x0000020000020000u;
+inline constexpr std::uint64_t kUsualZeros = 0x30302F30302F3030u;
+inline constexpr std::uint64_t kOverNine = 0x76767F76767F7676u;
+// Added to the pairs (month, day, year in bytes 0, 3 and 6), each sets a
+// byte's top bit: kAboveMonthAndYear at a month over 12 and a year over 50,
+// kAboveDay at a day over 28, kFromBounds at a month and day of 1 or more
+// and a year of 80 or more. The other bytes add nothing, and no carry runs
+// between bytes, which hold 99 at most.
+inline constexpr std::uint64_t kAboveMonthAndYear = 0x004D000000000073u;
+inline constexpr std::uint64_t kAboveDay = 0x0000000063000000u;
+inline constexpr std::uint64_t kFromBounds = 0x003000007F00007Fu;
+
 struct UsualDateTables {
   // What each two-digit year allows: 0 a year out of range, 1 a common
   // year, 2 a leap year.
@@ -34,14 +52,10 @@ static inline bool ReadUsualDateWord(const char* text, std::uint64_t& values) {
   } else {
     std::uint64_t word = 0;
     std::memcpy(&word, text, sizeof word);
-    // "/" and "-" differ in one bit only: with it set, both turn to 0 as
-    // the digits turn to their values, and any other byte to something
-    // else.
-    values = (word | 0x0000020000020000u) ^ 0x30302F30302F3030u;
-    // A digit's byte is then 9 at most and a separator's 0: adding 118 (or
-    // 127) leaves the top bit clear in those alone. A byte that carries
-    // into the next had its own top bit set.
-    return (((values + 0x76767F76767F7676u) | values) & 0x8080808080808080u) == 0;
+    // Any other byte turns to something but a digit's value or 0.
+    values = (word | kSeparatorBit) ^ kUsualZeros;
+    // A byte that carries into the next had its own top bit set.
+    return (((values + kOverNine) | values) & 0x8080808080808080u) == 0;
   }
 }
 
@@ -75,14 +89,9 @@ static inline bool UsualDateIsGood(const char* text, const UsualDateTables& tabl
 static inline bool TellsGoodUsualDate(const char* text) {
   std::uint64_t values = 0;
   const bool shaped = ReadUsualDateWord(text, values);
-  // Every byte of the pairs holds 99 at most.
   const std::uint64_t pairs = UsualDatePairs(values);
-  // Each byte's top bit: `above` at a month over 12, a day over 28 and a
-  // year over 50; `from` at a month and day of 1 or more and a year of 80
-  // or more. Their other bytes add nothing, and no carry runs between
-  // bytes.
-  const std::uint64_t above = pairs + 0x004D000063000073u;
-  const std::uint64_t from = pairs + 0x003000007F00007Fu;
+  const std::uint64_t above = pairs + (kAboveMonthAndYear | kAboveDay);
+  const std::uint64_t from = pairs + kFromBounds;
   constexpr std::uint64_t kMonthAndDay = 0x0000000080000080u;
   constexpr std::uint64_t kYear = 0x0080000000000000u;
   const std::uint64_t bad = ((above | ~from) & kMonthAndDay) | (above & ~from & kYear);
