@@ -126,41 +126,59 @@ bool FourDatesTold(__m256i words) {
   return (misshapen | outOfRange | (~inTime & kDays)) == 0;
 }
 
-// For the date test: true when every line among `open` (LFs of lines that
-// hold a ":") has a good date of the usual shape, right after its first
-// ":" (`firstColons` for the lines begun in the block, `colonsBefore` and
-// `colonsBeforeCr` for those begun before) to its end.
-bool AllGoodUsualDates(const char* base, std::uint64_t open, std::uint64_t crBeforeLf, std::uint64_t firstColons,
-                       std::uint64_t colonsBefore, std::uint64_t colonsBeforeCr, const UsualDateTables& dates) {
-  const std::uint64_t withCr = open & crBeforeLf & ((firstColons << 10) | colonsBeforeCr);
-  const std::uint64_t withoutCr = open & ~withCr & ((firstColons << 9) | colonsBefore);
-  if ((withCr | withoutCr) != open) return false;
-  // Where each date ends: at the LF, or at the CR before it; a CR as the
-  // last byte of the block before ends the date of the line whose LF is at
-  // bit 0, which is told on its own.
-  if ((withCr & 1) != 0 && !IsGoodUsualDate(base - 9, dates)) return false;
-  const std::uint64_t ends = withoutCr | (withCr >> 1);
-  // A block holds two or three dates as a rule: up to four are told at
-  // once, without a branch for each (a loop over them would be misjudged
-  // at its end, block after block). A lane with no date left takes the
-  // block's last one again.
+// True when the date of each line whose LF is among `ends` is good: the
+// eight bytes at `dates` + the LF's bit (nine bytes before the LF after a
+// CR, eight without). A block holds two or three dates as a rule: up to
+// four are told at once, without a branch for each (a loop over them would
+// be misjudged at its end, block after block). The four lanes take the two
+// lowest and the two highest dates, which are the same dates when there are
+// fewer than four.
+bool DatesTold(const char* dates, std::uint64_t ends, const UsualDateTables& tables) {
   if (ends == 0) return true;
   if (CountBits64(ends) <= 4) {
-    const std::uint64_t last = std::uint64_t{1} << HighestBit64(ends);
+    const std::uint64_t lowest = ends & (~ends + 1);
+    const int highest = HighestBit64(ends);
+    const std::uint64_t highestBit = std::uint64_t{1} << highest;
+    const int at[4] = {LowestBit64(ends), LowestBit64((ends & (ends - 1)) | highestBit),
+                       HighestBit64((ends ^ highestBit) | lowest), highest};
     std::uint64_t words[4];
-    std::uint64_t rest = ends;
-    for (std::uint64_t& word : words) {
-      std::memcpy(&word, base + LowestBit64(rest | last) - 8, sizeof word);
-      rest &= rest - 1;
-    }
+    for (int lane = 0; lane < 4; ++lane) std::memcpy(&words[lane], dates + at[lane], sizeof words[lane]);
     const __m256i four = _mm256_setr_epi64x(static_cast<long long>(words[0]), static_cast<long long>(words[1]),
                                             static_cast<long long>(words[2]), static_cast<long long>(words[3]));
     if (FourDatesTold(four)) return true;
   }
   for (std::uint64_t rest = ends; rest != 0; rest &= rest - 1) {
-    if (!IsGoodUsualDate(base + LowestBit64(rest) - 8, dates)) return false;
+    if (!IsGoodUsualDate(dates + LowestBit64(rest), tables)) return false;
   }
   return true;
+}
+
+// For the date test: true when every line among `open` (LFs of lines that
+// hold a ":") has a good date of the usual shape, right after its first
+// ":" (`firstColons` for the lines begun in the block, `colonsBefore` and
+// `colonsBeforeCr` for those begun before) to its end.
+bool AllGoodUsualDates(const char* base, std::uint64_t lf, std::uint64_t open, std::uint64_t crBeforeLf,
+                       std::uint64_t firstColons, std::uint64_t colonsBefore, std::uint64_t colonsBeforeCr,
+                       const UsualDateTables& dates) {
+  const std::uint64_t colonsForCr = (firstColons << 10) | colonsBeforeCr;
+  // The usual block: every line ends in CR LF, each date nine bytes before
+  // its LF (a CR as the block before's last byte is bit 0's). Any other
+  // block has its dates end at the LF, or at the CR before it.
+  const char* datesAt = base - 9;
+  std::uint64_t ends = open;
+  if (crBeforeLf == lf) {
+    if ((open & colonsForCr) != open) return false;
+  } else {
+    const std::uint64_t withCr = open & crBeforeLf & colonsForCr;
+    const std::uint64_t withoutCr = open & ~withCr & ((firstColons << 9) | colonsBefore);
+    if ((withCr | withoutCr) != open) return false;
+    // A CR as the last byte of the block before ends the date of the line
+    // whose LF is at bit 0, which is told on its own.
+    if ((withCr & 1) != 0 && !IsGoodUsualDate(base - 9, dates)) return false;
+    datesAt = base - 8;
+    ends = withoutCr | (withCr >> 1);
+  }
+  return DatesTold(datesAt, ends, dates);
 }
 
 // The LFs that end the lines starting at `starts`: for each, the first LF
@@ -225,7 +243,7 @@ void PassBlocks(const BlockKeptBytes& kept, BlockPass& pass) {
       const std::uint64_t firstColons = firstMarks & colon;
       // A CR as the last byte of the block before stands before an LF at bit 0.
       const std::uint64_t crBeforeLf = (cr << 1) | crAtLast;
-      if (!AllGoodUsualDates(base, open, crBeforeLf, firstColons, colonsBefore, colonsBeforeCr, pass.dates)) break;
+      if (!AllGoodUsualDates(base, lf, open, crBeforeLf, firstColons, colonsBefore, colonsBeforeCr, pass.dates)) break;
       if (unusual && !PassesUnusualBlock(base, lf, stray, keptStarts, pass, following)) break;
       openAtFirst = std::uint64_t{sum < ~marks} | (lf >> 63);
       colonsBefore = firstColons >> 55;
