@@ -49,25 +49,6 @@ std::string ShownNative(std::string_view text, bool keepLineBreaks) {
 
 }  // namespace
 
-bool IsPlainText(std::string_view text) {
-  // Eight bytes at a time: a byte below 0x20 sets its top bit less 0x20, one
-  // of 0x7F or more its top bit plus 1 or its own. A borrow or carry into
-  // the next byte needs such a byte below it, so it never makes a plain word
-  // look otherwise.
-  constexpr std::uint64_t kEach = 0x0101010101010101u;
-  std::size_t at = 0;
-  for (; at + 8 <= text.size(); at += 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, text.data() + at, sizeof word);
-    if ((((word - 0x20 * kEach) | (word + kEach) | word) & (0x80 * kEach)) != 0) return false;
-  }
-  for (; at < text.size(); ++at) {
-    const auto c = static_cast<unsigned char>(text[at]);
-    if (c < 0x20 || c >= 0x7F) return false;
-  }
-  return true;
-}
-
 std::string CatalogToNative(std::string_view catalog) {
   if (IsPlainText(catalog)) return std::string(catalog);
   const std::string shown = ShowControls(catalog, false);
@@ -81,39 +62,6 @@ std::string ReportToNative(const char* text) { return ShownNative(text, true); }
 std::string NativeToShown(std::string_view native) {
   if (IsPlainText(native)) return std::string(native);
   return ShownNative(native, false);
-}
-
-void RowWriter::AppendCatalog(std::string_view text) {
-  if (IsPlainText(text)) buffer_.append(text);
-  else buffer_ += CatalogToNative(text);
-}
-
-void RowWriter::Row(std::string_view name, std::string_view dateText, std::string_view shownFolder,
-                    std::string_view shownTitle) {
-  AppendCatalog(name);
-  buffer_ += '\t';
-  AppendCatalog(dateText);
-  buffer_ += '\t';
-  buffer_.append(shownFolder);
-  buffer_ += '\t';
-  buffer_.append(shownTitle);
-  EndLine("\n");
-}
-
-void RowWriter::Line(std::string_view catalogText) {
-  AppendCatalog(catalogText);
-  EndLine("\n");
-}
-
-void RowWriter::NativeLine(std::string_view text) {
-  buffer_.append(text);
-  EndLine("\n");
-}
-
-void RowWriter::EndLine(std::string_view lineEnd) {
-  buffer_.append(lineEnd);
-  ++count_;
-  if (!toSink_ && buffer_.size() >= kFlushSize) Flush();
 }
 
 void RowWriter::Flush() {

@@ -41,6 +41,33 @@ class PoolText {
   std::string_view text_;
 };
 
+// A catalog text as AppendField writes it in tsv, the usual plain text
+// without the steps of the general rule.
+void AppendTsvText(std::string& line, std::string_view text) {
+  if (IsPlainText(text)) line.append(text);
+  else AppendField(line, RowFormat::Tsv, CatalogField(text));
+}
+
+// A pool text as tsv shows it, made again only when the next row has
+// another one.
+class ShownPoolText {
+ public:
+  const std::string& Of(std::uint32_t offset, const char* text) {
+    if (!made_ || offset != offset_) {
+      shown_.clear();
+      AppendField(shown_, RowFormat::Tsv, CatalogField(text));
+      offset_ = offset;
+      made_ = true;
+    }
+    return shown_;
+  }
+
+ private:
+  bool made_ = false;
+  std::uint32_t offset_ = 0;
+  std::string shown_;
+};
+
 // Rows a piece of the output holds, made on a core of its own.
 constexpr int kRowsAPiece = 4096;
 
@@ -55,6 +82,10 @@ class RowPrinter {
   void Print(const ResultList& list, int index, const std::string* catalog) {
     const ResultRow& row = list.Row(index);
     const RowDate date = list.Date(row);
+    if (out_.Format() == RowFormat::Tsv) {
+      PrintTsv(list, row, date);
+      return;
+    }
     // Only json shows these two: the other formats need not work them out.
     const std::string iso = json_ ? IsoDateOfText(date.text) : std::string();
     const Field catalogField = json_ && catalog != nullptr ? NativeField(*catalog, true) : NullField();
@@ -66,6 +97,19 @@ class RowPrinter {
   void Flush() { out_.Flush(); }
 
  private:
+  // The default format's four columns, each field as Write would write it.
+  void PrintTsv(const ResultList& list, const ResultRow& row, const RowDate& date) {
+    std::string& line = out_.Pending();
+    AppendTsvText(line, list.Name(row));
+    line += '\t';
+    AppendTsvText(line, date.text);
+    line += '\t';
+    line += shownFolder_.Of(row.folderOffset, list.Folder(row));
+    line += '\t';
+    line += shownTitle_.Of(row.titleOffset, list.Title(row));
+    out_.EndRecord();
+  }
+
   static std::vector<Column> Columns() {
     return {{"name"}, {"date"}, {"iso", true}, {"folder"}, {"disc"}, {"catalog", true}};
   }
@@ -74,6 +118,8 @@ class RowPrinter {
   bool json_;
   PoolText folder_;
   PoolText title_;
+  ShownPoolText shownFolder_;
+  ShownPoolText shownTitle_;
 };
 
 }  // namespace
