@@ -219,7 +219,7 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
   CatalogWalk walk(reader, reporter, everyLines);
   // Only a search for files looks ahead of its lines, for its text.
   if (part != nullptr) {
-    walk.OpenPart(*part->whole, part->index, part->count);
+    walk.OpenPart(*part);
   } else if (!walk.Open(catalogPath, searchesFiles ? CatalogReading::Whole : CatalogReading::InOrder)) {
     return walk.Outcome();
   }
@@ -295,7 +295,10 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
       }
     }
   }
-  if (part != nullptr) part->endDepth = walk.Depth();
+  if (part != nullptr) {
+    part->endDepth = walk.Depth();
+    part->lastLine = walk.LineNumber();
+  }
   return walk.Outcome();
 }
 

@@ -113,10 +113,11 @@ CheckedPart CheckPart(CatalogPart& part, bool newFormat) {
   CatalogReader reader;
   NoticingReporter noticing;
   CatalogWalk walk(reader, noticing, {}, kCheckRules);
-  walk.OpenPart(*part.whole, part.index, part.count);
+  walk.OpenPart(part);
   CheckResult lines;
   CheckLines(walk, newFormat, noticing, lines);
   part.endDepth = walk.Depth();
+  part.lastLine = walk.LineNumber();
   return {walk.Outcome() == WalkOutcome::Complete && !noticing.Noticed(), lines.fileCount};
 }
 

@@ -52,13 +52,13 @@ bool CatalogReader::Stream(const char* path, int lineLimit) {
   return true;
 }
 
-void CatalogReader::RestrictToPart(int index, int count) {
+void CatalogReader::RestrictToPart(int index, int count, bool toEnd) {
   const auto cut = [&](int part) {
     if (part <= 0) return std::size_t{0};
     if (part >= count) return std::size_t{size_};
     return NextTitleLine(view_.data, size_, static_cast<std::size_t>(std::uint64_t{size_} * part / count));
   };
-  Restrict(cut(index), cut(index + 1));
+  Restrict(cut(index), toEnd ? size_ : cut(index + 1));
 }
 
 void CatalogReader::Share(const CatalogReader& mapped, int lineLimit) {

@@ -62,8 +62,9 @@ class CatalogReader {
   // Reads only bytes `from` to `to` (offsets at line starts) from now on.
   void Restrict(std::size_t from, std::size_t to) { lines_.Start(view_.data + from, view_.data + to, lineLimit_); }
   // Reads only part `index` of `count` from now on: parts of about equal
-  // size, each from a title line (or the start) to the next part's.
-  void RestrictToPart(int index, int count);
+  // size, each from a title line (or the start) to the next part's (or with
+  // `toEnd` to the end).
+  void RestrictToPart(int index, int count, bool toEnd = false);
   // Where the next line starts, in the mapping, and where the lines end.
   const char* Cursor() const { return lines_.Cursor(); }
   const char* End() const { return lines_.End(); }

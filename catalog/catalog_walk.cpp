@@ -29,11 +29,12 @@ bool CatalogWalk::Open(const char* path, CatalogReading reading) {
   return true;
 }
 
-void CatalogWalk::OpenPart(const CatalogReader& whole, int index, int count) {
-  reader_.Share(whole, kLineLimit);
+void CatalogWalk::OpenPart(const CatalogPart& part) {
+  reader_.Share(*part.whole, kLineLimit);
   newFormat_ = reader_.NewFormat();
   running_ = true;
-  reader_.RestrictToPart(index, count);
+  lineNumber_ = part.linesBefore;
+  reader_.RestrictToPart(part.index, part.count, part.toEnd);
 }
 
 // The hook still runs at every line number that is a multiple of 200: lines

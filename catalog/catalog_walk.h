@@ -46,12 +46,18 @@ enum class CatalogReading { Whole, InOrder };
 
 // One part of a catalog that `whole` holds mapped, for walks over its parts
 // side by side (CatalogWalk::OpenPart); `endDepth` receives the folder depth
-// at its end.
+// at its end and `lastLine` the number of its last line. With `toEnd` the
+// walk reads on from the part's start to the catalog's end, its lines
+// numbered on from `linesBefore`: the rest of a walk over the whole whose
+// parts before were read already.
 struct CatalogPart {
   const CatalogReader* whole = nullptr;
   int index = 0;
   int count = 1;
+  bool toEnd = false;
+  long linesBefore = 0;
   int endDepth = 0;
+  long lastLine = 0;
 };
 
 struct WalkRules {
@@ -84,13 +90,14 @@ class CatalogWalk {
   // no more than its lines in order. False, after the error box "Error
   // opening file" with the path as caption, when it cannot be opened.
   bool Open(const char* path, CatalogReading reading = CatalogReading::Whole);
-  // Reads only part `index` of `count` of the catalog that `whole` holds
-  // mapped (and must hold until the walk ends): the catalog is cut right
-  // before title lines into near equal sizes, so walks over the parts, one
-  // after the other, read the lines of one walk over the whole. Each part's
-  // walk starts at the root and counts its lines from 1; where the walk
-  // before it did not end at the root, the parts do not add up.
-  void OpenPart(const CatalogReader& whole, int index, int count);
+  // Reads only part `index` of `count` of the catalog that `part.whole`
+  // holds mapped (and must hold until the walk ends), or from it to the end
+  // (`toEnd`): the catalog is cut right before title lines into near equal
+  // sizes, so walks over the parts, one after the other, read the lines of
+  // one walk over the whole. Each part's walk starts at the root and counts
+  // its lines on from `linesBefore`; where the walk before it did not end at
+  // the root, the parts do not add up.
+  void OpenPart(const CatalogPart& part);
   // Reads the next line and applies the depth rules to it. False at the end
   // of the catalog, after a depth error (reported) or a Stop; the catalog is
   // then unmapped and Outcome() says why.

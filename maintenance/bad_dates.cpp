@@ -72,9 +72,10 @@ BadDateResult FindBadDatesInPart(CatalogPart& part, bool newFormat, ResultList& 
                                  std::string_view disc) {
   CatalogReader reader;
   CatalogWalk walk(reader, reporter);
-  walk.OpenPart(*part.whole, part.index, part.count);
+  walk.OpenPart(part);
   const BadDateResult result = ReadBadDates(walk, newFormat, list, disc);
   part.endDepth = walk.Depth();
+  part.lastLine = walk.LineNumber();
   return result;
 }
 
