@@ -1,6 +1,7 @@
 #include "cli/catalog_searches.h"
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -20,6 +21,7 @@ class HeldReports : public Reporter {
   void Status(int part, const char* text) override { held_.push_back({Kind::Status, part, text, ""}); }
 
   bool Empty() const { return held_.empty(); }
+  void Clear() { held_.clear(); }
 
   void PassOn(Reporter& reporter) const {
     for (const Held& report : held_) {
@@ -79,6 +81,14 @@ struct PartSearch {
   FindFilter filter;
   CatalogPart part;
   WalkOutcome outcome = WalkOutcome::OpenFailed;
+
+  // Whether the part's rows are those the walk over the whole gives there,
+  // the parts before it given: its walk complete without a report, and (but
+  // for the last part) back at the root, where the next part starts.
+  bool AddsUp() const {
+    return outcome == WalkOutcome::Complete && reports.Empty() &&
+           (part.index + 1 == part.count || part.endDepth == 0);
+  }
 };
 
 // One catalog cut at title lines and searched on every core. True when the
@@ -103,10 +113,8 @@ bool SearchInParts(const std::string& catalog, const char* searchText, bool fold
     search.outcome =
         CollectInPart(reader, searchText, folders, *search.list, search.reports, search.part, &search.filter);
   });
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    const PartSearch& search = *parts[i];
-    if (search.outcome != WalkOutcome::Complete || !search.reports.Empty()) return false;
-    if (i + 1 < parts.size() && search.part.endDepth != 0) return false;
+  for (const auto& search : parts) {
+    if (!search->AddsUp()) return false;
   }
   for (auto& search : parts) {
     found.Add(std::move(search->list), catalog);
@@ -115,7 +123,78 @@ bool SearchInParts(const std::string& catalog, const char* searchText, bool fold
   return true;
 }
 
+// Streamed parts: about this many bytes each, so that the rows waiting to
+// be printed are a few parts' worth, however many a search finds.
+constexpr std::uint32_t kStreamedPartBytes = 2u << 20;
+
+std::size_t StreamedParts(std::uint32_t catalogBytes) {
+  return std::clamp<std::size_t>(catalogBytes / kStreamedPartBytes, Cores(), Cores() * 64);
+}
+
 }  // namespace
+
+bool StreamCatalog(const std::string& catalog, const char* searchText, bool folders, FindFilter& filter,
+                   RowFormat format, Reporter& reporter, WalkTally& walks, int& rows) {
+  CatalogReader whole;
+  if (!whole.Map(catalog.c_str(), kLineLimit)) return false;
+  const std::size_t count = StreamedParts(whole.Size());
+  std::vector<std::unique_ptr<PartSearch>> slots;
+  for (std::size_t i = 0; i < Cores() * 2; ++i) slots.push_back(std::make_unique<PartSearch>());
+  // The first part that does not add up to the walk over the whole: no part
+  // from it on is printed, and it is read again to the end in one walk, its
+  // lines numbered on from the parts before.
+  std::atomic<std::size_t> given{count};
+  long linesBefore = 0;
+  FindFilter partFilter = filter;  // each part counts what its copy leaves out
+  partFilter.undated = 0;
+  PrintRowsHeader(format);
+  const PieceWork make = [&](std::size_t index, std::size_t slot) {
+    PartSearch& search = *slots[slot];
+    search.outcome = WalkOutcome::OpenFailed;
+    if (index > given) return;
+    search.part = {&whole, static_cast<int>(index), static_cast<int>(count)};
+    search.filter = partFilter;
+    search.reports.Clear();
+    if (!search.list->Reset(kSmallListStart)) return;
+    CatalogReader reader;
+    search.outcome =
+        CollectInPart(reader, searchText, folders, *search.list, search.reports, search.part, &search.filter);
+  };
+  const PieceWork take = [&](std::size_t index, std::size_t slot) {
+    PartSearch& search = *slots[slot];
+    if (index < given && !search.AddsUp()) given = index;
+    if (index >= given) return;
+    PrintListRows(*search.list, catalog, format);
+    rows += search.list->Count();
+    filter.undated += search.filter.undated;
+    linesBefore += search.part.lastLine;
+    search.list->Release();
+  };
+  InOrderOnEveryCore(count, slots.size(), make, take);
+  // Another program cut the catalog short while it was read: the rows so
+  // far stand, and the rest cannot be read as it was.
+  if (whole.ReadFailed()) {
+    reporter.ErrorBox(kErrorOpeningFile, catalog.c_str());
+    walks.Add(WalkOutcome::ReadFailed);
+    return true;
+  }
+  if (given == count) {
+    walks.Add(WalkOutcome::Complete);
+    return true;
+  }
+  ResultList rest;
+  if (!rest.Reset()) {
+    reporter.ErrorBox(kNotEnoughMemory, kProductName);
+    walks.Add(WalkOutcome::ListFull);
+    return true;
+  }
+  CatalogPart tail{&whole, static_cast<int>(given.load()), static_cast<int>(count), true, linesBefore};
+  CatalogReader reader;
+  walks.Add(CollectInPart(reader, searchText, folders, rest, reporter, tail, &filter));
+  PrintListRows(rest, catalog, format);
+  rows += rest.Count();
+  return true;
+}
 
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
                     FindFilter& filter, FoundRows& found, Reporter& reporter, WalkTally& walks, bool forOneList) {

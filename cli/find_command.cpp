@@ -14,6 +14,7 @@
 #include "cli/catalog_access.h"
 #include "cli/catalog_searches.h"
 #include "cli/console_reporter.h"
+#include "cli/every_core.h"
 #include "cli/filter_options.h"
 #include "cli/format_option.h"
 #include "cli/progress.h"
@@ -67,48 +68,22 @@ int SortColumn(const std::string& name) {
   return -1;
 }
 
-}  // namespace
-
-int RunFind(const Arguments& arguments) {
-  CommandLine line;
-  int status = kExitSuccess;
-  if (!ReadCommandLine(arguments, {{"--folders", false}, {"--all", false}, {"--sort", true}, {"--reverse", false},
-                        kSinceOption, kUntilOption, kDiscOption, kFormatOption},
-                       kHelp, 2, static_cast<std::size_t>(-1), line, status))
-    return status;
-  RowFormat format = RowFormat::Tsv;
-  if (!ReadFormatOption(line, kHelp, format)) return kExitFailure;
+// How the rows are printed.
+struct RowOrder {
   int column = kColumnNone;
-  if (const std::string* sort = line.Value("--sort")) {
-    column = SortColumn(*sort);
-    if (column < 0) return UsageError(kHelp, "--sort takes name, date, folder or title, not '" + *sort + "'");
-  }
-  const bool folders = line.Has("--folders");
-  const bool reverse = line.Has("--reverse");
+  bool reverse = false;
+  RowFormat format = RowFormat::Tsv;
+};
 
-  FindFilter filter;
-  if (!ReadDateOptions(line, kHelp, filter)) return kExitFailure;
-  if (filter.dated && folders) return UsageError(kHelp, "folders have no dates: --since and --until find files only");
-  ReadDiscOption(line, filter);
-
-  std::string text = platform::ToCatalogText(line.operands[0]);
-  if (text.empty()) return UsageError(kHelp, "You must supply a text to find.");
-  if (text.size() > kMaxSearchTextLength) {
-    return UsageError(kHelp, "The text to find is " + std::to_string(text.size()) + " characters long; at most " +
-                                 std::to_string(kMaxSearchTextLength) + " are allowed.");
-  }
-  char searchText[kSearchTextSize] = {};
-  CopyText(searchText, sizeof searchText, text);
-  LowerAscii(searchText);
-  filter.wildcard = IsWildcardPattern(searchText);
-
-  std::vector<std::string> catalogs(line.operands.begin() + 1, line.operands.end());
-  if (line.Has("--all")) catalogs = EveryCatalogBeside(catalogs);
-
-  ConsoleReporter reporter;
-  WalkTally walks;
-  FoundRows found;
+// The catalogs searched into lists, then their rows printed (sorted where
+// asked); returns the rows found.
+int FindAndPrint(std::vector<std::string> catalogs, const char* searchText, bool folders, FindFilter& filter,
+                 const RowOrder& order, Reporter& reporter, WalkTally& walks) {
+  const int column = order.column;
+  const bool reverse = order.reverse;
+  const RowFormat format = order.format;
   const bool sorted = column != kColumnNone || reverse;
+  FoundRows found;
   // Catalogs, or the parts of one, are searched side by side; with the
   // progress line to show, one after the other.
   if (!catalogs.empty() && !ProgressLine::Instance().Enabled()) {
@@ -153,6 +128,55 @@ int RunFind(const Arguments& arguments) {
     rows = found.Count();
     PrintFoundRows(found, format);
   }
+  return rows;
+}
+
+}  // namespace
+
+int RunFind(const Arguments& arguments) {
+  CommandLine line;
+  int status = kExitSuccess;
+  if (!ReadCommandLine(arguments, {{"--folders", false}, {"--all", false}, {"--sort", true}, {"--reverse", false},
+                        kSinceOption, kUntilOption, kDiscOption, kFormatOption},
+                       kHelp, 2, static_cast<std::size_t>(-1), line, status))
+    return status;
+  RowFormat format = RowFormat::Tsv;
+  if (!ReadFormatOption(line, kHelp, format)) return kExitFailure;
+  int column = kColumnNone;
+  if (const std::string* sort = line.Value("--sort")) {
+    column = SortColumn(*sort);
+    if (column < 0) return UsageError(kHelp, "--sort takes name, date, folder or title, not '" + *sort + "'");
+  }
+  const bool folders = line.Has("--folders");
+  const bool reverse = line.Has("--reverse");
+
+  FindFilter filter;
+  if (!ReadDateOptions(line, kHelp, filter)) return kExitFailure;
+  if (filter.dated && folders) return UsageError(kHelp, "folders have no dates: --since and --until find files only");
+  ReadDiscOption(line, filter);
+
+  std::string text = platform::ToCatalogText(line.operands[0]);
+  if (text.empty()) return UsageError(kHelp, "You must supply a text to find.");
+  if (text.size() > kMaxSearchTextLength) {
+    return UsageError(kHelp, "The text to find is " + std::to_string(text.size()) + " characters long; at most " +
+                                 std::to_string(kMaxSearchTextLength) + " are allowed.");
+  }
+  char searchText[kSearchTextSize] = {};
+  CopyText(searchText, sizeof searchText, text);
+  LowerAscii(searchText);
+  filter.wildcard = IsWildcardPattern(searchText);
+
+  std::vector<std::string> catalogs(line.operands.begin() + 1, line.operands.end());
+  if (line.Has("--all")) catalogs = EveryCatalogBeside(catalogs);
+
+  ConsoleReporter reporter;
+  WalkTally walks;
+  const bool sorted = column != kColumnNone || reverse;
+  // One catalog's rows in catalog order are printed as its parts are found.
+  int rows = 0;
+  if (sorted || catalogs.size() != 1 || Cores() == 1 || ProgressLine::Instance().Enabled() ||
+      !StreamCatalog(catalogs[0], searchText, folders, filter, format, reporter, walks, rows))
+    rows = FindAndPrint(catalogs, searchText, folders, filter, {column, reverse, format}, reporter, walks);
   reporter.Status(kStatusResultPart, (FormatCount(rows) + (folders ? " folders found" : " files found")).c_str());
   ReportUndated(filter, reporter);
   return walks.ExitStatus(rows, reporter);

@@ -133,9 +133,28 @@ void PrintRows(const ResultList& list, const std::vector<int>* order, const RowO
   }
 }
 
-void PrintFoundRows(const FoundRows& found, RowFormat format) {
+void PrintRowsHeader(RowFormat format) {
   RowPrinter whole(format);  // the header, if the format has one
   whole.Flush();
+}
+
+void PrintListRows(const ResultList& list, const std::string& catalog, RowFormat format) {
+  // Written a piece at a time: the text of every row at once would take
+  // more memory than the list.
+  std::string text;
+  RowPrinter printer(format, text);
+  for (int row = 0; row < list.HeldRowCount(); ++row) {
+    printer.Print(list, row, &catalog);
+    if ((row + 1) % kRowsAPiece == 0 || row + 1 == list.HeldRowCount()) {
+      std::fwrite(text.data(), 1, text.size(), stdout);
+      text.clear();
+    }
+  }
+  std::fflush(stdout);
+}
+
+void PrintFoundRows(const FoundRows& found, RowFormat format) {
+  PrintRowsHeader(format);
   // A piece is kRowsAPiece rows, from as many lists as hold them: a search
   // of many catalogs gives many short lists.
   struct Stretch {

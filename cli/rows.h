@@ -27,6 +27,10 @@ struct RowOutput {
 void PrintRows(const ResultList& list, const std::vector<int>* order, const RowOutput& output = {});
 // The rows of every list of `found`, list after list, each with its catalog.
 void PrintFoundRows(const FoundRows& found, RowFormat format);
+// For rows printed as they are found: the format's header (if it has one),
+// then the rows of each list in its turn.
+void PrintRowsHeader(RowFormat format);
+void PrintListRows(const ResultList& list, const std::string& catalog, RowFormat format);
 
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 

@@ -597,6 +597,17 @@ run find --format json .txt many.cat
 [ "$(json_fields name | sed -n '1p;16385p;45000p' | tr '\n' ' ')" == "f1_1.txt f2_7385.txt f5_9000.txt " ] && ok ||
   bad "json rows in catalog order"
 
+begin "find: a damaged catalog read in many parts prints the rows and the report of one walk"
+# About 9 MB: its parts are printed as they are found, up to the climb below
+# the root in disc 150; the rest is read in one walk. A reverse order makes
+# the rows of one walk over the whole, to compare with.
+awk -v titles=240 -v folders=10 -v files=100 -f "$(dirname "$0")/big_catalog.awk" |
+  awk '{ print } /^\|\|\|Disc 150\r$/ { printf "..\r\n" }' >parted.cat
+run find --reverse .jpg parted.cat; tac out >whole.out; cp err whole.err
+run find .jpg parted.cat; expect_rc 2; expect_file_eq out whole.out; expect_file_eq err whole.err
+expect_err_has "Disc 150: Directory tree is corrupt."; expect_err_has "Line number: 152,280"
+[ "$(wc -l <out)" -eq 149000 ] && ok || bad "$(wc -l <out) rows, expected 149,000"
+
 begin "list --since and --until"
 catalog listed.cat "|||Summer" "june.txt:06/30/04" "first.txt:07/01/04" '\In' "last.txt:07/31/04" ".." "august.txt:08/01/04" \
   "broken.txt:02/30/04" "<eof>" "|||Other" "other.txt:07/15/04" "<eof>"
