@@ -131,9 +131,40 @@ std::size_t StreamedParts(std::uint32_t catalogBytes) {
   return std::clamp<std::size_t>(catalogBytes / kStreamedPartBytes, Cores(), Cores() * 64);
 }
 
-}  // namespace
+// Several catalogs, each searched whole on a core of its own; each one's
+// reports and rows are handed on in its turn, and its list let go.
+void StreamEachCatalog(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
+                       FindFilter& filter, RowFormat format, Reporter& reporter, WalkTally& walks, int& rows) {
+  std::vector<std::unique_ptr<Search>> slots;
+  for (std::size_t i = 0; i < Cores() * 2; ++i) slots.push_back(std::make_unique<Search>());
+  FindFilter searchFilter = filter;  // each search counts what its copy leaves out
+  searchFilter.undated = 0;
+  PrintRowsHeader(format);
+  const PieceWork make = [&](std::size_t index, std::size_t slot) {
+    Search& search = *slots[slot];
+    search.reports.Clear();
+    search.filter = searchFilter;
+    search.outcome = WalkOutcome::OpenFailed;
+    RunOne(catalogs[index], searchText, folders, search);
+  };
+  const PieceWork take = [&](std::size_t index, std::size_t slot) {
+    Search& search = *slots[slot];
+    search.reports.PassOn(reporter);
+    filter.undated += search.filter.undated;
+    if (!search.listMade) {
+      walks.Add(WalkOutcome::ListFull);
+      return;
+    }
+    PrintListRows(*search.list, catalogs[index], format);
+    rows += search.list->Count();
+    walks.Add(search.outcome);
+    search.list->Release();
+  };
+  InOrderOnEveryCore(catalogs.size(), slots.size(), make, take);
+}
 
-bool StreamCatalog(const std::string& catalog, const char* searchText, bool folders, FindFilter& filter,
+// One catalog cut into many parts; false when it cannot be mapped.
+bool StreamCatalogParts(const std::string& catalog, const char* searchText, bool folders, FindFilter& filter,
                    RowFormat format, Reporter& reporter, WalkTally& walks, int& rows) {
   CatalogReader whole;
   if (!whole.Map(catalog.c_str(), kLineLimit)) return false;
@@ -194,6 +225,18 @@ bool StreamCatalog(const std::string& catalog, const char* searchText, bool fold
   PrintListRows(rest, catalog, format);
   rows += rest.Count();
   return true;
+}
+
+}  // namespace
+
+bool StreamCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders, FindFilter& filter,
+                    RowFormat format, Reporter& reporter, WalkTally& walks, int& rows) {
+  if (catalogs.size() > 1) {
+    StreamEachCatalog(catalogs, searchText, folders, filter, format, reporter, walks, rows);
+    return true;
+  }
+  return catalogs.size() == 1 && Cores() > 1 &&
+         StreamCatalogParts(catalogs[0], searchText, folders, filter, format, reporter, walks, rows);
 }
 
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,

@@ -27,14 +27,15 @@ namespace vardek::cli {
 void SearchCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders,
                     FindFilter& filter, FoundRows& found, Reporter& reporter, WalkTally& walks, bool forOneList);
 
-// The same search of one catalog, its rows printed in `format` as they are
-// found: the catalog is cut into many parts, searched on every core, and
-// each part's rows are printed (and let go) once the parts before it are,
-// so that the rows held at a time are a few parts' worth. The output is
-// that of one walk over the whole: from the first part that does not add up
-// to it, the rest is read in one walk. `rows` receives the rows printed.
-// False, with nothing printed, when the catalog cannot be mapped.
-bool StreamCatalog(const std::string& catalog, const char* searchText, bool folders, FindFilter& filter,
-                   RowFormat format, Reporter& reporter, WalkTally& walks, int& rows);
+// The same search, its rows printed in `format` as they are found, so that
+// the rows held at a time are a few catalogs' or parts' worth: catalogs are
+// searched on every core and handed on in their turn; one catalog is cut
+// into many parts, and each part's rows are printed once the parts before
+// it are. The output is that of one walk after the other: from the first
+// part that does not add up to the walk over the whole, the rest is read in
+// one walk. `rows` receives the rows printed. False, with nothing printed,
+// for one catalog on one core or one that cannot be mapped.
+bool StreamCatalogs(const std::vector<std::string>& catalogs, const char* searchText, bool folders, FindFilter& filter,
+                    RowFormat format, Reporter& reporter, WalkTally& walks, int& rows);
 
 }  // namespace vardek::cli

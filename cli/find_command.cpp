@@ -14,7 +14,6 @@
 #include "cli/catalog_access.h"
 #include "cli/catalog_searches.h"
 #include "cli/console_reporter.h"
-#include "cli/every_core.h"
 #include "cli/filter_options.h"
 #include "cli/format_option.h"
 #include "cli/progress.h"
@@ -172,10 +171,10 @@ int RunFind(const Arguments& arguments) {
   ConsoleReporter reporter;
   WalkTally walks;
   const bool sorted = column != kColumnNone || reverse;
-  // One catalog's rows in catalog order are printed as its parts are found.
+  // Rows in catalog order are printed as they are found.
   int rows = 0;
-  if (sorted || catalogs.size() != 1 || Cores() == 1 || ProgressLine::Instance().Enabled() ||
-      !StreamCatalog(catalogs[0], searchText, folders, filter, format, reporter, walks, rows))
+  if (sorted || ProgressLine::Instance().Enabled() ||
+      !StreamCatalogs(catalogs, searchText, folders, filter, format, reporter, walks, rows))
     rows = FindAndPrint(catalogs, searchText, folders, filter, {column, reverse, format}, reporter, walks);
   reporter.Status(kStatusResultPart, (FormatCount(rows) + (folders ? " folders found" : " files found")).c_str());
   ReportUndated(filter, reporter);
