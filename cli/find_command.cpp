@@ -67,8 +67,8 @@ int SortColumn(const std::string& name) {
   return -1;
 }
 
-// How the rows are printed.
-struct RowOrder {
+// How the rows are printed: sorted by a column, reversed, in a format.
+struct Printing {
   int column = kColumnNone;
   bool reverse = false;
   RowFormat format = RowFormat::Tsv;
@@ -77,10 +77,8 @@ struct RowOrder {
 // The catalogs searched into lists, then their rows printed (sorted where
 // asked); returns the rows found.
 int FindAndPrint(std::vector<std::string> catalogs, const char* searchText, bool folders, FindFilter& filter,
-                 const RowOrder& order, Reporter& reporter, WalkTally& walks) {
-  const int column = order.column;
-  const bool reverse = order.reverse;
-  const RowFormat format = order.format;
+                 const Printing& printing, Reporter& reporter, WalkTally& walks) {
+  const auto [column, reverse, format] = printing;
   const bool sorted = column != kColumnNone || reverse;
   FoundRows found;
   // Catalogs, or the parts of one, are searched side by side; with the
