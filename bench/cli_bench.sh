@@ -68,6 +68,11 @@ for pair in "$catalog .jpg" "$other .jpg" "$other img" "$other .m" "$catalog .tx
   echo "   find $text in $(basename "$file"): $rows rows, $(( (rss - file_kib) * 1024 / rows )) bytes a row beside" \
        "the catalog's bytes, $(( (rss - none) * 1024 / rows )) beside a find of nothing (goal: under 40)"
 done
+# A sorted find holds every row in one list until it prints them.
+rows=$("$cli" find .m "$other" 2>/dev/null | wc -l)
+rss=$(peak_kib "$cli" find --sort name .m "$other")
+echo "   find --sort name .m in $(basename "$other"): $rows rows, $(( (rss - $(stat -c %s "$other") / 1024) * 1024 / rows ))" \
+     "bytes a row beside the catalog's bytes"
 
 echo "== duplicates and stats over the catalog (goal for duplicates: under 1 s and under 100 bytes a file)"
 hyperfine --warmup 1 --runs 10 --output=pipe --export-json "$data/collect.json" \

@@ -142,6 +142,7 @@ void PrintListRows(const ResultList& list, const std::string& catalog, RowFormat
   // Written a piece at a time: the text of every row at once would take
   // more memory than the list.
   std::string text;
+  text.reserve(std::size_t{kRowsAPiece} * 128);
   RowPrinter printer(format, text);
   for (int row = 0; row < list.HeldRowCount(); ++row) {
     printer.Print(list, row, &catalog);
