@@ -52,6 +52,15 @@ struct Search {
   FindFilter filter;
   WalkOutcome outcome = WalkOutcome::OpenFailed;
   bool listMade = false;
+
+  // Hands on the search's reports, its count of files left out and its
+  // outcome, in its turn; false when it had no list to hold rows.
+  bool HandOn(Reporter& reporter, FindFilter& total, WalkTally& walks) const {
+    reports.PassOn(reporter);
+    total.undated += filter.undated;
+    walks.Add(listMade ? outcome : WalkOutcome::ListFull);
+    return listMade;
+  }
 };
 
 // The search of one whole catalog, for folders or for files.
@@ -149,15 +158,9 @@ void StreamEachCatalog(const std::vector<std::string>& catalogs, const char* sea
   };
   const PieceWork take = [&](std::size_t index, std::size_t slot) {
     Search& search = *slots[slot];
-    search.reports.PassOn(reporter);
-    filter.undated += search.filter.undated;
-    if (!search.listMade) {
-      walks.Add(WalkOutcome::ListFull);
-      return;
-    }
+    if (!search.HandOn(reporter, filter, walks)) return;
     PrintListRows(*search.list, catalogs[index], format);
     rows += search.list->Count();
-    walks.Add(search.outcome);
     search.list->Release();
   };
   InOrderOnEveryCore(catalogs.size(), slots.size(), make, take);
@@ -264,14 +267,7 @@ void SearchCatalogs(const std::vector<std::string>& catalogs, const char* search
 
   for (std::size_t i = 0; i < searches.size(); ++i) {
     Search& search = *searches[i];
-    search.reports.PassOn(reporter);
-    filter.undated += search.filter.undated;
-    if (!search.listMade) {
-      walks.Add(WalkOutcome::ListFull);
-      continue;
-    }
-    found.Add(std::move(search.list), catalogs[i]);
-    walks.Add(search.outcome);
+    if (search.HandOn(reporter, filter, walks)) found.Add(std::move(search.list), catalogs[i]);
   }
 }
 
