@@ -168,7 +168,7 @@ void StreamEachCatalog(const std::vector<std::string>& catalogs, const char* sea
 
 // One catalog cut into many parts; false when it cannot be mapped.
 bool StreamCatalogParts(const std::string& catalog, const char* searchText, bool folders, FindFilter& filter,
-                   RowFormat format, Reporter& reporter, WalkTally& walks, int& rows) {
+                        RowFormat format, Reporter& reporter, WalkTally& walks, int& rows) {
   CatalogReader whole;
   if (!whole.Map(catalog.c_str(), kLineLimit)) return false;
   const std::size_t count = StreamedParts(whole.Size());

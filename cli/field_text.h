@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "cli/output.h"
+
 namespace vardek::cli {
 
 enum class RowFormat { Tsv, Csv, Json };
@@ -33,6 +35,13 @@ inline Field NullField() { return {{}, FieldKind::Null, false}; }
 // RFC 4180 asks; json as a JSON value, strings in UTF-8 with every control
 // character escaped.
 void AppendField(std::string& out, RowFormat format, const Field& field);
+
+// A catalog text as AppendField writes it in tsv, the usual plain text
+// appended without its steps: rows have many.
+inline void AppendTsvText(std::string& out, std::string_view text) {
+  if (IsPlainText(text)) out.append(text);
+  else AppendField(out, RowFormat::Tsv, CatalogField(text));
+}
 
 // RFC 4180: a field holding a comma, a double quote, CR or LF goes in double
 // quotes, its quotes doubled; any other stays as it is (spaces included).

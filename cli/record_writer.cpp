@@ -62,7 +62,7 @@ void RecordWriter::Append(std::size_t column, const Field& field) {
   std::string& line = out_.Pending();
   if (!field.stable) {
     // The common field of tsv: printable ASCII, written as it is.
-    if (format_ == RowFormat::Tsv && field.kind == FieldKind::CatalogText && IsPlainText(field.text)) line += field.text;
+    if (format_ == RowFormat::Tsv && field.kind == FieldKind::CatalogText) AppendTsvText(line, field.text);
     else AppendField(line, format_, field);
     return;
   }

@@ -41,13 +41,6 @@ class PoolText {
   std::string_view text_;
 };
 
-// A catalog text as AppendField writes it in tsv, the usual plain text
-// without the steps of the general rule.
-void AppendTsvText(std::string& line, std::string_view text) {
-  if (IsPlainText(text)) line.append(text);
-  else AppendField(line, RowFormat::Tsv, CatalogField(text));
-}
-
 // A pool text as tsv shows it, made again only when the next row has
 // another one.
 class ShownPoolText {
