@@ -34,35 +34,45 @@ void InOrderOnEveryCore(std::size_t pieces, std::size_t slots, const PieceWork& 
     }
     return;
   }
+  // Each thread is woken only by what it waits for: this one by the piece
+  // it takes next, a maker by a slot taken (a folder of small catalogs is
+  // hundreds of pieces, and waking every thread for each cost its share).
   std::mutex mutex;
-  std::condition_variable changed;
+  std::condition_variable pieceMade;
+  std::condition_variable slotFreed;
   std::size_t next = 0;   // the next piece to be made
   std::size_t taken = 0;  // the pieces taken so far
   std::vector<char> made(slots, 0);
   const auto maker = [&] {
+    std::unique_lock lock(mutex);
     for (;;) {
-      std::unique_lock lock(mutex);
+      slotFreed.wait(lock, [&] { return next == pieces || next < taken + slots; });
       if (next == pieces) return;
       const std::size_t piece = next++;
-      changed.wait(lock, [&] { return piece < taken + slots; });
       lock.unlock();
       make(piece, piece % slots);
       lock.lock();
       made[piece % slots] = 1;
-      changed.notify_all();
+      if (piece == taken) pieceMade.notify_one();
     }
   };
   std::vector<std::thread> threads;
   for (std::size_t t = 0; t < std::min(Cores(), pieces); ++t) threads.emplace_back(maker);
   for (std::size_t piece = 0; piece < pieces; ++piece) {
+    const std::size_t slot = piece % slots;
     std::unique_lock lock(mutex);
-    changed.wait(lock, [&] { return made[piece % slots] != 0; });
-    made[piece % slots] = 0;
+    pieceMade.wait(lock, [&] { return made[slot] != 0; });
+    made[slot] = 0;
     lock.unlock();
-    take(piece, piece % slots);
+    take(piece, slot);
     lock.lock();
     ++taken;
-    changed.notify_all();
+    // The last piece taken: every maker still waiting is to stop.
+    if (taken == pieces) {
+      slotFreed.notify_all();
+    } else {
+      slotFreed.notify_one();
+    }
   }
   for (std::thread& thread : threads) thread.join();
 }
