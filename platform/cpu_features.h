@@ -6,8 +6,8 @@
 
 namespace vardek {
 
-// AVX2 (with POPCNT) and the operating system saving its registers; false
-// off x86-64.
+// AVX2 with the bit instructions built with it (POPCNT, BMI1, BMI2, LZCNT),
+// and the operating system saving its registers; false off x86-64.
 bool ProcessorHasAvx2();
 
 }  // namespace vardek
