@@ -153,7 +153,7 @@ StoredLine StoredLineAround(const char* from, const char* at, const char* dataEn
 }
 
 // What a search already knows about the catalog ahead: the next place where
-// the search text stands in the mapping on a line that may give a row. A
+// the search text stands in the bytes at hand on a line that may give a row. A
 // stored line that lies wholly before it cannot give one: it is passed over
 // without being handed out. Places on lines that read as stored and fail
 // the file test are passed by, so the walk never sees those lines.
@@ -163,7 +163,12 @@ class HitAhead {
 
   // The next place at or after `from` (a line start) where the text stands
   // on a line that may give a row (the data's end when nowhere).
-  const char* NextFrom(const char* from, const char* dataEnd) {
+  const char* NextFrom(const char* from, const char* dataEnd, std::uint64_t readOns) {
+    // A catalog read in pieces moved its bytes: what was found is elsewhere now.
+    if (readOns != readOns_) {
+      readOns_ = readOns;
+      next_ = foundLine_ = nullptr;
+    }
     if (next_ >= from) return next_;
     const char* lineStart = from;
     foundLine_ = nullptr;
@@ -188,7 +193,7 @@ class HitAhead {
     if (ahead_.empty() || !walk.LineInData()) return true;
     const std::string_view line = walk.Line();
     const char* lineEnd = line.data() + line.size();
-    NextFrom(line.data(), walk.DataEnd());
+    NextFrom(line.data(), walk.DataEnd(), walk.ReadOns());
     return next_ <= lineEnd && static_cast<std::size_t>(lineEnd - next_) >= ahead_.size();
   }
 
@@ -203,6 +208,7 @@ class HitAhead {
   const FileTest& test_;
   const char* next_ = nullptr;
   const char* foundLine_ = nullptr;  // where the line of `next_` starts, when its name holds the text
+  std::uint64_t readOns_ = 0;
 };
 
 WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, const char* description,
@@ -217,10 +223,9 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
   const std::string ahead(wildcard ? LongestLiteralRun(search) : std::string_view(search));
   const bool searchesFiles = mode == WalkMode::SearchFiles && !ahead.empty();
   CatalogWalk walk(reader, reporter, everyLines);
-  // Only a search for files looks ahead of its lines, for its text.
   if (part != nullptr) {
     walk.OpenPart(*part);
-  } else if (!walk.Open(catalogPath, searchesFiles ? CatalogReading::Whole : CatalogReading::InOrder)) {
+  } else if (!walk.Open(catalogPath)) {
     return walk.Outcome();
   }
   const std::string_view wanted = description == nullptr ? "" : description;
@@ -245,7 +250,7 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
   if (mode != WalkMode::SearchFiles || searchesFiles) walk.PassOver(&otherLines);
 
   for (;;) {
-    if (searchesFiles && walk.Running()) otherLines.stopAt = hits.NextFrom(walk.NextLineStart(), walk.DataEnd());
+    if (searchesFiles && walk.Running()) otherLines.stopAt = hits.NextFrom(walk.NextLineStart(), walk.DataEnd(), walk.ReadOns());
     if (!walk.Next()) break;
     switch (walk.Kind()) {
       case LineKind::Comment:

@@ -19,7 +19,7 @@ class QuietReporter : public Reporter {
 WalkOutcome ReadDiscLines(CatalogReader& reader, const char* catalogPath, Reporter& reporter, DiscLines& lines,
                           const std::function<void()>& everyLines) {
   CatalogWalk walk(reader, reporter, everyLines);
-  if (!walk.Open(catalogPath, CatalogReading::InOrder)) return walk.Outcome();
+  if (!walk.Open(catalogPath)) return walk.Outcome();
   while (walk.Next()) {
     switch (walk.Kind()) {
       case LineKind::Comment:

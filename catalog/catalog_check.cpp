@@ -83,7 +83,7 @@ CheckResult CheckCatalog(CatalogReader& reader, const char* catalogPath, bool ne
   // one removed behind the program's back) is reported as the bad-date scan
   // reports it: ending silently would look like a check that never ran.
   CatalogWalk walk(reader, reporter, everyLines, kCheckRules);
-  if (!walk.Open(catalogPath, CatalogReading::InOrder)) {
+  if (!walk.Open(catalogPath)) {
     result.outcome = CheckOutcome::OpenFailed;
     return result;
   }

@@ -24,6 +24,7 @@ bool CatalogReader::Map(const char* path, int lineLimit) {
   lineLimit_ = lineLimit;
   size_ = view_.size;
   cut_ = false;
+  path_ = path;
   return true;
 }
 
@@ -36,29 +37,63 @@ bool CatalogReader::Stream(const char* path, int lineLimit) {
     return false;
   }
   size_ = static_cast<std::uint32_t>(size);
-  // The first piece holds the bytes that tell the format.
-  piece_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(std::max<std::size_t>(pieceSize_, 3), size)));
-  pieceOffset_ = readUpTo_ = 0;
   lineLimit_ = lineLimit;
-  cut_ = false;
-  readFailed_ = false;
-  streaming_ = true;
-  lines_.Start(piece_.data(), piece_.data(), lineLimit);
-  if (!ReadOn()) {
+  // The first piece holds the bytes that tell the format.
+  if (!StreamFrom(0, size)) {
     Unmap();
     return false;
   }
   newFormat_ = IsNewFormat(piece_.data(), static_cast<std::size_t>(lines_.End() - piece_.data()));
+  path_ = path;
   return true;
 }
 
-void CatalogReader::RestrictToPart(int index, int count, bool toEnd) {
+// Reads the open file's bytes `from` to `to` in pieces from now on.
+bool CatalogReader::StreamFrom(std::uint64_t from, std::uint64_t to) {
+  // At least a byte, for a part that holds none.
+  const std::uint64_t bytes = std::min<std::uint64_t>(std::max<std::size_t>(pieceSize_, 3), to - from);
+  piece_.resize(static_cast<std::size_t>(std::max<std::uint64_t>(bytes, 1)));
+  pieceOffset_ = readUpTo_ = from;
+  readEnd_ = to;
+  cut_ = false;
+  readFailed_ = false;
+  streaming_ = true;
+  lines_.Start(piece_.data(), piece_.data(), lineLimit_);
+  return (from == 0 || pieces_.SeekTo(from)) && ReadOn();
+}
+
+std::pair<std::size_t, std::size_t> CatalogReader::PartBounds(int index, int count, bool toEnd) const {
   const auto cut = [&](int part) {
     if (part <= 0) return std::size_t{0};
     if (part >= count) return std::size_t{size_};
     return NextTitleLine(view_.data, size_, static_cast<std::size_t>(std::uint64_t{size_} * part / count));
   };
-  Restrict(cut(index), toEnd ? size_ : cut(index + 1));
+  return {cut(index), toEnd ? size_ : cut(index + 1)};
+}
+
+void CatalogReader::RestrictToPart(int index, int count, bool toEnd) {
+  const auto [from, to] = PartBounds(index, count, toEnd);
+  Restrict(from, to);
+}
+
+void CatalogReader::ReadPart(const CatalogReader& mapped, int index, int count, bool toEnd, int lineLimit) {
+  if constexpr (!platform::kReadsCatalogsInPieces) {
+    Share(mapped, lineLimit);
+    RestrictToPart(index, count, toEnd);
+    return;
+  }
+  Unmap();
+  // Each part's reader takes its own copies from the file, which stay in
+  // the processor's cache, where the pages of a mapping are each a fresh
+  // translation to the reading thread.
+  const auto [from, to] = mapped.PartBounds(index, count, toEnd);
+  std::uint64_t size = 0;
+  lineLimit_ = lineLimit;
+  size_ = mapped.size_;
+  newFormat_ = mapped.newFormat_;
+  path_ = mapped.path_;
+  pieceSize_ = mapped.pieceSize_;
+  if (!pieces_.Open(path_.c_str(), size) || !StreamFrom(from, to)) FailReading(lines_.Cursor());
 }
 
 void CatalogReader::Share(const CatalogReader& mapped, int lineLimit) {
@@ -70,6 +105,7 @@ void CatalogReader::Share(const CatalogReader& mapped, int lineLimit) {
   lineLimit_ = lineLimit;
   size_ = view_.size;
   cut_ = false;
+  path_ = mapped.path_;
 }
 
 // Reads a catalog of at most kLargestCopiedCatalog bytes into the copy; false
@@ -98,10 +134,13 @@ void CatalogReader::Unmap() {
   shared_ = false;
   copied_ = false;
   pieces_.Close();
-  std::vector<char>().swap(piece_);
+  // The piece serves the next catalog this reader reads, unless a long line
+  // grew it.
+  if (piece_.size() > kPieceSize) std::vector<char>().swap(piece_);
   streaming_ = false;
   readFailed_ = false;
   size_ = 0;
+  path_.clear();
   lines_.Start(nullptr, nullptr, lineLimit_);
 }
 
@@ -116,8 +155,9 @@ bool CatalogReader::ReadOn() {
   std::memmove(piece_.data(), from, kept);
   if (kept == piece_.size()) piece_.resize(piece_.size() * 2);
   std::size_t filled = kept;
-  while (filled < piece_.size() && readUpTo_ < size_) {
-    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(piece_.size() - filled, size_ - readUpTo_));
+  ++readOns_;
+  while (filled < piece_.size() && readUpTo_ < readEnd_) {
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(piece_.size() - filled, readEnd_ - readUpTo_));
     const long long got = pieces_.Read(piece_.data() + filled, wanted);
     if (got <= 0) return false;
     filled += static_cast<std::size_t>(got);
@@ -128,12 +168,24 @@ bool CatalogReader::ReadOn() {
 }
 
 // Keeps a stretch of the file ahead of the cursor in the piece (a quarter of
-// the piece at most), or the rest of the file.
-void CatalogReader::KeepAhead() {
-  if (readFailed_ || readUpTo_ == size_) return;
+// the piece at most), or the rest of the file; true when it read on.
+bool CatalogReader::KeepAhead() {
+  if (readFailed_ || readUpTo_ == readEnd_) return false;
   const std::size_t ahead = std::min(kReadAhead, piece_.size() / 4);
-  if (static_cast<std::size_t>(lines_.End() - lines_.Cursor()) > ahead) return;
+  if (static_cast<std::size_t>(lines_.End() - lines_.Cursor()) > ahead) return false;
   if (!ReadOn()) FailReading(lines_.Cursor());
+  return true;
+}
+
+std::size_t CatalogReader::SkipLines(const LineSkip& skip, std::size_t most, FollowedFolders* folders) {
+  if (streaming_ && skip.stopAt != nullptr && KeepAhead()) {
+    // Its stop was a place in the bytes before they moved: nothing is passed.
+    LineSkip stopped = skip;
+    stopped.stopAt = lines_.Cursor();
+    return lines_.Skip(stopped, most, folders);
+  }
+  if (streaming_) KeepAhead();
+  return lines_.Skip(skip, most, folders);
 }
 
 // The lines end at `at`: the file could not be read on.
@@ -160,7 +212,7 @@ std::string_view CatalogReader::NextLineView(char* scratch) {
     // A line that ran into the end of the piece without its LF may go on in
     // the file: it is read again once more of the file is in the piece.
     const bool whole = cut_ || lines_.Cursor() < lines_.End() || lines_.Cursor() == start || lines_.Cursor()[-1] == '\n';
-    if (whole || readUpTo_ == size_ || readFailed_) return line;
+    if (whole || readUpTo_ == readEnd_ || readFailed_) return line;
     lines_.Start(start, lines_.End(), lineLimit_);
     if (!ReadOn()) {
       FailReading(start);

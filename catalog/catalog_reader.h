@@ -3,11 +3,14 @@
 // may be copied instead, see kLargestCopiedCatalog), handed out line by line. Every command that reads a catalog maps, reads and unmaps
 // before it returns. A reader that goes from the start to the end only may
 // have the catalog read in pieces instead (Stream), where the platform does
-// that faster; its lines are the same.
+// that faster; its lines are the same. So may the parts of a mapped
+// catalog that walks read side by side (ReadPart).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalog/line_scanner.h"
@@ -29,7 +32,8 @@ class CatalogReader {
   // Restrict, Share, Data, Cursor and End are not for such a reader.
   bool Stream(const char* path, int lineLimit);
   void Unmap();
-  // The bytes a piece holds at first (tests read in small pieces).
+  // The bytes a piece holds at first (tests read in small pieces); the
+  // parts of a mapped reader are read in pieces of its size.
   void SetPieceSize(std::size_t bytes) { pieceSize_ = bytes == 0 ? 1 : bytes; }
   // True when the catalog could not be read to its end in pieces (the
   // lines then end early), or was cut short by another program while mapped
@@ -39,6 +43,11 @@ class CatalogReader {
   // Reads the catalog that `mapped` holds mapped, through no mapping of its
   // own (walks over parts side by side); `mapped` must stay mapped meanwhile.
   void Share(const CatalogReader& mapped, int lineLimit);
+  // Reads only part `index` of `count` of the catalog that `mapped` holds
+  // (see RestrictToPart): where the platform reads catalogs in pieces, from
+  // the file in pieces of its own, else through `mapped`'s view (Share).
+  // A part that cannot be opened reads as failed (ReadFailed).
+  void ReadPart(const CatalogReader& mapped, int index, int count, bool toEnd, int lineLimit);
 
   bool HasData() {
     if (streaming_) KeepAhead();
@@ -52,10 +61,7 @@ class CatalogReader {
   // line is zero-terminated). Valid until the next read or the unmapping.
   std::string_view NextLineView(char* scratch);
   // Passes over at most `most` lines that `skip` lets go (see LineScanner::Skip).
-  std::size_t SkipLines(const LineSkip& skip, std::size_t most, FollowedFolders* folders = nullptr) {
-    if (streaming_) KeepAhead();
-    return lines_.Skip(skip, most, folders);
-  }
+  std::size_t SkipLines(const LineSkip& skip, std::size_t most, FollowedFolders* folders = nullptr);
   // Moves towards the next line that may start with one of `firstBytes`
   // (see LineScanner::MoveTowards).
   void MoveTowards(std::string_view firstBytes);
@@ -65,10 +71,16 @@ class CatalogReader {
   // size, each from a title line (or the start) to the next part's (or with
   // `toEnd` to the end).
   void RestrictToPart(int index, int count, bool toEnd = false);
+  // The offsets at which part `index` of `count` starts and ends.
+  std::pair<std::size_t, std::size_t> PartBounds(int index, int count, bool toEnd) const;
   // Where the next line starts, in the mapping, and where the lines end.
   const char* Cursor() const { return lines_.Cursor(); }
   const char* End() const { return lines_.End(); }
   const char* Data() const { return view_.data; }
+  // How often a reader in pieces has moved its bytes to read on: places
+  // taken from Cursor or End before a change are no longer in the data.
+  std::uint64_t ReadOns() const { return readOns_; }
+  const std::string& Path() const { return path_; }
   int PercentRead() const;
 
   bool IsMapped() const { return view_.data != nullptr || streaming_; }
@@ -80,11 +92,13 @@ class CatalogReader {
   static constexpr std::size_t kPieceSize = 256 * 1024;
 
   bool CopySmall(const char* path);
-  void KeepAhead();
+  bool StreamFrom(std::uint64_t from, std::uint64_t to);
+  bool KeepAhead();
   bool ReadOn();
   void FailReading(const char* at);
 
   platform::MappedView view_;
+  std::string path_;
   LineScanner lines_;
   int lineLimit_ = 260;
   std::uint32_t size_ = 0;
@@ -105,6 +119,8 @@ class CatalogReader {
   std::vector<char> piece_;
   std::uint64_t pieceOffset_ = 0;
   std::uint64_t readUpTo_ = 0;
+  std::uint64_t readEnd_ = 0;  // where the file's bytes to read end
+  std::uint64_t readOns_ = 0;
   std::size_t pieceSize_ = kPieceSize;
   bool streaming_ = false;
   bool readFailed_ = false;

@@ -52,11 +52,12 @@ bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& report
 }
 
 long ReadPartTitles(const CatalogReader& whole, int index, int count,
-                    const std::function<void(const char* description)>& onTitle) {
+                    const std::function<void(const char* description)>& onTitle, bool* read) {
   CatalogReader reader;
-  reader.Share(whole, kLineLimit);
-  reader.RestrictToPart(index, count);
-  return ReadTitleLines(reader, onTitle);
+  reader.ReadPart(whole, index, count, false, kLineLimit);
+  const long titles = ReadTitleLines(reader, onTitle);
+  if (read != nullptr) *read = !reader.ReadFailed();
+  return titles;
 }
 
 }  // namespace vardek

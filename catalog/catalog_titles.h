@@ -21,10 +21,12 @@ bool ReadCatalogTitles(CatalogReader& reader, const char* path, Reporter& report
                        CatalogTitleScan& scan);
 
 // The same for part `index` of `count` of a catalog that `whole` holds
-// mapped (CatalogReader::RestrictToPart), for parts read side by side: the
+// mapped (CatalogReader::ReadPart), for parts read side by side: the
 // titles of the parts one after the other are those of the whole. Returns
-// how many it handed out.
+// how many it handed out; `read`, where given, tells whether the part was
+// read to its end (a part read in pieces ends early where the file cannot
+// be read on).
 long ReadPartTitles(const CatalogReader& whole, int index, int count,
-                    const std::function<void(const char* description)>& onTitle);
+                    const std::function<void(const char* description)>& onTitle, bool* read = nullptr);
 
 }  // namespace vardek

@@ -14,11 +14,10 @@ CatalogWalk::CatalogWalk(CatalogReader& reader, Reporter& reporter, const std::f
   CopyText(caption_, sizeof caption_, rules_.captionBeforeTitle);
 }
 
-bool CatalogWalk::Open(const char* path, CatalogReading reading) {
+bool CatalogWalk::Open(const char* path) {
   const char* shown = path == nullptr ? "" : path;
   path_ = shown;
-  const bool opened = shown[0] != '\0' && (reading == CatalogReading::Whole ? reader_.Map(shown, kLineLimit)
-                                                                             : reader_.Stream(shown, kLineLimit));
+  const bool opened = shown[0] != '\0' && reader_.Stream(shown, kLineLimit);
   if (!opened) {
     reporter_.ErrorBox(kErrorOpeningFile, shown);
     outcome_ = WalkOutcome::OpenFailed;
@@ -30,11 +29,11 @@ bool CatalogWalk::Open(const char* path, CatalogReading reading) {
 }
 
 void CatalogWalk::OpenPart(const CatalogPart& part) {
-  reader_.Share(*part.whole, kLineLimit);
+  reader_.ReadPart(*part.whole, part.index, part.count, part.toEnd, kLineLimit);
+  path_ = part.whole->Path();
   newFormat_ = reader_.NewFormat();
   running_ = true;
   lineNumber_ = part.linesBefore;
-  reader_.RestrictToPart(part.index, part.count, part.toEnd);
 }
 
 // The hook still runs at every line number that is a multiple of 200: lines

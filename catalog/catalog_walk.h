@@ -40,10 +40,6 @@ enum class WalkOutcome {
   ReadFailed,   // the catalog could not be read to its end; "Error opening file" was reported
 };
 
-// How a walk has its catalog read: whole, or from start to end only (then
-// in pieces where the platform does that faster; see CatalogReader::Stream).
-enum class CatalogReading { Whole, InOrder };
-
 // One part of a catalog that `whole` holds mapped, for walks over its parts
 // side by side (CatalogWalk::OpenPart); `endDepth` receives the folder depth
 // at its end and `lastLine` the number of its last line. With `toEnd` the
@@ -86,12 +82,14 @@ class CatalogWalk {
     if (running_) reader_.Unmap();
   }
 
-  // Maps the catalog (line limit 260), or streams it for a walk that needs
-  // no more than its lines in order. False, after the error box "Error
-  // opening file" with the path as caption, when it cannot be opened.
-  bool Open(const char* path, CatalogReading reading = CatalogReading::Whole);
+  // Opens the catalog (line limit 260) to be read from start to end: in
+  // pieces where the platform does that faster, else mapped (see
+  // CatalogReader::Stream). False, after the error box "Error opening file"
+  // with the path as caption, when it cannot be opened.
+  bool Open(const char* path);
   // Reads only part `index` of `count` of the catalog that `part.whole`
-  // holds mapped (and must hold until the walk ends), or from it to the end
+  // holds mapped (and must hold until the walk ends; the part itself is read
+  // as CatalogReader::ReadPart reads it), or from it to the end
   // (`toEnd`): the catalog is cut right before title lines into near equal
   // sizes, so walks over the parts, one after the other, read the lines of
   // one walk over the whole. Each part's walk starts at the root and counts
@@ -112,8 +110,10 @@ class CatalogWalk {
   // Lines passed over so far, but for the folder and climb lines followed.
   long PassedOver() const { return passedOver_; }
   bool Running() const { return running_; }
-  // Where the next line starts, in the mapping (while the walk runs).
+  // Where the next line starts, in the bytes at hand (while the walk runs).
   const char* NextLineStart() const { return reader_.Cursor(); }
+  // Changes when the bytes at hand move (see CatalogReader::ReadOns).
+  std::uint64_t ReadOns() const { return reader_.ReadOns(); }
   // Ends the walk with `outcome`; the next Next() returns false.
   void Stop(WalkOutcome outcome);
 
@@ -127,7 +127,7 @@ class CatalogWalk {
   // True when Line() lies in the mapping as the line is stored (then the
   // bytes around it are the catalog's own): every line but a copied one.
   bool LineInData() const { return line_.data() != scratch_; }
-  // Where the mapped catalog ends, and where the next line starts.
+  // Where the bytes at hand end.
   const char* DataEnd() const { return reader_.End(); }
   bool Cut() const { return cut_; }
   long LineNumber() const { return lineNumber_; }

@@ -86,6 +86,8 @@ constexpr std::uint32_t kBytesForACopiedRow = 1024;
 
 struct PartSearch {
   std::unique_ptr<ResultList> list = std::make_unique<ResultList>();
+  // Its piece of the catalog serves the next part searched in the slot.
+  CatalogReader reader;
   HeldReports reports;
   FindFilter filter;
   CatalogPart part;
@@ -190,9 +192,8 @@ bool StreamCatalogParts(const std::string& catalog, const char* searchText, bool
     search.filter = partFilter;
     search.reports.Clear();
     if (!search.list->Reset(kSmallListStart)) return;
-    CatalogReader reader;
-    search.outcome =
-        CollectInPart(reader, searchText, folders, *search.list, search.reports, search.part, &search.filter);
+    search.outcome = CollectInPart(search.reader, searchText, folders, *search.list, search.reports, search.part,
+                                   &search.filter);
   };
   const PieceWork take = [&](std::size_t index, std::size_t slot) {
     PartSearch& search = *slots[slot];

@@ -37,14 +37,20 @@ enum class PartsRead { NotMapped, Whole, Cut };
 PartsRead ReadTitlesInParts(const std::string& catalog, const std::function<void(const char*)>& print, long& titles) {
   CatalogReader whole;
   if (!whole.Map(catalog.c_str(), kLineLimit)) return PartsRead::NotMapped;
-  std::vector<std::vector<std::string>> parts(Cores());
+  struct Part {
+    std::vector<std::string> titles;
+    bool read = false;
+  };
+  std::vector<Part> parts(Cores());
   OnEveryCore(parts.size(), [&](std::size_t i) {
-    const auto keep = [&](const char* description) { parts[i].emplace_back(description); };
-    ReadPartTitles(whole, static_cast<int>(i), static_cast<int>(parts.size()), keep);
+    const auto keep = [&](const char* description) { parts[i].titles.emplace_back(description); };
+    ReadPartTitles(whole, static_cast<int>(i), static_cast<int>(parts.size()), keep, &parts[i].read);
   });
-  for (const auto& part : parts) {
-    for (const std::string& description : part) print(description.c_str());
-    titles += static_cast<long>(part.size());
+  // The titles stand up to the first part that could not be read to its end.
+  for (const Part& part : parts) {
+    for (const std::string& description : part.titles) print(description.c_str());
+    titles += static_cast<long>(part.titles.size());
+    if (!part.read) return PartsRead::Cut;
   }
   return whole.ReadFailed() ? PartsRead::Cut : PartsRead::Whole;
 }

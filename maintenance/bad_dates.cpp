@@ -64,7 +64,7 @@ BadDateResult FindBadDates(CatalogReader& reader, const char* catalogPath, bool 
                            ResultList& list, Reporter& reporter, const std::function<void()>& everyLines,
                            std::string_view disc) {
   CatalogWalk walk(reader, reporter, everyLines);
-  if (!walk.Open(catalogPath, CatalogReading::InOrder)) return {};
+  if (!walk.Open(catalogPath)) return {};
   return ReadBadDates(walk, newFormat, list, disc);
 }
 

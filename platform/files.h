@@ -59,6 +59,8 @@ class PieceReader {
   bool Open(const char* path, std::uint64_t& size);
   // Reads up to `count` bytes into `into`: how many, 0 at the end, -1 on a failure.
   long long Read(char* into, std::size_t count);
+  // Reads on from `offset` bytes into the file; false when it cannot.
+  bool SeekTo(std::uint64_t offset);
   void Close();
 
  private:

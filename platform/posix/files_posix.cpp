@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "platform/posix/cut_mapping_posix.h"
@@ -141,6 +142,11 @@ long long PieceReader::Read(char* into, std::size_t count) {
     if (got < 0 && errno == EINTR) continue;
     return got;
   }
+}
+
+bool PieceReader::SeekTo(std::uint64_t offset) {
+  return offset <= static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) &&
+         lseek(static_cast<int>(handle_), static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
 }
 
 void PieceReader::Close() {

@@ -97,6 +97,13 @@ long long PieceReader::Read(char* into, std::size_t count) {
   return read;
 }
 
+bool PieceReader::SeekTo(std::uint64_t offset) {
+  LARGE_INTEGER to{};
+  to.QuadPart = static_cast<LONGLONG>(offset);
+  return offset <= 0x7FFFFFFFFFFFFFFFull &&
+         SetFilePointerEx(reinterpret_cast<HANDLE>(handle_), to, nullptr, FILE_BEGIN) != 0;
+}
+
 void PieceReader::Close() {
   if (handle_ != -1) CloseHandle(reinterpret_cast<HANDLE>(handle_));
   handle_ = -1;
