@@ -18,7 +18,9 @@ constexpr std::size_t kReadAhead = 4096;
 
 bool CatalogReader::Map(const char* path, int lineLimit) {
   Unmap();
-  if (!CopySmall(path) && !platform::MapWholeFile(path, view_)) return false;
+  // A catalog mapped stays open for its parts to be read in pieces.
+  platform::PieceReader* keepOpen = platform::kReadsCatalogsInPieces ? &file_ : nullptr;
+  if (!CopySmall(path) && !platform::MapWholeFile(path, view_, keepOpen)) return false;
   lines_.Start(view_.data, view_.data + view_.size, lineLimit);
   newFormat_ = IsNewFormat(view_.data, view_.size);
   lineLimit_ = lineLimit;
@@ -59,7 +61,7 @@ bool CatalogReader::StreamFrom(std::uint64_t from, std::uint64_t to) {
   readFailed_ = false;
   streaming_ = true;
   lines_.Start(piece_.data(), piece_.data(), lineLimit_);
-  return (from == 0 || pieces_.SeekTo(from)) && ReadOn();
+  return ReadOn();
 }
 
 std::pair<std::size_t, std::size_t> CatalogReader::PartBounds(int index, int count, bool toEnd) const {
@@ -77,23 +79,24 @@ void CatalogReader::RestrictToPart(int index, int count, bool toEnd) {
 }
 
 void CatalogReader::ReadPart(const CatalogReader& mapped, int index, int count, bool toEnd, int lineLimit) {
-  if constexpr (!platform::kReadsCatalogsInPieces) {
+  // A small catalog is copied whole already.
+  if (!mapped.file_.IsOpen()) {
     Share(mapped, lineLimit);
     RestrictToPart(index, count, toEnd);
     return;
   }
   Unmap();
-  // Each part's reader takes its own copies from the file, which stay in
-  // the processor's cache, where the pages of a mapping are each a fresh
-  // translation to the reading thread.
+  // Each part's reader takes its own copies from the mapped file, which
+  // stay in the processor's cache, where the pages of a mapping are each a
+  // fresh translation to the reading thread.
   const auto [from, to] = mapped.PartBounds(index, count, toEnd);
-  std::uint64_t size = 0;
   lineLimit_ = lineLimit;
   size_ = mapped.size_;
   newFormat_ = mapped.newFormat_;
   path_ = mapped.path_;
   pieceSize_ = mapped.pieceSize_;
-  if (!pieces_.Open(path_.c_str(), size) || !StreamFrom(from, to)) FailReading(lines_.Cursor());
+  pieces_.ShareFrom(mapped.file_, from);
+  if (!StreamFrom(from, to)) FailReading(lines_.Cursor());
 }
 
 void CatalogReader::Share(const CatalogReader& mapped, int lineLimit) {
@@ -130,6 +133,7 @@ bool CatalogReader::CopySmall(const char* path) {
 
 void CatalogReader::Unmap() {
   if (view_.data != nullptr && !shared_ && !copied_) platform::UnmapWholeFile(view_);
+  file_.Close();
   view_ = platform::MappedView{};
   shared_ = false;
   copied_ = false;

@@ -45,8 +45,9 @@ class CatalogReader {
   void Share(const CatalogReader& mapped, int lineLimit);
   // Reads only part `index` of `count` of the catalog that `mapped` holds
   // (see RestrictToPart): where the platform reads catalogs in pieces, from
-  // the file in pieces of its own, else through `mapped`'s view (Share).
-  // A part that cannot be opened reads as failed (ReadFailed).
+  // the file `mapped` maps in pieces of its own, else through `mapped`'s
+  // view (Share). A part that cannot be read to its end reads as failed
+  // (ReadFailed).
   void ReadPart(const CatalogReader& mapped, int index, int count, bool toEnd, int lineLimit);
 
   bool HasData() {
@@ -98,6 +99,7 @@ class CatalogReader {
   void FailReading(const char* at);
 
   platform::MappedView view_;
+  platform::PieceReader file_;  // the mapped file, kept open where parts are read in pieces
   std::string path_;
   LineScanner lines_;
   int lineLimit_ = 260;

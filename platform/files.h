@@ -20,7 +20,37 @@ struct MappedView {
   int watch = -1;  // Linux: what notes a cut (MappingWasCut)
 };
 
-bool MapWholeFile(const char* path, MappedView& view);
+// A regular file read from its start, piece by piece.
+class PieceReader {
+ public:
+  PieceReader() = default;
+  PieceReader(const PieceReader&) = delete;
+  PieceReader& operator=(const PieceReader&) = delete;
+  ~PieceReader() { Close(); }
+
+  // False when the file cannot be opened or is no regular file on a disk.
+  bool Open(const char* path, std::uint64_t& size);
+  // Reads the file that `open` holds open from `offset` on, at a place of
+  // its own: readers on several threads may share one open file so, while
+  // `open` stays open.
+  void ShareFrom(const PieceReader& open, std::uint64_t offset);
+  bool IsOpen() const { return handle_ != -1; }
+  // Reads up to `count` bytes into `into`: how many, 0 at the end, -1 on a failure.
+  long long Read(char* into, std::size_t count);
+  void Close();
+
+ private:
+  friend bool MapWholeFile(const char* path, MappedView& view, PieceReader* keepOpen);
+
+  std::intptr_t handle_ = -1;
+  std::uint64_t offset_ = 0;  // where a shared reader reads next
+  bool shared_ = false;       // the file is another reader's
+};
+
+// Maps the file; with `keepOpen`, the file stays open in it, so that the
+// bytes mapped can also be read in pieces (ShareFrom), the same file's even
+// where another file takes its name meanwhile.
+bool MapWholeFile(const char* path, MappedView& view, PieceReader* keepOpen = nullptr);
 void UnmapWholeFile(MappedView& view);
 // True once the file was cut short by another program while mapped, and a
 // read went past its new end: from there on the view reads zeros (Linux;
@@ -47,25 +77,6 @@ inline constexpr std::uint32_t kLargestCopiedCatalog = 0;
 inline constexpr std::uint32_t kLargestCopiedCatalog = 1024 * 1024;
 #endif
 
-// A regular file read from its start, piece by piece.
-class PieceReader {
- public:
-  PieceReader() = default;
-  PieceReader(const PieceReader&) = delete;
-  PieceReader& operator=(const PieceReader&) = delete;
-  ~PieceReader() { Close(); }
-
-  // False when the file cannot be opened or is no regular file on a disk.
-  bool Open(const char* path, std::uint64_t& size);
-  // Reads up to `count` bytes into `into`: how many, 0 at the end, -1 on a failure.
-  long long Read(char* into, std::size_t count);
-  // Reads on from `offset` bytes into the file; false when it cannot.
-  bool SeekTo(std::uint64_t offset);
-  void Close();
-
- private:
-  std::intptr_t handle_ = -1;
-};
 
 // Reads a whole file into a fresh zero-filled block of size + extra bytes
 // (malloc'd; the caller frees it). Fails for files of 4 GiB or more.

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <string>
 
 #include "platform/posix/cut_mapping_posix.h"
@@ -32,6 +31,11 @@ class Descriptor {
   }
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }
+  int release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
 
  private:
   int fd_;
@@ -95,24 +99,29 @@ int OpenEmptiedForWriting(const char* path) {
 
 }  // namespace
 
-bool MapWholeFile(const char* path, MappedView& view) {
+bool MapWholeFile(const char* path, MappedView& view, PieceReader* keepOpen) {
   view = MappedView{};
   Descriptor fd(open(path, O_RDONLY | kOpenFlags));
   std::uint64_t size = 0;
   if (!fd.valid() || !RegularFileSize(fd.get(), size)) return false;
   if (size == 0 || size > kLargestWholeFile) return false;
-  // Mapped as it is read: the kernel maps the pages around each fault, and
-  // the threads that read the parts of a catalog take their faults side by
-  // side. Mapping it all up front (MAP_POPULATE) makes that one serial step
-  // before any reading. A copy into memory of 2 MiB pages walks faster, but
-  // only where the kernel finds such pages free; where it does not, fresh
-  // memory zeroed and filled page by page costs twice the mapping.
+  // Mapped as it is read: the kernel maps the pages around each fault.
+  // Mapping it all up front (MAP_POPULATE) would be a serial step for pages
+  // that may never be looked at: the parts of a catalog are read in pieces
+  // through `keepOpen`, and only the places where it is cut are looked at
+  // here. A copy into memory of 2 MiB pages walks faster, but only where
+  // the kernel finds such pages free; where it does not, fresh memory zeroed
+  // and filled page by page costs twice the mapping.
   void* data = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE, fd.get(), 0);
   if (data == MAP_FAILED) return false;
   madvise(data, static_cast<std::size_t>(size), MADV_SEQUENTIAL);
   view.data = static_cast<const char*>(data);
   view.size = static_cast<std::uint32_t>(size);
   view.watch = WatchMapping(view.data, view.size);
+  if (keepOpen != nullptr) {
+    keepOpen->Close();
+    keepOpen->handle_ = fd.release();
+  }
   return true;
 }
 
@@ -136,22 +145,28 @@ bool PieceReader::Open(const char* path, std::uint64_t& size) {
   return true;
 }
 
+void PieceReader::ShareFrom(const PieceReader& open, std::uint64_t offset) {
+  Close();
+  handle_ = open.handle_;
+  offset_ = offset;
+  shared_ = true;
+}
+
 long long PieceReader::Read(char* into, std::size_t count) {
   for (;;) {
-    const ssize_t got = read(static_cast<int>(handle_), into, count);
+    const ssize_t got = shared_ ? pread(static_cast<int>(handle_), into, count, static_cast<off_t>(offset_))
+                                : read(static_cast<int>(handle_), into, count);
     if (got < 0 && errno == EINTR) continue;
+    if (got > 0) offset_ += static_cast<std::uint64_t>(got);
     return got;
   }
 }
 
-bool PieceReader::SeekTo(std::uint64_t offset) {
-  return offset <= static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) &&
-         lseek(static_cast<int>(handle_), static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
-}
-
 void PieceReader::Close() {
-  if (handle_ >= 0) close(static_cast<int>(handle_));
+  if (handle_ >= 0 && !shared_) close(static_cast<int>(handle_));
   handle_ = -1;
+  offset_ = 0;
+  shared_ = false;
 }
 
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size) {

@@ -18,6 +18,11 @@ class Handle {
   }
   HANDLE get() const { return handle_; }
   bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE release() {
+    const HANDLE handle = handle_;
+    handle_ = nullptr;
+    return handle;
+  }
 
  private:
   HANDLE handle_;
@@ -50,19 +55,24 @@ bool WriteAndFlush(HANDLE file, const void* data, std::size_t size) {
 
 }  // namespace
 
-bool MapWholeFile(const char* path, MappedView& view) {
+bool MapWholeFile(const char* path, MappedView& view, PieceReader* keepOpen) {
   view = MappedView{};
   std::uint32_t size = 0;
   HANDLE mapping = nullptr;
+  if (keepOpen != nullptr) keepOpen->Close();
   {
     Handle file(CreateFileA(path, GENERIC_READ, kReadSharing, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid() || !IsDiskFile(file.get()) || !SmallFileSize(file.get(), size) || size == 0) return false;
     mapping = CreateFileMappingA(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
+    if (mapping != nullptr && keepOpen != nullptr) keepOpen->handle_ = reinterpret_cast<std::intptr_t>(file.release());
   }
   if (mapping == nullptr) return false;
   const void* data = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
   CloseHandle(mapping);
-  if (data == nullptr) return false;
+  if (data == nullptr) {
+    if (keepOpen != nullptr) keepOpen->Close();
+    return false;
+  }
   view.data = static_cast<const char*>(data);
   view.size = size;
   return true;
@@ -90,23 +100,32 @@ bool PieceReader::Open(const char* path, std::uint64_t& size) {
   return true;
 }
 
+void PieceReader::ShareFrom(const PieceReader& open, std::uint64_t offset) {
+  Close();
+  handle_ = open.handle_;
+  offset_ = offset;
+  shared_ = true;
+}
+
 long long PieceReader::Read(char* into, std::size_t count) {
   DWORD read = 0;
   const DWORD asked = count < 0x40000000u ? static_cast<DWORD>(count) : 0x40000000u;
-  if (!ReadFile(reinterpret_cast<HANDLE>(handle_), into, asked, &read, nullptr)) return -1;
+  // A shared reader names its place in each read.
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(offset_);
+  at.OffsetHigh = static_cast<DWORD>(offset_ >> 32);
+  if (!ReadFile(reinterpret_cast<HANDLE>(handle_), into, asked, &read, shared_ ? &at : nullptr)) {
+    return shared_ && GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
+  }
+  offset_ += read;
   return read;
 }
 
-bool PieceReader::SeekTo(std::uint64_t offset) {
-  LARGE_INTEGER to{};
-  to.QuadPart = static_cast<LONGLONG>(offset);
-  return offset <= 0x7FFFFFFFFFFFFFFFull &&
-         SetFilePointerEx(reinterpret_cast<HANDLE>(handle_), to, nullptr, FILE_BEGIN) != 0;
-}
-
 void PieceReader::Close() {
-  if (handle_ != -1) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+  if (handle_ != -1 && !shared_) CloseHandle(reinterpret_cast<HANDLE>(handle_));
   handle_ = -1;
+  offset_ = 0;
+  shared_ = false;
 }
 
 bool ReadWholeFile(const char* path, std::size_t extra, char*& block, std::uint32_t& size) {
