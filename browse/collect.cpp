@@ -250,7 +250,8 @@ WalkOutcome Walk(CatalogReader& reader, const char* catalogPath, WalkMode mode, 
   if (mode != WalkMode::SearchFiles || searchesFiles) walk.PassOver(&otherLines);
 
   for (;;) {
-    if (searchesFiles && walk.Running()) otherLines.stopAt = hits.NextFrom(walk.NextLineStart(), walk.DataEnd(), walk.ReadOns());
+    if (searchesFiles && walk.Running())
+      otherLines.stopAt = hits.NextFrom(walk.NextLineStart(), walk.DataEnd(), walk.ReadOns());
     if (!walk.Next()) break;
     switch (walk.Kind()) {
       case LineKind::Comment:

@@ -28,8 +28,9 @@ class CatalogReader {
   // False when the file cannot be opened, is empty, or is 4 GiB or larger.
   bool Map(const char* path, int lineLimit);
   // As Map, for reading from the start to the end only: where the platform
-  // reads catalogs in pieces, only a piece is at hand at a time, and
-  // Restrict, Share, Data, Cursor and End are not for such a reader.
+  // reads catalogs in pieces, only a piece is at hand at a time: Restrict,
+  // Share and Data are not for such a reader, and what Cursor and
+  // End point at holds only until the bytes move (ReadOns).
   bool Stream(const char* path, int lineLimit);
   void Unmap();
   // The bytes a piece holds at first (tests read in small pieces); the
@@ -74,7 +75,7 @@ class CatalogReader {
   void RestrictToPart(int index, int count, bool toEnd = false);
   // The offsets at which part `index` of `count` starts and ends.
   std::pair<std::size_t, std::size_t> PartBounds(int index, int count, bool toEnd) const;
-  // Where the next line starts, in the mapping, and where the lines end.
+  // Where the next line starts, in the bytes at hand, and where they end.
   const char* Cursor() const { return lines_.Cursor(); }
   const char* End() const { return lines_.End(); }
   const char* Data() const { return view_.data; }
