@@ -79,7 +79,8 @@ void CatalogReader::RestrictToPart(int index, int count, bool toEnd) {
 }
 
 void CatalogReader::ReadPart(const CatalogReader& mapped, int index, int count, bool toEnd, int lineLimit) {
-  // A small catalog is copied whole already.
+  // A small catalog is copied whole already; where the platform maps
+  // catalogs, the mapped file is not kept open.
   if (!mapped.file_.IsOpen()) {
     Share(mapped, lineLimit);
     RestrictToPart(index, count, toEnd);

@@ -20,7 +20,8 @@ struct MappedView {
   int watch = -1;  // Linux: what notes a cut (MappingWasCut)
 };
 
-// A regular file read from its start, piece by piece.
+// A regular file read piece by piece: from its start, or from a place of
+// its own in a file another reader holds open.
 class PieceReader {
  public:
   PieceReader() = default;
@@ -58,9 +59,10 @@ void UnmapWholeFile(MappedView& view);
 // not be trusted.
 bool MappingWasCut(const MappedView& view);
 
-// Where a catalog read from start to end is better read in pieces into a
-// small buffer that stays in the processor's cache than mapped (Linux: no
-// page of it is mapped or zeroed on the way); Windows maps catalogs.
+// Where a catalog read from start to end, or in parts side by side, is
+// better read in pieces into a small buffer that stays in the processor's
+// cache than mapped (Linux: no page of it is mapped or zeroed on the way);
+// Windows maps catalogs.
 #ifdef _WIN32
 inline constexpr bool kReadsCatalogsInPieces = false;
 #else
